@@ -1,0 +1,15 @@
+# Project-wide compile options applied to Kestrin's own targets only.
+function(kestrin_target_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                         -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+                         -Woverloaded-virtual -Wimplicit-fallthrough)
+  if(KESTRIN_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+if(KESTRIN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
