@@ -3,6 +3,10 @@ function(kestrin_target_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
                          -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
                          -Woverloaded-virtual -Wimplicit-fallthrough)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # GCC 12 reports false -Wrestrict positives inside std::string at -O2.
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
   if(KESTRIN_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -1,0 +1,32 @@
+// The table options shared by dump and count: which table, which records.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "dbf/cursor/table_cursor.h"
+
+namespace kestrin::cli {
+
+struct TableOptions {
+  std::string table;
+  std::vector<std::string> fields;
+  std::string filter;
+  bool hasFilter = false;
+  bool caseInsensitive = false;
+  bool noPartial = false;
+  std::string indexFile;
+  std::string tag;
+  bool withDeleted = false;
+};
+
+// Parses TABLE and the options; throws UsageError.
+TableOptions parseTableOptions(const Args& args, bool allowFields);
+
+// Opens a cursor on the table with the options applied (UTF-8 texts
+// converted to Windows-1251).
+std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options);
+
+}  // namespace kestrin::cli

@@ -1,0 +1,194 @@
+#include "dbf/cursor/cursor_field.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "dbf/base/errors.h"
+#include "dbf/cursor/table_cursor.h"
+
+namespace kestrin::dbf {
+namespace {
+
+constexpr double kMsPerDay = 86400000.0;
+// The date-time count reaches 1899-12-30 at day 693594 (0001-01-01 is day 1).
+constexpr double kDaysFromDayOneTo1899 = 693594.0;
+
+bool allBlank(std::string_view bytes) {
+  for (char c : bytes) {
+    if (c != ' ') return false;
+  }
+  return true;
+}
+
+bool allDigits(std::string_view s) {
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+int toInt(std::string_view s) {
+  int v = 0;
+  for (char c : s) v = v * 10 + (c - '0');
+  return v;
+}
+
+std::string plainNumber(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  std::string text(buffer);
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
+}  // namespace
+
+bool CursorField::isNull() const {
+  const char* image = cursor_->valueImage();
+  if (!image) return true;
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  switch (type_) {
+    case FieldType::String:
+      if (table.fieldType(fieldNo_) == 'C') return allBlank(table.fieldRawText(fieldNo_));
+      return table.fieldAsString(fieldNo_).empty();
+    case FieldType::Date:
+      return !asDate().has_value();
+    case FieldType::DateTime:
+      return asDateTimeMs() == 0;
+    case FieldType::Memo:
+    case FieldType::Blob:
+      try {
+        return table.memoBlock(fieldNo_) == 0;
+      } catch (const EDbfError&) {
+        return true;  // a damaged block number reads as no memo
+      }
+    default:
+      return false;
+  }
+}
+
+std::string CursorField::asString() const {
+  const char* image = cursor_->valueImage();
+  if (!image) return {};
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  switch (type_) {
+    case FieldType::String:
+      return table.fieldAsString(fieldNo_);
+    case FieldType::Memo:
+      return isNull() ? std::string() : table.memoText(fieldNo_);
+    case FieldType::Blob:
+      return isNull() ? std::string() : table.fieldAsString(fieldNo_);
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::LargeInt:
+      return std::to_string(asInteger());
+    case FieldType::Float:
+    case FieldType::Currency:
+      return plainNumber(asFloat());
+    case FieldType::Boolean:
+      return asBoolean() ? "True" : "False";
+    case FieldType::Date: {
+      const auto date = asDate();
+      if (!date) return {};
+      char buffer[32];
+      std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", date->day, date->month, date->year);
+      return buffer;
+    }
+    case FieldType::DateTime: {
+      const double ms = asDateTimeMs();
+      if (ms == 0) return {};
+      const CivilDate date = civilFromDays(static_cast<long long>(std::floor(asDateTime())));
+      const auto msOfDay = static_cast<long long>(std::fmod(ms, kMsPerDay));
+      char buffer[48];
+      std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d %lld:%02lld:%02lld", date.day, date.month, date.year,
+                    msOfDay / 3600000, msOfDay / 60000 % 60, msOfDay / 1000 % 60);
+      return buffer;
+    }
+  }
+  return {};
+}
+
+std::int64_t CursorField::asInteger() const {
+  const char* image = cursor_->valueImage();
+  if (!image) return 0;
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  if (type_ == FieldType::Boolean) return table.fieldAsLogical(fieldNo_) ? 1 : 0;
+  if (type_ == FieldType::Date) {
+    const auto date = asDate();
+    return date ? daysFromCivil(*date).value_or(0) : 0;
+  }
+  const double value = table.fieldAsFloat(fieldNo_);
+  // Rounded to nearest, halves to even; then the low bytes of the result.
+  const double rounded = std::nearbyint(value);
+  const auto wide = std::fabs(rounded) < 9.2e18 ? static_cast<std::int64_t>(rounded) : std::int64_t{0};
+  switch (type_) {
+    case FieldType::SmallInt:
+      return static_cast<std::int16_t>(static_cast<std::uint16_t>(wide & 0xFFFF));
+    case FieldType::Integer:
+      return static_cast<std::int32_t>(static_cast<std::uint32_t>(wide & 0xFFFFFFFF));
+    default:
+      return wide;
+  }
+}
+
+double CursorField::asFloat() const {
+  const char* image = cursor_->valueImage();
+  if (!image) return 0;
+  if (type_ == FieldType::Date) return asDateTime();
+  if (type_ == FieldType::SmallInt || type_ == FieldType::Integer || type_ == FieldType::LargeInt) {
+    return static_cast<double>(asInteger());
+  }
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  return table.fieldAsFloat(fieldNo_);
+}
+
+bool CursorField::asBoolean() const {
+  const char* image = cursor_->valueImage();
+  if (!image) return false;
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  return table.fieldAsLogical(fieldNo_);
+}
+
+std::optional<CivilDate> CursorField::asDate() const {
+  const char* image = cursor_->valueImage();
+  if (!image || type_ != FieldType::Date) return std::nullopt;
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  std::string_view text = table.fieldRawText(fieldNo_);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (text.size() != 8 || text == "00000000" || !allDigits(text)) return std::nullopt;
+  const CivilDate date{toInt(text.substr(0, 4)), toInt(text.substr(4, 2)), toInt(text.substr(6, 2))};
+  if (!daysFromCivil(date)) return std::nullopt;
+  return date;
+}
+
+double CursorField::asDateTimeMs() const {
+  const char* image = cursor_->valueImage();
+  if (!image || type_ != FieldType::DateTime) return 0;
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, image);
+  try {
+    return table.fieldAsFloat(fieldNo_);
+  } catch (const EDbfError&) {
+    return 0;
+  }
+}
+
+double CursorField::asDateTime() const {
+  if (type_ == FieldType::Date) {
+    const auto date = asDate();
+    return date ? daysFromCivil(*date).value_or(0) : 0;
+  }
+  const double ms = asDateTimeMs();
+  if (ms == 0) return 0;
+  return ms / kMsPerDay - kDaysFromDayOneTo1899;
+}
+
+}  // namespace kestrin::dbf

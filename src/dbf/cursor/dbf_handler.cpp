@@ -1,0 +1,100 @@
+#include "dbf/cursor/dbf_handler.h"
+
+#include "dbf/base/errors.h"
+
+namespace kestrin::dbf {
+namespace {
+
+bool isForward(int code) { return code == rnFirst || code == rnNext || code == rnCurrent; }
+
+}  // namespace
+
+bool DbfHandler::isVisible() {
+  if (!useDeleted && isDeleted()) return false;
+  if (filterOn && recordAcceptor && !recordAcceptor()) return false;
+  if (expressionActive() && !filterBits_.test(currentRecNo())) return false;
+  return true;
+}
+
+bool DbfHandler::fetchCandidate(int code) {
+  if (!expressionActive()) {
+    readRecord(code);
+    return !eofFlag() && !bofFlag();
+  }
+  // Candidates come straight from the filter bits.
+  int n = -1;
+  switch (code) {
+    case rnFirst:
+      n = filterBits_.nextSet(1);
+      break;
+    case rnLast:
+      n = filterBits_.priorSet(filterBits_.highest());
+      break;
+    case rnNext:
+      n = filterBits_.nextSet(currentRecNo() + 1);
+      break;
+    case rnPrior:
+      n = currentRecNo() > 1 ? filterBits_.priorSet(currentRecNo() - 1) : -1;
+      break;
+    default:
+      n = currentRecNo();
+      break;
+  }
+  if (n <= 0) {
+    const bool empty = filterBits_.nextSet(1) < 0;
+    setFlags(empty || isForward(code), empty || !isForward(code));
+    return false;
+  }
+  readRecord(n);
+  return !eofFlag() && !bofFlag();
+}
+
+bool DbfHandler::fetch(int code) {
+  const int step = isForward(code) ? rnNext : rnPrior;
+  if (!fetchCandidate(code)) return false;
+  while (!isVisible()) {
+    if (!fetchCandidate(step)) return false;
+  }
+  return true;
+}
+
+void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
+  if (text.empty()) {
+    compiled_.reset();
+    filterText_.clear();
+    return;
+  }
+  if (compiled_ && text == filterText_ && caseInsensitive == filterCaseInsensitive_ &&
+      partialCompare == filterPartialCompare_) {
+    return;  // the bits of the earlier scan still hold
+  }
+  FilterCompiler* compiler = defaultFilterCompiler();
+  if (!compiler) throw EDbfError("Filter expressions are not supported yet");
+  auto expression = compiler->compile(*this, text, caseInsensitive, partialCompare);
+  if (!expression->yieldsBoolean()) throw EDbfError("Filter expression must return boolean result");
+
+  compiled_.reset();
+  filterText_.clear();
+  filterBits_.clear();
+  const int remembered = currentRecNo();
+  const bool hadReadAhead = readAhead();
+  setReadAhead(true);
+  try {
+    for (bool found = fetch(rnFirst); found; found = fetch(rnNext)) {
+      if (expression->matches()) filterBits_.set(currentRecNo());
+    }
+  } catch (...) {
+    setReadAhead(hadReadAhead);
+    positionOn(remembered);
+    throw;
+  }
+  setReadAhead(hadReadAhead);
+  positionOn(remembered);
+  ++scanCount_;
+  compiled_ = std::move(expression);
+  filterText_ = text;
+  filterCaseInsensitive_ = caseInsensitive;
+  filterPartialCompare_ = partialCompare;
+}
+
+}  // namespace kestrin::dbf

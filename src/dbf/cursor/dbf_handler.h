@@ -1,0 +1,57 @@
+// The table as a cursor steps through it: record acceptance (deleted records,
+// the per-record callback, the filter bits), stepping in physical order or
+// through the filter bits, and the compile-and-scan of a filter expression.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "dbf/cursor/huge_bit_set.h"
+#include "dbf/cursor/record_filter.h"
+#include "dbf/table/dbf_fields.h"
+
+namespace kestrin::dbf {
+
+class DbfHandler : public DbfFields {
+ public:
+  using DbfFields::DbfFields;
+
+  // Steps with a position code (rnFirst, rnLast, rnNext, rnPrior, rnCurrent)
+  // to the next visible record in that direction and reads it into the
+  // table's record image. Returns false at EOF or BOF (see eofFlag/bofFlag);
+  // the image then keeps the last record read.
+  bool fetch(int code);
+
+  // Makes `recno` the record that relative steps start from, without reading.
+  void positionOn(int recno) { positionForStep(recno); }
+
+  // Visibility of the record in the table's record image.
+  bool isVisible();
+
+  bool useDeleted = false;
+  // The cursor's per-record callback; consulted only while `filterOn`.
+  std::function<bool()> recordAcceptor;
+  bool filterOn = false;
+
+  // Compiles `text` and scans the table when the text or options differ from
+  // the last compilation; an empty text discards the expression. Throws
+  // "Filter expression must return boolean result".
+  void compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare);
+  bool expressionActive() const { return filterOn && compiled_ != nullptr; }
+  const HugeBitSet& filterBits() const { return filterBits_; }
+  // How many scans have run; lets callers see that a scan was reused.
+  int scanCount() const { return scanCount_; }
+
+ private:
+  bool fetchCandidate(int code);
+
+  std::unique_ptr<CompiledFilter> compiled_;
+  std::string filterText_;
+  bool filterCaseInsensitive_ = false;
+  bool filterPartialCompare_ = true;
+  HugeBitSet filterBits_;
+  int scanCount_ = 0;
+};
+
+}  // namespace kestrin::dbf

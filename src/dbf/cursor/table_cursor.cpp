@@ -1,0 +1,336 @@
+#include "dbf/cursor/table_cursor.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "dbf/base/errors.h"
+#include "dbf/cursor/table_path.h"
+#include "text/cp1251_case.h"
+
+namespace kestrin::dbf {
+
+TableCursor::TableCursor() = default;
+
+TableCursor::~TableCursor() = default;
+
+void TableCursor::requireOpen() const {
+  if (!active()) throw ECursorError("Cannot perform this operation on a closed dataset");
+}
+
+void TableCursor::requireClosed() const {
+  if (active()) throw ECursorError("Cannot perform this operation on an open dataset");
+}
+
+void TableCursor::setDatabaseName(const std::string& name) {
+  requireClosed();
+  databaseName_ = registerDatabaseName(name);
+}
+
+void TableCursor::setTableName(const std::string& name) {
+  requireClosed();
+  tableName_ = name;
+}
+
+void TableCursor::declareField(const std::string& name, FieldType type) {
+  requireClosed();
+  declared_.emplace_back(name, type);
+}
+
+std::string TableCursor::tablePath() const { return dbf::tablePath(databaseName_, tableName_); }
+
+DbfHandler& TableCursor::table() {
+  requireOpen();
+  return *table_;
+}
+
+const DbfHandler& TableCursor::table() const {
+  requireOpen();
+  return *table_;
+}
+
+void TableCursor::open() {
+  if (active()) return;
+  if (tableName_.empty()) throw ECursorError("Table name missing");
+  const std::string path = tablePath();
+  if (!std::filesystem::is_regular_file(path)) throw ECursorError("Cannot find file %s", {path});
+
+  table_ = std::make_unique<DbfHandler>(path, !exclusive, !readOnly);
+  try {
+    table_->useDeleted = useDeleted;
+    table_->setReadAhead(false);
+    table_->recordAcceptor = [this] { return acceptCandidate(); };
+    buildFields();
+    currentImage_.assign(static_cast<std::size_t>(table_->recordLength()) + 1, ' ');
+    currentImage_.back() = '\0';
+    currentRecNo_ = 0;
+    table_->filterOn = filtered_;
+    if (filtered_) applyFilter();
+  } catch (...) {
+    fields_.clear();
+    table_.reset();
+    throw;
+  }
+  for (auto* observer : observers_) observer->activeChanged();
+  first();
+}
+
+void TableCursor::close() {
+  if (!active()) return;
+  fields_.clear();
+  table_.reset();
+  currentRecNo_ = 0;
+  eof_ = bof_ = true;
+  for (auto* observer : observers_) observer->activeChanged();
+}
+
+void TableCursor::buildFields() {
+  fields_.clear();
+  const auto& descriptors = table_->fieldDescriptors();
+  if (declared_.empty()) {
+    for (const auto& d : descriptors) {
+      const auto type = cursorFieldType(d, largeIntegerAs);
+      if (type) fields_.emplace_back(*this, d.name, *type, d.number, d.width);
+    }
+    return;
+  }
+  for (const auto& [name, type] : declared_) {
+    const int number = table_->findField(name);
+    const FieldDescriptor* d = table_->descriptor(number);
+    const auto actual = d ? cursorFieldType(*d, largeIntegerAs) : std::nullopt;
+    if (!actual) throw ECursorError("Field '%s' not found", {name});
+    if (*actual != type) {
+      throw ECursorError("Type mismatch for field '%s', expecting: %s actual: %s",
+                         {name, fieldTypeName(type), fieldTypeName(*actual)});
+    }
+    fields_.emplace_back(*this, d->name, type, d->number, d->width);
+  }
+}
+
+const CursorField* TableCursor::findField(std::string_view name) const {
+  for (const auto& field : fields_) {
+    if (text::equalsNoCase1251(field.name(), name)) return &field;
+  }
+  return nullptr;
+}
+
+const CursorField& TableCursor::fieldByName(std::string_view name) const {
+  const CursorField* field = findField(name);
+  if (!field) throw ECursorError("Field '%s' not found", {name});
+  return *field;
+}
+
+const char* TableCursor::valueImage() const {
+  if (!table_) return nullptr;
+  if (inFilterState_) return table_->ownRecordBuffer();
+  return currentRecNo_ > 0 ? currentImage_.data() : nullptr;
+}
+
+bool TableCursor::acceptCandidate() {
+  if (!onFilterRecord) return true;
+  inFilterState_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{inFilterState_};
+  return onFilterRecord(*this);
+}
+
+void TableCursor::takeCurrent() {
+  std::memcpy(currentImage_.data(), table_->ownRecordBuffer(), static_cast<std::size_t>(table_->recordLength()));
+  currentRecNo_ = table_->currentRecNo();
+}
+
+void TableCursor::first() {
+  requireOpen();
+  if (table_->fetch(rnFirst)) {
+    takeCurrent();
+    eof_ = false;
+    bof_ = true;
+  } else {
+    currentRecNo_ = 0;
+    eof_ = bof_ = true;
+  }
+  notifyDataSetChanged();
+}
+
+void TableCursor::last() {
+  requireOpen();
+  if (table_->fetch(rnLast)) {
+    takeCurrent();
+    eof_ = true;
+    bof_ = false;
+  } else {
+    currentRecNo_ = 0;
+    eof_ = bof_ = true;
+  }
+  notifyDataSetChanged();
+}
+
+void TableCursor::moveTo(int code) {
+  requireOpen();
+  if (currentRecNo_ == 0) {
+    eof_ = bof_ = true;
+    return;
+  }
+  const bool forward = code == rnNext;
+  if ((forward && eof_ && !bof_) || (!forward && bof_ && !eof_)) return;
+  table_->positionOn(currentRecNo_);
+  if (table_->fetch(code)) {
+    takeCurrent();
+    eof_ = bof_ = false;
+  } else {
+    eof_ = forward;
+    bof_ = !forward;
+  }
+  notifyRecordChanged();
+}
+
+void TableCursor::next() { moveTo(rnNext); }
+
+void TableCursor::prior() { moveTo(rnPrior); }
+
+int TableCursor::recNo() const {
+  requireOpen();
+  return currentRecNo_;
+}
+
+int TableCursor::recordCount() {
+  requireOpen();
+  if (!exactCount) return table_->recordCount();
+  // Counting walks the view once; read ahead while it does so, then leave the
+  // engine where the current record is.
+  const bool hadReadAhead = table_->readAhead();
+  table_->setReadAhead(true);
+  int count = 0;
+  try {
+    for (bool found = table_->fetch(rnFirst); found; found = table_->fetch(rnNext)) ++count;
+  } catch (...) {
+    table_->setReadAhead(hadReadAhead);
+    table_->positionOn(currentRecNo_);
+    throw;
+  }
+  table_->setReadAhead(hadReadAhead);
+  table_->positionOn(currentRecNo_);
+  return count;
+}
+
+Bookmark TableCursor::getBookmark() const {
+  requireOpen();
+  Bookmark bookmark{};
+  std::snprintf(bookmark.data(), bookmark.size(), "%10d", currentRecNo_);
+  return bookmark;
+}
+
+void TableCursor::gotoBookmark(const Bookmark& bookmark) {
+  requireOpen();
+  const std::string_view text(bookmark.data(), strnlen(bookmark.data(), bookmark.size()));
+  std::string_view digits = text;
+  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  int recno = 0;
+  bool valid = !digits.empty() && digits.size() <= 10;
+  for (char c : digits) {
+    if (c < '0' || c > '9' || recno > 214748363) {
+      valid = false;
+      break;
+    }
+    recno = recno * 10 + (c - '0');
+  }
+  if (!valid || recno <= 0) throw ECursorError("Bookmark is invalid for table " + tableName_);
+  gotoRecNo(recno);
+}
+
+void TableCursor::gotoRecNo(int recno) {
+  requireOpen();
+  table_->readRecord(recno);
+  if (table_->eofFlag() || table_->bofFlag()) {
+    throw EDbfError("Record number %d is not in table %s", {std::to_string(recno), table_->fileName()});
+  }
+  takeCurrent();
+  eof_ = bof_ = false;
+  notifyDataSetChanged();
+}
+
+void TableCursor::applyFilter() {
+  table_->compileAndScan(filterText_, filterOptions_.caseInsensitive, !filterOptions_.noPartialCompare);
+}
+
+void TableCursor::setFilter(const std::string& text) {
+  const std::string previous = filterText_;
+  filterText_ = text;
+  if (!active() || !filtered_) return;
+  try {
+    applyFilter();
+  } catch (...) {
+    filterText_ = previous;
+    throw;
+  }
+  first();
+}
+
+void TableCursor::setFilterOptions(FilterOptions options) {
+  const FilterOptions previous = filterOptions_;
+  filterOptions_ = options;
+  if (!active() || !filtered_) return;
+  try {
+    applyFilter();
+  } catch (...) {
+    filterOptions_ = previous;
+    throw;
+  }
+  first();
+}
+
+void TableCursor::setFiltered(bool on) {
+  if (!active()) {
+    filtered_ = on;
+    return;
+  }
+  if (on != filtered_) {
+    filtered_ = on;
+    table_->filterOn = on;
+    if (on) {
+      try {
+        applyFilter();
+      } catch (...) {
+        filtered_ = false;
+        table_->filterOn = false;
+        throw;
+      }
+    }
+  }
+  first();
+}
+
+void TableCursor::setOnFilterRecord(std::function<bool(TableCursor&)> handler) {
+  onFilterRecord = std::move(handler);
+  if (active() && filtered_) first();
+}
+
+void TableCursor::enableControls() {
+  if (disableCount_ == 0) return;
+  if (--disableCount_ == 0) {
+    for (auto* observer : observers_) observer->dataSetChanged();
+  }
+}
+
+void TableCursor::addObserver(CursorObserver* observer) {
+  if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) observers_.push_back(observer);
+}
+
+void TableCursor::removeObserver(CursorObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void TableCursor::notifyRecordChanged() {
+  if (controlsDisabled()) return;
+  for (auto* observer : observers_) observer->recordChanged();
+}
+
+void TableCursor::notifyDataSetChanged() {
+  if (controlsDisabled()) return;
+  for (auto* observer : observers_) observer->dataSetChanged();
+}
+
+}  // namespace kestrin::dbf

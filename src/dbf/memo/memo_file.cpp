@@ -1,0 +1,146 @@
+#include "dbf/memo/memo_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "dbf/base/coding.h"
+#include "dbf/base/errors.h"
+#include "dbf/base/file_name.h"
+
+namespace kestrin::dbf {
+namespace {
+
+constexpr std::uint32_t kDbt3MaxLength = 65519;
+constexpr char kDbt3EndMark = 0x1A;
+
+}  // namespace
+
+DbtMemo::DbtMemo(const std::string& fileName, bool shared, bool readWrite)
+    : file_(fileName, shared, readWrite) {}
+
+DbtMemo::~DbtMemo() = default;
+
+void DbtMemo::open() {
+  if (!file_.existedAtConstruction()) throw EDbfError("File %s could not be found", {file_.fileName()});
+  file_.open();
+  readFileHeader();
+}
+
+void DbtMemo::readFileHeader() { setBlockSize(512); }
+
+void DbtMemo::setBlockSize(std::uint32_t size) {
+  // A block size of 0 would put every memo on the header.
+  if (size == 0) throw EDbfError("Memo file %s has a block size of 0", {file_.fileName()});
+  blockSize_ = size;
+}
+
+std::int64_t DbtMemo::blockOffset(std::uint32_t block) const {
+  return static_cast<std::int64_t>(block) * blockSize_;
+}
+
+void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {file_.fileName()}); }
+
+void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) const {
+  if (dataOffset + static_cast<std::int64_t>(length) > file_.size()) {
+    throw EDbfError("Memo data runs past the end of file %s", {file_.fileName()});
+  }
+}
+
+std::uint32_t DbtMemo::memoLength(std::uint32_t block) {
+  if (block == 0) return 0;
+  const std::int64_t offset = blockOffset(block);
+  if (offset >= file_.size()) {
+    throw EDbfError("Memo block %d lies beyond the end of file %s", {std::to_string(block), file_.fileName()});
+  }
+  return lengthAt(offset);
+}
+
+std::uint32_t DbtMemo::lengthAt(std::int64_t offset) {
+  // dBASE III: the text runs over consecutive blocks up to the first end mark.
+  std::vector<char> block(blockSize_);
+  std::uint32_t length = 0;
+  while (length < kDbt3MaxLength) {
+    const std::size_t got = file_.read(offset + length, block.data(), block.size());
+    if (got == 0) break;
+    const auto end = std::find(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got), kDbt3EndMark);
+    length += static_cast<std::uint32_t>(end - block.begin());
+    if (end != block.begin() + static_cast<std::ptrdiff_t>(got) || got < block.size()) break;
+  }
+  return std::min(length, kDbt3MaxLength);
+}
+
+std::uint32_t DbtMemo::readMemo(std::uint32_t block, char* buffer, std::uint32_t requested) {
+  if (requested == 0) return 0;
+  if (block == 0) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  const std::uint32_t count = std::min(requested, memoLength(block));
+  const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
+  checkDataFits(dataOffset, count);
+  file_.readExact(dataOffset, buffer, count);
+  return count;
+}
+
+std::string DbtMemo::readMemoText(std::uint32_t block) {
+  const std::uint32_t length = memoLength(block);
+  if (length == 0) return {};
+  const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
+  // Checked before allocating: a damaged length must not ask for gigabytes.
+  checkDataFits(dataOffset, length);
+  std::string text(length, '\0');
+  file_.readExact(dataOffset, text.data(), length);
+  return text;
+}
+
+void Dbt4Memo::readFileHeader() {
+  unsigned char header[32];
+  file().readExact(0, header, sizeof header);
+  setBlockSize(decodeLE32(header + 20));
+}
+
+std::uint32_t Dbt4Memo::lengthAt(std::int64_t offset) {
+  unsigned char header[8];
+  file().readExact(offset, header, sizeof header);
+  if (header[0] != 0xFF || header[1] != 0xFF) failBadRecord();
+  const std::uint32_t total = decodeLE32(header + 4);
+  if (total < 8) failBadRecord();
+  return total - 8;
+}
+
+void FptMemo::readFileHeader() {
+  unsigned char header[32];
+  file().readExact(0, header, sizeof header);
+  setBlockSize(decodeBE16(header + 6));
+}
+
+std::uint32_t FptMemo::lengthAt(std::int64_t offset) {
+  unsigned char header[8];
+  file().readExact(offset, header, sizeof header);
+  const std::uint32_t type = decodeBE32(header);
+  if (type != 1 && type != 0) failBadRecord();
+  return decodeBE32(header + 4);
+}
+
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared,
+                                      bool readWrite) {
+  std::unique_ptr<DbtMemo> memo;
+  switch (kind) {
+    case MemoKind::Dbt3:
+      memo = std::make_unique<DbtMemo>(resolvePathNoCase(replaceExtension(tableFileName, ".dbt")), shared, readWrite);
+      break;
+    case MemoKind::Dbt4:
+      memo = std::make_unique<Dbt4Memo>(resolvePathNoCase(replaceExtension(tableFileName, ".dbt")), shared, readWrite);
+      break;
+    case MemoKind::Fpt:
+      memo = std::make_unique<FptMemo>(resolvePathNoCase(replaceExtension(tableFileName, ".fpt")), shared, readWrite);
+      break;
+    case MemoKind::None:
+      return nullptr;
+  }
+  memo->open();
+  return memo;
+}
+
+}  // namespace kestrin::dbf

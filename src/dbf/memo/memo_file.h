@@ -1,0 +1,87 @@
+// Memo files: long texts of a table live in blocks of a file beside the DBF;
+// a memo field of the record holds only the number of the block where the text
+// starts. Block numbers count from the start of the file, so block 0 would be
+// the header itself and means "no memo".
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "dbf/base/disk_file.h"
+#include "dbf/table/dbf_header.h"
+
+namespace kestrin::dbf {
+
+// dBASE III memo file (.dbt): 512-byte blocks, text up to the first 0x1A.
+class DbtMemo {
+ public:
+  DbtMemo(const std::string& fileName, bool shared, bool readWrite);
+  virtual ~DbtMemo();
+  DbtMemo(const DbtMemo&) = delete;
+  DbtMemo& operator=(const DbtMemo&) = delete;
+
+  // Length of the memo data in bytes; 0 for block 0.
+  std::uint32_t memoLength(std::uint32_t block);
+
+  // Reads min(requested, memo length) bytes of the memo into `buffer` and
+  // returns the count. Block 0 writes a single NUL and returns 0; a request
+  // of 0 does nothing. The data comes byte for byte.
+  std::uint32_t readMemo(std::uint32_t block, char* buffer, std::uint32_t requested);
+
+  // The whole memo as one string.
+  std::string readMemoText(std::uint32_t block);
+
+  const std::string& fileName() const { return file_.fileName(); }
+  std::uint32_t blockSize() const { return blockSize_; }
+
+ protected:
+  // Reads the memo file header; sets the block size.
+  virtual void readFileHeader();
+  // Length of the memo starting at `offset`, checked against the file.
+  virtual std::uint32_t lengthAt(std::int64_t offset);
+  virtual std::uint32_t blockHeaderSize() const { return 0; }
+
+  void setBlockSize(std::uint32_t size);
+  std::int64_t blockOffset(std::uint32_t block) const;
+  const DiskFile& file() const { return file_; }
+  [[noreturn]] void failBadRecord() const;
+  // Fails when `length` bytes of data at `dataOffset` run past the end of the file.
+  void checkDataFits(std::int64_t dataOffset, std::uint32_t length) const;
+
+ private:
+  friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, const std::string&, bool, bool);
+  void open();
+
+  DiskFile file_;
+  std::uint32_t blockSize_ = 512;
+};
+
+// dBASE IV memo file (.dbt): block size in the header, 8-byte block headers.
+class Dbt4Memo : public DbtMemo {
+ public:
+  using DbtMemo::DbtMemo;
+
+ protected:
+  void readFileHeader() override;
+  std::uint32_t lengthAt(std::int64_t offset) override;
+  std::uint32_t blockHeaderSize() const override { return 8; }
+};
+
+// FoxPro memo file (.fpt): big-endian block size and block headers.
+class FptMemo : public DbtMemo {
+ public:
+  using DbtMemo::DbtMemo;
+
+ protected:
+  void readFileHeader() override;
+  std::uint32_t lengthAt(std::int64_t offset) override;
+  std::uint32_t blockHeaderSize() const override { return 8; }
+};
+
+// The memo file of a table: ".fpt" or ".dbt" beside `tableFileName`, found
+// without regard to letter case. Throws "File %s could not be found".
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared,
+                                      bool readWrite);
+
+}  // namespace kestrin::dbf

@@ -1,0 +1,243 @@
+#include "dbf/table/dbf_fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "dbf/base/coding.h"
+#include "dbf/base/errors.h"
+#include "dbf/base/file_name.h"
+#include "dbf/table/dbf_date.h"
+#include "text/cp1251_case.h"
+
+namespace kestrin::dbf {
+namespace {
+
+constexpr double kMsPerDay = 86400000.0;
+constexpr int kJulianOfDayZero = 1721425;  // the day before 0001-01-01
+
+bool isBlank(std::string_view bytes) {
+  for (char c : bytes) {
+    if (c != ' ') return false;
+  }
+  return true;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string_view trimRight(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string_view trimLeft(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
+}
+
+std::optional<double> parseDbfNumber(std::string_view text) {
+  text = trimLeft(text);
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const std::size_t numberStart = i;
+  std::size_t digits = 0;
+  while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t exponentStart = i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+    if (i == exponentStart) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  double value = 0;
+  std::string_view number = text.substr(numberStart);
+  if (!number.empty() && number.front() == '.') {
+    // from_chars wants a digit before the point.
+    std::string padded = "0";
+    padded.append(number);
+    std::from_chars(padded.data(), padded.data() + padded.size(), value);
+  } else {
+    std::from_chars(number.data(), number.data() + number.size(), value);
+  }
+  return negative ? -value : value;
+}
+
+DbfFields::DbfFields(const std::string& fileName, bool shared, bool readWrite)
+    : DbfTable(fileName, shared, readWrite), activeRecord_(ownRecordBuffer()) {}
+
+DbfFields::~DbfFields() = default;
+
+int DbfFields::findField(std::string_view name) const {
+  name = trimRight(name);
+  for (const auto& field : fieldDescriptors()) {
+    if (text::equalsNoCase1251(trimRight(field.name), name)) return field.number;
+  }
+  return 0;
+}
+
+int DbfFields::fieldNumber(std::string_view name) const {
+  const int n = findField(name);
+  if (n == 0) throw EDbfError("There is no field name %s", {fileName() + "->" + std::string(name)});
+  return n;
+}
+
+int DbfFields::typedFieldNumber(std::string_view name, char requestedType) const {
+  const int n = fieldNumber(name);
+  const char type = fieldType(n);
+  bool ok = type == requestedType;
+  if (requestedType == 'N') ok = ok || type == 'B' || type == 'F' || type == 'G' || type == 'I' || type == 'M';
+  if (requestedType == 'G') ok = ok || type == 'B' || type == 'M';
+  if (!ok) throw EDbfError("Field %s is the incorrect type", {std::string(name)});
+  return n;
+}
+
+const FieldDescriptor* DbfFields::descriptor(int n) const {
+  if (n < 1 || n > fieldCount()) return nullptr;
+  return &fieldDescriptors()[static_cast<std::size_t>(n - 1)];
+}
+
+char DbfFields::fieldType(int n) const {
+  const auto* d = descriptor(n);
+  return d ? d->type : '\0';
+}
+
+int DbfFields::fieldWidth(int n) const {
+  const auto* d = descriptor(n);
+  return d ? d->width : 0;
+}
+
+int DbfFields::fieldDecimals(int n) const {
+  const auto* d = descriptor(n);
+  return d ? d->decimals : 0;
+}
+
+std::string_view DbfFields::fieldRawText(int n) const {
+  const auto* d = descriptor(n);
+  if (!d) return {};
+  return {activeRecord_ + d->offset, static_cast<std::size_t>(d->width)};
+}
+
+std::string DbfFields::fieldErrorName(int n, std::string_view text) const {
+  const auto* d = descriptor(n);
+  return baseNameWithoutExtension(fileName()) + "->" + (d ? d->name : std::string()) + " (" +
+         std::string(text) + ")";
+}
+
+double DbfFields::fieldAsFloat(int n) const {
+  const auto* d = descriptor(n);
+  if (!d) return 0;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(activeRecord_ + d->offset);
+  const std::string_view raw = fieldRawText(n);
+  if (header().isVisualFoxPro()) {
+    switch (d->type) {
+      case 'B':
+        if (d->width >= 8) return decodeLEDouble(bytes);
+        return 0;
+      case 'G':
+      case 'I':
+      case 'M':
+        if (d->width < 4 || isBlank(raw.substr(0, 4))) return 0;
+        return static_cast<std::int32_t>(decodeLE32(bytes));
+      case 'T': {
+        if (d->width < 8) return 0;
+        const std::uint32_t day = decodeLE32(bytes);
+        const std::uint32_t ms = decodeLE32(bytes + 4);
+        if (day == 0 && ms == 0) return 0;
+        return (static_cast<double>(day) - kJulianOfDayZero) * kMsPerDay + ms;
+      }
+      case 'Y':
+        if (d->width < 8) return 0;
+        return static_cast<double>(static_cast<std::int64_t>(decodeLE64(bytes))) / 10000.0;
+      default:
+        break;
+    }
+  }
+  const std::string_view text = trimRight(raw);
+  if (text.empty()) return 0;
+  const auto value = parseDbfNumber(text);
+  if (!value) throw EDbfError("Invalid numeric value in field %s", {fieldErrorName(n, text)});
+  return *value;
+}
+
+bool DbfFields::fieldAsLogical(int n) const {
+  const std::string_view text = fieldRawText(n);
+  if (text.empty()) return false;
+  return std::string_view("TtYyJj").find(text) != std::string_view::npos;
+}
+
+int DbfFields::fieldAsJulian(int n) const {
+  if (fieldType(n) != 'D') return 0;
+  const std::string_view raw = fieldRawText(n);
+  const auto julian = dbfDate().julianFromText(raw);
+  if (!julian) throw EDbfError("Invalid date in field %s", {fieldErrorName(n, trimRight(raw))});
+  return *julian;
+}
+
+std::string DbfFields::fieldAsString(int n) {
+  const auto* d = descriptor(n);
+  if (!d) return {};
+  const std::string_view text = trimRight(fieldRawText(n));
+  switch (d->type) {
+    case 'B':
+      return trimLeft(text) > "0" ? "--BINARY--" : "--binary--";
+    case 'G':
+      return trimLeft(text) > "0" ? "-GENERAL--" : "-general--";
+    case 'D': {
+      const auto julian = dbfDate().julianFromText(text);
+      return std::string(trimRight(dbfDate().displayFromJulian(julian.value_or(0))));
+    }
+    case 'N':
+    case 'F': {
+      if (!text.empty()) return std::string(trimLeft(text));
+      char buffer[320];
+      std::snprintf(buffer, sizeof buffer, "%*.*f", d->width, d->decimals, 0.0);
+      return std::string(trimLeft(buffer));
+    }
+    case 'L':
+      return fieldAsLogical(n) ? "T" : "F";
+    case 'M':
+      return memoText(n);
+    default:
+      return std::string(text);
+  }
+}
+
+std::uint32_t DbfFields::memoBlock(int n) const {
+  const char type = fieldType(n);
+  if (type != 'M' && type != 'B' && type != 'G') return 0;
+  if (type == 'B' && header().isVisualFoxPro()) return 0;  // an 8-byte double there
+  const double value = fieldAsFloat(n);
+  if (!(value >= 1) || value > 4294967295.0) return 0;
+  return static_cast<std::uint32_t>(value);
+}
+
+DbtMemo& DbfFields::memoFile() {
+  if (!memo_) {
+    memo_ = openMemoFile(header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind(), fileName(),
+                         true, false);
+  }
+  return *memo_;
+}
+
+std::uint32_t DbfFields::memoLength(int n) {
+  const std::uint32_t block = memoBlock(n);
+  if (block == 0) return 0;
+  return memoFile().memoLength(block);
+}
+
+std::string DbfFields::memoText(int n) {
+  const std::uint32_t block = memoBlock(n);
+  if (block == 0) return {};
+  return memoFile().readMemoText(block);
+}
+
+}  // namespace kestrin::dbf

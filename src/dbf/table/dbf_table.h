@@ -1,0 +1,109 @@
+// One DBF table file: the header, the field descriptors and fixed-length
+// records addressed by physical record number (from 1).
+//
+// The record count is always derived from the file size, never from the
+// header, and re-derived whenever a read runs past the known end: records that
+// another program appends become visible, a half-written record never does.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dbf/base/disk_file.h"
+#include "dbf/table/dbf_header.h"
+#include "dbf/table/read_ahead_buffer.h"
+
+namespace kestrin::dbf {
+
+// Position codes of ReadRecord.
+enum RecordPosition : int {
+  rnNext = -1,
+  rnPrior = -2,
+  rnFirst = -3,
+  rnLast = -4,
+  rnCurrent = -5,
+};
+
+class DbfTable {
+ public:
+  // Opens `fileName` (".DBF" added when it has no extension) and reads the
+  // header and descriptors. Throws EDbfError / EDbfEncryption; a failed open
+  // leaves no open file.
+  DbfTable(const std::string& fileName, bool shared, bool readWrite);
+  virtual ~DbfTable();
+  DbfTable(const DbfTable&) = delete;
+  DbfTable& operator=(const DbfTable&) = delete;
+
+  // n > 0 reads record n; 0 does nothing; the RecordPosition codes move
+  // relative to the current record. Running off either end sets EofFlag or
+  // BofFlag and keeps the previous record in the buffer.
+  void readRecord(int n);
+
+  // Re-reads the header and re-derives the record count (shared tables only).
+  void refreshHeader();
+
+  int recordCount() const { return recordCount_; }
+  int headerLength() const { return header_.headerLength; }
+  int recordLength() const { return header_.recordLength; }
+  int fieldCount() const { return static_cast<int>(fields_.size()); }
+  int currentRecNo() const { return currentRecNo_; }
+  bool eofFlag() const { return eof_; }
+  bool bofFlag() const { return bof_; }
+  std::uint8_t version() const { return header_.version; }
+  const DbfHeader& header() const { return header_; }
+  const std::string& fileName() const { return file_.fileName(); }
+  // The file name without folder and extension, upper-cased: names the table in expressions.
+  const std::string& tableAlias() const { return tableAlias_; }
+  const std::vector<FieldDescriptor>& fieldDescriptors() const { return fields_; }
+
+  // The table's own record image: RecordLength bytes as last read.
+  const char* ownRecordBuffer() const { return recordBuffer_.data(); }
+
+  // Reads record `n` (1..count) into `image` without moving the table.
+  // Returns false when n is beyond the end of the file.
+  bool readRecordInto(int n, char* image);
+
+  // Serves record reads from a large buffer while on (physical-order scans).
+  void setReadAhead(bool on);
+  bool readAhead() const { return readAhead_ != nullptr; }
+
+  // Fills the own record image with blanks (a read that lands on no record).
+  void blankRecord();
+
+ protected:
+  // Called after each successful record read; the handler keeps its state in step.
+  virtual void recordWasRead() {}
+
+  const DiskFile& file() const { return file_; }
+  // Makes `recno` current for the next relative step without reading it.
+  void positionForStep(int recno) {
+    currentRecNo_ = recno;
+    eof_ = bof_ = false;
+  }
+  void setFlags(bool eof, bool bof) {
+    eof_ = eof;
+    bof_ = bof;
+  }
+
+ private:
+  void readHeaderAndDescriptors();
+  int countFromFileSize() const;
+  std::size_t readRecordBytes(int n, char* out);
+
+  DiskFile file_;
+  bool shared_;
+  DbfHeader header_;
+  std::string tableAlias_;
+  std::vector<FieldDescriptor> fields_;
+  int recordCount_ = 0;
+  int currentRecNo_ = 0;
+  bool eof_ = false;
+  bool bof_ = false;
+  std::vector<char> recordBuffer_;
+  std::unique_ptr<ReadAheadBuffer> readAhead_;
+};
+
+}  // namespace kestrin::dbf

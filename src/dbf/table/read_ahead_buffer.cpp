@@ -1,0 +1,28 @@
+#include "dbf/table/read_ahead_buffer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kestrin::dbf {
+
+ReadAheadBuffer::ReadAheadBuffer(std::size_t recordLength)
+    : bytes_(std::max<std::size_t>(1, kTargetSize / std::max<std::size_t>(1, recordLength)) *
+             std::max<std::size_t>(1, recordLength)) {}
+
+std::size_t ReadAheadBuffer::read(const DiskFile& file, std::int64_t offset, char* out, std::size_t length) {
+  const bool inside = filled_ > 0 && offset >= start_ &&
+                      offset + static_cast<std::int64_t>(length) <= start_ + static_cast<std::int64_t>(filled_);
+  if (!inside) {
+    if (length > bytes_.size()) return file.read(offset, out, length);
+    start_ = offset;
+    filled_ = 0;
+    filled_ = file.read(offset, bytes_.data(), bytes_.size());
+  }
+  const std::int64_t skip = offset - start_;
+  if (skip >= static_cast<std::int64_t>(filled_)) return 0;
+  const std::size_t count = std::min(length, filled_ - static_cast<std::size_t>(skip));
+  std::memcpy(out, bytes_.data() + skip, count);
+  return count;
+}
+
+}  // namespace kestrin::dbf

@@ -1,0 +1,33 @@
+// Serves consecutive record reads from one large read, so that a scan in
+// physical order costs one system call per buffer instead of one per record.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "dbf/base/disk_file.h"
+
+namespace kestrin::dbf {
+
+class ReadAheadBuffer {
+ public:
+  static constexpr std::size_t kTargetSize = 32768;
+
+  // The buffer holds a whole number of records, at least one.
+  explicit ReadAheadBuffer(std::size_t recordLength);
+
+  // Copies `length` bytes at `offset` (at or beyond the header) into `out`,
+  // refilling the buffer with one read starting at `offset` when the range is
+  // not buffered. Returns the bytes copied: short or 0 at the end of the data.
+  std::size_t read(const DiskFile& file, std::int64_t offset, char* out, std::size_t length);
+
+  // Forgets the buffered bytes, so the next read goes to the file.
+  void invalidate() { filled_ = 0; }
+
+ private:
+  std::vector<char> bytes_;
+  std::int64_t start_ = 0;
+  std::size_t filled_ = 0;
+};
+
+}  // namespace kestrin::dbf
