@@ -1,0 +1,70 @@
+#include "dbf/cdx/cdx_file.h"
+
+#include <system_error>
+#include <utility>
+
+#include "dbf/base/errors.h"
+#include "dbf/cdx/cdx_corrupted.h"
+#include "dbf/cdx/cdx_tag_header.h"
+#include "text/cp1251_case.h"
+
+namespace kestrin::dbf {
+
+std::unique_ptr<CdxFile> CdxFile::open(const std::filesystem::path& path) {
+  std::filesystem::path full = path;
+  if (!full.has_extension()) full += ".cdx";
+  const std::string name = full.string();
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(full, error)) throw EDbfError("Cannot find file %s", {name});
+  auto storage = std::make_unique<CdxDiskStorage>(full);
+  if (!storage->isOpen()) throw EDbfError("Cannot find file %s", {name});
+  return open(name, std::move(storage));
+}
+
+std::unique_ptr<CdxFile> CdxFile::openImage(std::string fileName, std::string bytes) {
+  return open(std::move(fileName), std::make_unique<CdxMemoryStorage>(std::move(bytes)));
+}
+
+std::unique_ptr<CdxFile> CdxFile::open(std::string fileName, std::unique_ptr<CdxStorage> storage) {
+  std::unique_ptr<CdxFile> file(new CdxFile(std::move(fileName), std::move(storage)));
+  file->readDirectory();
+  return file;
+}
+
+CdxFile::CdxFile(std::string fileName, std::unique_ptr<CdxStorage> storage)
+    : fileName_(std::move(fileName)), storage_(std::move(storage)) {}
+
+CdxTag* CdxFile::findTag(std::string_view name) {
+  for (auto& tag : tags_) {
+    if (text::equalsNoCase1251(tag->name(), name)) return tag.get();
+  }
+  return nullptr;
+}
+
+void CdxFile::readDirectory() {
+  const std::uint64_t size = storage_->size();
+  if (size <= kCdxBlockSize) throw EDbfError("Error writing to %s", {fileName_});
+
+  std::vector<unsigned char> block(kCdxTagHeaderSize);
+  auto readHeader = [&](std::uint64_t offset) {
+    if (!storage_->read(offset, block.data(), block.size())) {
+      throwCdxCorrupted(fileName_, "tag header at " + std::to_string(offset) +
+                                       " lies beyond the end of the file");
+    }
+    return CdxTagHeader::decode(block.data(), block.data() + block.size(), size, fileName_);
+  };
+
+  CdxTag directory(*storage_, fileName_, std::string(), 0, readHeader(0));
+  for (std::uint32_t offset = directory.first(); offset != 0; offset = directory.next()) {
+    std::string name = text::upper1251(directory.currentKey());
+    if (offset % kCdxBlockSize != 0) {
+      throwCdxCorrupted(fileName_, "tag " + name + " has its header at " +
+                                       std::to_string(offset) + ", not a block of its own");
+    }
+    CdxTagHeader header = readHeader(offset);
+    tags_.push_back(std::make_unique<CdxTag>(*storage_, fileName_, std::move(name), offset,
+                                             std::move(header)));
+  }
+}
+
+}  // namespace kestrin::dbf
