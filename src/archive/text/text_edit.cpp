@@ -1,0 +1,39 @@
+#include "archive/text/text_edit.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kestrin::archive {
+
+void insertAt(std::string& text, Pos p, std::string_view what) {
+  const Pos at = std::clamp<Pos>(p, 1, length(text) + 1);
+  text.insert(static_cast<std::size_t>(at - 1), what);
+}
+
+void deleteRange(std::string& text, Pos start, Pos count) {
+  if (start < 1 || start > length(text) || count <= 0) return;
+  const Pos available = length(text) - start + 1;
+  text.erase(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(std::min(count, available)));
+}
+
+void removeChars(std::string& text, std::string_view set) {
+  std::array<bool, 256> inSet{};
+  for (const char c : set) inSet[static_cast<unsigned char>(c)] = true;
+  std::erase_if(text, [&](char c) { return inSet[static_cast<unsigned char>(c)]; });
+}
+
+std::string trimmedControls(std::string_view text) {
+  const auto blank = [](char c) { return chars::isBlankOrControl(static_cast<unsigned char>(c)); };
+  const auto first = std::find_if_not(text.begin(), text.end(), blank);
+  const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), blank).base();
+  return std::string(first, last);
+}
+
+void trimControls(std::string& text) { text = trimmedControls(text); }
+
+bool isBlank(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return chars::isBlankOrControl(static_cast<unsigned char>(c)); });
+}
+
+}  // namespace kestrin::archive

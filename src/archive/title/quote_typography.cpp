@@ -1,0 +1,47 @@
+#include "archive/text/char_classes.h"
+#include "archive/text/cp1251_literal.h"
+#include "archive/text/text_edit.h"
+#include "archive/title/title_autoformat.h"
+
+namespace kestrin::archive {
+
+std::string quoteTypography(std::string_view text) {
+  std::string s(text);
+  const Pos n = length(s);
+  if (n == 0) return s;
+  int open = 0;  // quotes opened and not yet closed
+  if (s.front() == '"') {
+    s.front() = kLeftGuillemet;
+    open = 1;
+  }
+  if (s.back() == '"') s.back() = kRightGuillemet;
+  if (n < 3) return s;
+
+  const auto is = [&](Pos p, char c) { return charIs(s, p, c); };
+  for (Pos i = 2; i <= n - 1; ++i) {
+    char& c = s[static_cast<std::size_t>(i - 1)];
+    if (c == '-') {
+      const bool rangeStart = is(i - 1, '.') || is(i - 1, '?') || chars::isDigit(charAt(s, i - 1));
+      const bool rangeEnd = is(i + 1, '?') || chars::isDigit(charAt(s, i + 1));
+      if ((rangeStart && rangeEnd) || (is(i - 1, ' ') && is(i + 1, ' '))) c = kEnDash;
+    }
+    if (c != '"') continue;
+    if (is(i - 1, ' ') || is(i - 1, '(')) {
+      c = kLeftGuillemet;
+      ++open;
+    } else if (is(i + 1, ' ') || is(i + 1, '!') || is(i + 1, ')') || is(i + 1, ',') || is(i + 1, '.') ||
+               is(i + 1, ':')) {
+      c = kRightGuillemet;
+      --open;
+    } else if (open >= 1) {
+      c = kRightGuillemet;
+      --open;
+    } else {
+      c = kLeftGuillemet;
+      ++open;
+    }
+  }
+  return s;
+}
+
+}  // namespace kestrin::archive

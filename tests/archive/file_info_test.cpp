@@ -1,0 +1,65 @@
+#include "archive/format/file_info.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "cp1251_test_text.h"
+
+namespace kestrin::archive {
+namespace {
+
+using testing::utf8;
+
+struct SizeCase {
+  long long bytes;
+  const char* expected;
+};
+
+class SizeTextTest : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(SizeTextTest, ChoosesUnitAndOneDecimal) { EXPECT_EQ(utf8(sizeText(GetParam().bytes)), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SizeTextTest,
+                         ::testing::Values(SizeCase{-1, "-1 б"}, SizeCase{0, "0 б"}, SizeCase{1024, "1024 б"},
+                                           SizeCase{1025, "1 Кб"}, SizeCase{1536, "1,5 Кб"},
+                                           SizeCase{1048576, "1024 Кб"}, SizeCase{1048577, "1 Мб"},
+                                           SizeCase{2621440, "2,5 Мб"}, SizeCase{10 * 1048576LL, "10 Мб"}));
+
+class FileInfoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kestrin_file_info_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::filesystem::path writeFile(const char* name, std::size_t bytes) {
+    const auto path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << std::string(bytes, 'x');
+    return path;
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(FileInfoTest, SizeOfFilesFoldersAndMissingFiles) {
+  EXPECT_EQ(utf8(fileSizeText(writeFile("a.jpg", 1536))), "1,5 Кб");
+  EXPECT_EQ(utf8(fileSizeText(writeFile("b.jpg", 1536), RegionalSettings{'.', "dd.MM.yyyy"})), "1.5 Кб");
+  EXPECT_EQ(utf8(fileSizeText(folder_)), "-1 б");
+  EXPECT_EQ(utf8(fileSizeText(folder_ / "missing.jpg")), "-1 б");
+}
+
+TEST_F(FileInfoTest, DateOfExistingAndMissingFiles) {
+  const auto before = std::chrono::system_clock::now() - std::chrono::minutes(1);
+  const auto date = fileDate(writeFile("a.jpg", 10));
+  ASSERT_TRUE(date.has_value());
+  EXPECT_GT(*date, before);
+  EXPECT_FALSE(fileDate(folder_ / "missing.jpg").has_value());
+}
+
+}  // namespace
+}  // namespace kestrin::archive
