@@ -1,0 +1,166 @@
+// Decoding of every field type from the stored bytes.
+#include <gtest/gtest.h>
+
+#include "dbf/base/coding.h"
+#include "dbf/base/errors.h"
+#include "dbf/table/dbf_fields.h"
+#include "support/table_builder.h"
+#include "support/temp_dir.h"
+
+namespace kestrin::dbf {
+namespace {
+
+using testing::TempDir;
+using testing::writeTable;
+
+// One field of a given layout holding one raw text.
+struct RawCase {
+  FieldSpec field;
+  std::string raw;
+};
+
+// Writes the raw text through a C field and then sets the real type letter,
+// so that memo-like types hold exactly the given bytes.
+std::string writeRaw(const std::string& path, const RawCase& c) {
+  FieldSpec asText = c.field;
+  asText.type = 'C';
+  asText.decimals = 0;
+  writeTable(path, {asText}, {{{c.raw}}});
+  std::string bytes = testing::readFileBytes(path);
+  bytes[32 + 11] = c.field.type;
+  bytes[32 + 17] = static_cast<char>(c.field.decimals);
+  testing::writeFileBytes(path, bytes);
+  return path;
+}
+
+class OneFieldTable {
+ public:
+  explicit OneFieldTable(const RawCase& c) {
+    path_ = writeRaw(dir_.file("ONE.DBF"), c);
+    table_ = std::make_unique<DbfFields>(path_, true, false);
+    table_->readRecord(1);
+  }
+  DbfFields& operator*() { return *table_; }
+  DbfFields* operator->() { return table_.get(); }
+
+ private:
+  TempDir dir_;
+  std::string path_;
+  std::unique_ptr<DbfFields> table_;
+};
+
+TEST(DbfFields, NumbersDecodeFromTheirText) {
+  struct Case {
+    RawCase input;
+    double value;
+    std::string display;
+  };
+  const Case cases[] = {
+      {{{"N", 'N', 6, 2}, " 12.50"}, 12.5, "12.50"},
+      {{{"N", 'N', 6, 2}, "      "}, 0, "0.00"},
+      {{{"N", 'N', 4, 0}, "  -7"}, -7, "-7"},
+      {{{"N", 'N', 8, 0}, "   1e3"}, 1000, "1e3"},
+      {{{"N", 'N', 5, 0}, "   +4"}, 4, "+4"},
+      {{{"N", 'F', 6, 1}, "   .5"}, 0.5, ".5"},
+  };
+  for (const auto& c : cases) {
+    OneFieldTable table(c.input);
+    EXPECT_DOUBLE_EQ(table->fieldAsFloat(1), c.value) << c.input.raw;
+    EXPECT_EQ(table->fieldAsString(1), c.display) << c.input.raw;
+  }
+}
+
+TEST(DbfFields, BadNumbersNameFileFieldAndText) {
+  for (const char* raw : {"   1,5", "******", " 1 2  ", "    - "}) {
+    OneFieldTable table({{"SUM", 'N', 6, 1}, raw});
+    std::string trimmed(raw);
+    while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+    try {
+      table->fieldAsFloat(1);
+      ADD_FAILURE() << raw;
+    } catch (const EDbfError& error) {
+      EXPECT_EQ(std::string(error.what()), "Invalid numeric value in field ONE->SUM (" + trimmed + ")");
+    }
+  }
+}
+
+TEST(DbfFields, LogicalsAcceptTheSixTrueLetters) {
+  for (const char* raw : {"T", "t", "Y", "y", "J", "j"}) {
+    OneFieldTable table({{"L", 'L', 1, 0}, raw});
+    EXPECT_TRUE(table->fieldAsLogical(1)) << raw;
+    EXPECT_EQ(table->fieldAsString(1), "T");
+  }
+  for (const char* raw : {"F", "N", "?", " "}) {
+    OneFieldTable table({{"L", 'L', 1, 0}, raw});
+    EXPECT_FALSE(table->fieldAsLogical(1)) << raw;
+    EXPECT_EQ(table->fieldAsString(1), "F");
+  }
+}
+
+TEST(DbfFields, DatesDecodeToJulianDaysAndDisplayText) {
+  struct Case {
+    std::string raw;
+    int julian;
+    std::string display;
+  };
+  const Case cases[] = {
+      {"19800101", 2444240, "01.01.1980"},
+      {"18991230", 2415019, "30.12.1899"},
+      {"20010229", 2415019, "30.12.1899"},  // impossible: counts as the epoch
+      {"        ", 0, ""},
+      {"00000000", 0, ""},
+      {"05.03.99", 2451243, "05.03.1999"},  // the short date format
+  };
+  for (const auto& c : cases) {
+    OneFieldTable table({{"D", 'D', 8, 0}, c.raw});
+    EXPECT_EQ(table->fieldAsJulian(1), c.julian) << c.raw;
+    EXPECT_EQ(table->fieldAsString(1), c.display) << c.raw;
+  }
+  OneFieldTable bad({{"D", 'D', 8, 0}, "31-31-31"});
+  EXPECT_THROW(bad->fieldAsJulian(1), EDbfError);
+}
+
+TEST(DbfFields, CharacterAndBinaryDisplayTexts) {
+  struct Case {
+    RawCase input;
+    std::string display;
+  };
+  const Case cases[] = {
+      {{{"C", 'C', 8, 0}, "  lead  "}, "  lead"},
+      {{{"B", 'B', 10, 0}, "        12"}, "--BINARY--"},
+      {{{"B", 'B', 10, 0}, "          "}, "--binary--"},
+      {{{"G", 'G', 10, 0}, "         3"}, "-GENERAL--"},
+      {{{"G", 'G', 10, 0}, "         0"}, "-general--"},
+  };
+  for (const auto& c : cases) {
+    OneFieldTable table(c.input);
+    EXPECT_EQ(table->fieldAsString(1), c.display) << c.input.raw;
+  }
+}
+
+TEST(DbfFields, VisualFoxProBinaryTypes) {
+  TempDir dir;
+  DbfWriterOptions options;
+  options.version = 0x30;
+  const std::string path = writeTable(dir.file("VFP.DBF"),
+                                      {{"I", 'I', 4, 0}, {"Y", 'Y', 8, 4}, {"T", 'T', 8, 0}, {"B", 'B', 8, 0}},
+                                      {{{-42LL, 12.5, std::monostate{}, std::monostate{}}}}, options);
+  // Date-time 1980-01-01 00:00:01.5 and a double, written by hand.
+  std::string bytes = testing::readFileBytes(path);
+  DbfFields probe(path, true, false);
+  auto* record = reinterpret_cast<unsigned char*>(bytes.data()) + probe.headerLength();
+  encodeLE32(record + probe.descriptor(3)->offset, 2444240);
+  encodeLE32(record + probe.descriptor(3)->offset + 4, 1500);
+  encodeLEDouble(record + probe.descriptor(4)->offset, 2.25);
+  testing::writeFileBytes(path, bytes);
+
+  DbfFields table(path, true, false);
+  table.readRecord(1);
+  EXPECT_EQ(table.fieldAsFloat(1), -42);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(2), 12.5);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(3), (2444240.0 - 1721425) * 86400000 + 1500);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(4), 2.25);
+}
+
+}  // namespace
+}  // namespace kestrin::dbf

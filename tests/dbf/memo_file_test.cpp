@@ -1,0 +1,151 @@
+// Memo texts from FPT and DBT files, and the damaged memo files a reader meets.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "dbf/base/coding.h"
+#include "dbf/base/errors.h"
+#include "dbf/table/dbf_fields.h"
+#include "support/table_builder.h"
+#include "support/temp_dir.h"
+
+namespace kestrin::dbf {
+namespace {
+
+using testing::readFileBytes;
+using testing::TempDir;
+using testing::writeFileBytes;
+using testing::writeTable;
+
+std::string memoTable(const TempDir& dir, const std::vector<std::string>& memos, std::uint16_t blockSize = 64) {
+  std::vector<testing::TestRecord> records;
+  for (const auto& memo : memos) records.push_back({{std::string("x"), memo}});
+  DbfWriterOptions options;
+  options.memoBlockSize = blockSize;
+  return writeTable(dir.file("M.DBF"), {{"C", 'C', 1, 0}, {"MEMO", 'M', 10, 0}}, records, options);
+}
+
+template <typename Fn>
+std::string errorOf(Fn&& fn) {
+  try {
+    fn();
+  } catch (const EDbfError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
+  TempDir dir;
+  std::string longText;
+  for (int i = 0; i < 1000; ++i) longText.push_back(static_cast<char>('a' + i % 26));
+  longText[10] = '\0';  // embedded NULs belong to the text
+  DbfFields table(memoTable(dir, {"short", "", longText}), true, false);
+  table.readRecord(1);
+  EXPECT_EQ(table.memoBlock(2), 8u);  // the header fills the first 512 bytes: 8 blocks of 64
+  EXPECT_EQ(table.memoText(2), "short");
+  table.readRecord(2);
+  EXPECT_EQ(table.memoBlock(2), 0u);
+  EXPECT_EQ(table.memoText(2), "");
+  table.readRecord(3);
+  EXPECT_EQ(table.memoLength(2), 1000u);
+  EXPECT_EQ(table.memoText(2), longText);
+}
+
+TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {""});
+  std::filesystem::remove(dir.file("M.FPT"));
+  DbfFields table(path, true, false);
+  table.readRecord(1);
+  EXPECT_EQ(table.memoText(2), "");
+}
+
+TEST(MemoFile, MissingMemoFileFailsOnFirstAccess) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {"text"});
+  std::filesystem::remove(dir.file("M.FPT"));
+  DbfFields table(path, true, false);
+  table.readRecord(1);
+  EXPECT_EQ(errorOf([&] { table.memoText(2); }), "File " + dir.file("M.fpt") + " could not be found");
+}
+
+TEST(MemoFile, FindsTheMemoFileWhateverItsLetterCase) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {"text"});
+  std::filesystem::rename(dir.file("M.FPT"), dir.file("m.Fpt"));
+  DbfFields table(path, true, false);
+  table.readRecord(1);
+  EXPECT_EQ(table.memoText(2), "text");
+}
+
+TEST(MemoFile, DamagedMemoFilesGiveClearErrors) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {"some memo text"});
+  const std::string fpt = dir.file("M.FPT");
+  const std::string good = readFileBytes(fpt);
+  struct Damage {
+    const char* name;
+    std::function<void(std::string&)> apply;
+    std::string message;
+  };
+  const std::vector<Damage> damages = {
+      {"bad block type", [](std::string& b) { b[512 + 3] = 2; }, "Memo record is bad in " + fpt},
+      {"block size 0", [](std::string& b) { b[6] = b[7] = 0; }, "Memo file " + fpt + " has a block size of 0"},
+      {"length past the file",
+       [](std::string& b) { encodeBE32(reinterpret_cast<unsigned char*>(b.data()) + 512 + 4, 0x7FFFFFFF); },
+       "Memo data runs past the end of file " + fpt},
+      {"block beyond the file", [](std::string& b) { b.resize(256); },
+       "Memo block 8 lies beyond the end of file " + fpt},
+      {"header cut short", [](std::string& b) { b.resize(10); }, "Error on Read of file " + fpt},
+  };
+  for (const auto& damage : damages) {
+    std::string bytes = good;
+    damage.apply(bytes);
+    writeFileBytes(fpt, bytes);
+    DbfFields table(path, true, false);
+    table.readRecord(1);
+    EXPECT_EQ(errorOf([&] { table.memoText(2); }), damage.message) << damage.name;
+  }
+}
+
+TEST(MemoFile, ReadsDbaseMemoVariants) {
+  TempDir dir;
+  const std::string path = writeTable(dir.file("D.DBF"), {{"MEMO", 'C', 10, 0}}, {{{std::string("0000000001")}}});
+  std::string dbf = readFileBytes(path);
+  dbf[32 + 11] = 'M';
+
+  // dBASE III: text up to the end mark in 512-byte blocks.
+  dbf[0] = static_cast<char>(0x83);
+  writeFileBytes(path, dbf);
+  std::string dbt(512, '\0');
+  dbt += "dBASE three";
+  dbt += '\x1A';
+  dbt.resize(1024, '\0');
+  writeFileBytes(dir.file("D.DBT"), dbt);
+  {
+    DbfFields table(path, true, false);
+    table.readRecord(1);
+    EXPECT_EQ(table.memoText(1), "dBASE three");
+  }
+
+  // dBASE IV: block size in the header, FF FF and the length with its header.
+  dbf[0] = static_cast<char>(0x8B);
+  writeFileBytes(path, dbf);
+  std::string dbt4(256, '\0');
+  encodeLE32(reinterpret_cast<unsigned char*>(dbt4.data()) + 20, 256);
+  std::string block("\xFF\xFF\x08\x00\0\0\0\0", 8);
+  encodeLE32(reinterpret_cast<unsigned char*>(block.data()) + 4, 8 + 10);
+  block += "dBASE four";
+  dbt4 += block;
+  writeFileBytes(dir.file("D.DBT"), dbt4);
+  {
+    DbfFields table(path, true, false);
+    table.readRecord(1);
+    EXPECT_EQ(table.memoText(1), "dBASE four");
+  }
+}
+
+}  // namespace
+}  // namespace kestrin::dbf
