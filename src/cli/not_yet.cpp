@@ -6,6 +6,5 @@
 namespace kestrin::cli {
 
 int runEval(const Args&, std::ostream&) { throw std::runtime_error("eval is not supported yet"); }
-int runFormat(const Args&, std::ostream&) { throw std::runtime_error("format is not supported yet"); }
 
 }  // namespace kestrin::cli
