@@ -1,0 +1,10 @@
+// libFuzzer target: a table and its memo file from fuzz bytes.
+#include <cstddef>
+#include <cstdint>
+
+#include "entries/dbf_fuzz_entry.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  kestrin::fuzz::walkTableFromBytes(data, size);
+  return 0;
+}
