@@ -41,8 +41,14 @@ std::int64_t DbtMemo::blockOffset(std::uint32_t block) const {
 
 void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {file_.fileName()}); }
 
-void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) const {
-  if (dataOffset + static_cast<std::int64_t>(length) > file_.size()) {
+bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
+  if (end <= knownSize_) return true;
+  knownSize_ = file_.size();
+  return end <= knownSize_;
+}
+
+void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) {
+  if (!reachesNoFurtherThanEnd(dataOffset + static_cast<std::int64_t>(length))) {
     throw EDbfError("Memo data runs past the end of file %s", {file_.fileName()});
   }
 }
@@ -50,7 +56,7 @@ void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) const
 std::uint32_t DbtMemo::memoLength(std::uint32_t block) {
   if (block == 0) return 0;
   const std::int64_t offset = blockOffset(block);
-  if (offset >= file_.size()) {
+  if (!reachesNoFurtherThanEnd(offset + 1)) {
     throw EDbfError("Memo block %d lies beyond the end of file %s", {std::to_string(block), file_.fileName()});
   }
   return lengthAt(offset);

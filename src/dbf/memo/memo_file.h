@@ -47,7 +47,10 @@ class DbtMemo {
   const DiskFile& file() const { return file_; }
   [[noreturn]] void failBadRecord() const;
   // Fails when `length` bytes of data at `dataOffset` run past the end of the file.
-  void checkDataFits(std::int64_t dataOffset, std::uint32_t length) const;
+  void checkDataFits(std::int64_t dataOffset, std::uint32_t length);
+  // True when `end` lies within the file; the size is taken again only when
+  // the last known size is too small (the other program may have appended).
+  bool reachesNoFurtherThanEnd(std::int64_t end);
 
  private:
   friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, const std::string&, bool, bool);
@@ -55,6 +58,7 @@ class DbtMemo {
 
   DiskFile file_;
   std::uint32_t blockSize_ = 512;
+  std::int64_t knownSize_ = 0;
 };
 
 // dBASE IV memo file (.dbt): block size in the header, 8-byte block headers.

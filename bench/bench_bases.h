@@ -1,0 +1,16 @@
+// Large generated bases for the benchmarks, made once and kept between runs
+// in $KESTRIN_BENCH_DIR (default /tmp/kestrin-bench).
+#pragma once
+
+#include <string>
+
+namespace kestrin::bench {
+
+// The folder of a DELO.DBF of `records` files, every one with an L5 memo of
+// about 100-300 bytes; written on first use.
+std::string deloBase(int records);
+
+// Reads every byte of `path` with large sequential reads; returns the bytes read.
+long long plainRead(const std::string& path);
+
+}  // namespace kestrin::bench
