@@ -1,0 +1,46 @@
+// Day numbers of the expression language: days since 1899-12-30 plus 2415019
+// (so 1980-01-01 is 2444240), and their texts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrin::dbf::expr_detail {
+
+inline constexpr std::int64_t kDayNumberOf18991230 = 2415019;
+
+struct CivilDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
+std::int64_t dayNumberFromCivil(int year, int month, int day);
+// False for a day number outside the years 1 to 9999 (and for NaN).
+bool civilFromDayNumber(double dayNumber, CivilDate& date);
+bool isValidCivil(int year, int month, int day);
+
+// 0 and the CTOD marker 1e100 (and anything not above 0) are blank dates.
+bool isBlankDayNumber(double dayNumber);
+
+// The day number of a date text: 0 for blank text and for "00000000"; eight
+// digits as YYYYMMDD (an impossible date counts as 1899-12-30); other text in
+// the short date format. Nothing when the text is no date.
+std::optional<double> dayNumberFromText(std::string_view text, std::string_view shortDateFormat);
+
+// "yyyymmdd", or eight blanks for a blank date. Throws EDbfExpression for a day
+// number outside the calendar.
+void yyyymmddFromDayNumber(double dayNumber, std::string& out);
+
+// The short date format upper-cased, its year widened to four digits.
+std::string displayDateFormat(std::string_view shortDateFormat);
+// The date in that display format; blanks of the format's length for a blank
+// date. Throws EDbfExpression for a day number outside the calendar.
+void displayFromDayNumber(double dayNumber, std::string_view shortDateFormat, std::string& out);
+
+// Today's day number by the local clock.
+double todayDayNumber();
+
+}  // namespace kestrin::dbf::expr_detail

@@ -1,0 +1,67 @@
+// The text comparison behind every search: trailing blanks removed, optional
+// case folding, "*" patterns with "?" positions, and a collation for the
+// ordering operators.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "dbf/expr/text_search.h"
+#include "dbf/expr/value.h"
+
+namespace kestrin::dbf {
+
+// Trimming removes every character up to and including the blank (codes 0-32).
+std::string_view trimRightBlanks(std::string_view text);
+std::string_view trimLeftBlanks(std::string_view text);
+inline std::string_view trimBlanks(std::string_view text) {
+  return trimLeftBlanks(trimRightBlanks(text));
+}
+
+// Orders Windows-1251 texts alphabetically: punctuation, digits, Latin
+// letters, Cyrillic letters (ё with е); letters first without regard to case,
+// then lower case before upper case, then by byte. 0 only for equal bytes.
+// Every byte goes through `fold` first.
+int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold);
+inline int collateTexts(std::string_view a, std::string_view b) {
+  return collateTexts(a, b, identityFold());
+}
+
+// The comparison of one operator node, with the node's own copies of the two
+// options. Keeps its buffers from record to record.
+class TextComparer {
+ public:
+  TextComparer(bool caseInsensitive, bool partialCompare);
+
+  // The right side is this literal for every evaluation: prepare it once.
+  // `literal` must outlive the comparer.
+  void prepareRightLiteral(std::string_view literal);
+
+  // Negative, 0 or positive. Only L empty (Null or "") gives -1, only R empty
+  // +1, both 0. Then both lose their trailing blanks and are folded; a right
+  // side beginning or ending with "*" is a pattern (0 on a match, -1 if not)
+  // when partial compare is on; otherwise the collation decides. With
+  // `equalityOnly` the sign of a difference is not computed (1 stands for it).
+  int compare(const ExprValue& left, const ExprValue& right, bool equalityOnly);
+
+ private:
+  struct RightSide {
+    std::string_view text;  // trimmed
+    bool pattern = false;
+    bool matchesAll = false;
+    bool masked = false;    // "?" positions act on the value
+    std::string_view core;  // the pattern without its end asterisks
+  };
+  RightSide analyse(std::string_view trimmedRight) const;
+  bool matches(std::string_view value, const RightSide& right, bool prepared);
+
+  const FoldTable* fold_;
+  bool partial_;
+  bool hasLiteral_ = false;
+  bool literalEmpty_ = false;
+  RightSide literal_;
+  TextSearcher searcher_;
+  std::string masked_;
+};
+
+}  // namespace kestrin::dbf
