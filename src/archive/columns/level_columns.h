@@ -1,0 +1,74 @@
+// The display columns of the four level cursors: texts computed from the
+// current record each time they are asked for, never stored. A grid asks for
+// one cell at a time; a LevelColumns object finds its fields once per opening
+// of the cursor, so a cell costs the field reads and the rule, no look-ups.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "archive/model/storage_places.h"
+#include "dbf/cursor/table_cursor.h"
+
+namespace kestrin::archive {
+
+// The level pages: the index every part uses for the active level.
+enum class Level { Fonds = 0, Inventories = 1, Files = 2, Documents = 3 };
+
+enum class DisplayColumn { Num, Cap, FullName, Tip, Dates, Kol, Hran, FName, Date };
+
+// "Num", "Cap", "FullName", "Tip", "Dates", "Kol", "Hran", "FNAME", "Date".
+std::string_view displayColumnName(DisplayColumn column);
+// The column of that name (letter case counts); nullopt for any other name.
+std::optional<DisplayColumn> displayColumnByName(std::string_view name);
+// The columns a level has: fonds Num, Cap, FullName, Tip, Dates, Kol, Hran,
+// FNAME; inventories and files Num, Cap, Tip, Dates; documents Cap, Date.
+std::span<const DisplayColumn> displayColumnsOf(Level level);
+
+class LevelColumns {
+ public:
+  // `cursor` is the level's cursor with the fields of its archive table
+  // (setUpArchiveCursor); it must outlive this object and may be opened and
+  // closed meanwhile. `places` serves the fond column Hran and must outlive
+  // this object too; without it Hran is empty.
+  LevelColumns(const dbf::TableCursor& cursor, Level level, StoragePlaces* places = nullptr);
+
+  Level level() const { return level_; }
+
+  // The text of `column` for the cursor's current record (the candidate
+  // record while the cursor's filter callback runs). Empty for a column the
+  // level does not have, for a closed cursor or one without a current record.
+  // Never throws for a damaged value: an unreadable number or memo counts as
+  // 0 or empty, an unreadable date as no date. Only Hran changes state (it
+  // takes lines off the storage list).
+  std::string text(DisplayColumn column) const;
+
+ private:
+  enum Slot : int;
+  static constexpr int kSlotCount = 30;
+
+  const dbf::CursorField* field(Slot slot) const;
+  std::string textOf(Slot slot) const;
+  long long integerOf(Slot slot) const;
+  int yearOf(Slot slot) const;
+  void bindFields() const;
+
+  std::string fondText(DisplayColumn column) const;
+  std::string inventoryText(DisplayColumn column) const;
+  std::string fileText(DisplayColumn column) const;
+  std::string documentText(DisplayColumn column) const;
+
+  const dbf::TableCursor& cursor_;
+  Level level_;
+  StoragePlaces* places_;
+  // Field positions in cursor_.fields(), found again whenever the field list
+  // is rebuilt (the cursor was reopened); -1 for a field the cursor lacks.
+  mutable std::array<int, kSlotCount> positions_{};
+  mutable const dbf::CursorField* boundData_ = nullptr;
+  mutable std::size_t boundCount_ = 0;
+};
+
+}  // namespace kestrin::archive

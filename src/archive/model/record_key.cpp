@@ -1,0 +1,20 @@
+#include "archive/model/record_key.h"
+
+#include <cstdio>
+
+#include "archive/format/numbers.h"
+
+namespace kestrin::archive {
+
+std::string recordKey(long long number) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%7lld", number);
+  return buffer;
+}
+
+std::optional<int> recordKeyNumber(std::string_view key) {
+  while (!key.empty() && key.front() == ' ') key.remove_prefix(1);
+  return wholeNumber(key);
+}
+
+}  // namespace kestrin::archive
