@@ -42,15 +42,19 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   for (int i = 0; i < 1000; ++i) longText.push_back(static_cast<char>('a' + i % 26));
   longText[10] = '\0';  // embedded NULs belong to the text
   DbfFields table(memoTable(dir, {"short", "", longText}), true, false);
-  table.readRecord(1);
-  EXPECT_EQ(table.memoBlock(2), 8u);  // the header fills the first 512 bytes: 8 blocks of 64
-  EXPECT_EQ(table.memoText(2), "short");
-  table.readRecord(2);
-  EXPECT_EQ(table.memoBlock(2), 0u);
-  EXPECT_EQ(table.memoText(2), "");
-  table.readRecord(3);
-  EXPECT_EQ(table.memoLength(2), 1000u);
-  EXPECT_EQ(table.memoText(2), longText);
+  for (bool readAhead : {false, true}) {
+    SCOPED_TRACE(readAhead ? "read ahead" : "record by record");
+    table.setReadAhead(readAhead);
+    table.readRecord(1);
+    EXPECT_EQ(table.memoBlock(2), 8u);  // the header fills the first 512 bytes: 8 blocks of 64
+    EXPECT_EQ(table.memoText(2), "short");
+    table.readRecord(2);
+    EXPECT_EQ(table.memoBlock(2), 0u);
+    EXPECT_EQ(table.memoText(2), "");
+    table.readRecord(3);
+    EXPECT_EQ(table.memoLength(2), 1000u);
+    EXPECT_EQ(table.memoText(2), longText);
+  }
 }
 
 TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {

@@ -16,8 +16,7 @@ constexpr char kDbt3EndMark = 0x1A;
 
 }  // namespace
 
-DbtMemo::DbtMemo(const std::string& fileName, bool shared, bool readWrite)
-    : file_(fileName, shared, readWrite) {}
+DbtMemo::DbtMemo(const std::string& fileName, bool shared, bool readWrite) : file_(fileName, shared, readWrite) {}
 
 DbtMemo::~DbtMemo() = default;
 
@@ -35,11 +34,23 @@ void DbtMemo::setBlockSize(std::uint32_t size) {
   blockSize_ = size;
 }
 
-std::int64_t DbtMemo::blockOffset(std::uint32_t block) const {
-  return static_cast<std::int64_t>(block) * blockSize_;
-}
+std::int64_t DbtMemo::blockOffset(std::uint32_t block) const { return static_cast<std::int64_t>(block) * blockSize_; }
 
 void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {file_.fileName()}); }
+
+void DbtMemo::setReadAhead(bool on) {
+  if (on && !readAhead_) {
+    readAhead_ = std::make_unique<ReadAheadBuffer>(blockSize_);
+  } else if (!on) {
+    readAhead_.reset();
+  }
+}
+
+void DbtMemo::readExactAt(std::int64_t offset, void* out, std::size_t length) {
+  const std::size_t got =
+      readAhead_ ? readAhead_->read(file_, offset, static_cast<char*>(out), length) : file_.read(offset, out, length);
+  if (got != length) throw EDbfError("Error on Read of file %s", {file_.fileName()});
+}
 
 bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
   if (end <= knownSize_) return true;
@@ -85,7 +96,7 @@ std::uint32_t DbtMemo::readMemo(std::uint32_t block, char* buffer, std::uint32_t
   const std::uint32_t count = std::min(requested, memoLength(block));
   const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
   checkDataFits(dataOffset, count);
-  file_.readExact(dataOffset, buffer, count);
+  readExactAt(dataOffset, buffer, count);
   return count;
 }
 
@@ -96,7 +107,7 @@ std::string DbtMemo::readMemoText(std::uint32_t block) {
   // Checked before allocating: a damaged length must not ask for gigabytes.
   checkDataFits(dataOffset, length);
   std::string text(length, '\0');
-  file_.readExact(dataOffset, text.data(), length);
+  readExactAt(dataOffset, text.data(), length);
   return text;
 }
 
@@ -108,7 +119,7 @@ void Dbt4Memo::readFileHeader() {
 
 std::uint32_t Dbt4Memo::lengthAt(std::int64_t offset) {
   unsigned char header[8];
-  file().readExact(offset, header, sizeof header);
+  readExactAt(offset, header, sizeof header);
   if (header[0] != 0xFF || header[1] != 0xFF) failBadRecord();
   const std::uint32_t total = decodeLE32(header + 4);
   if (total < 8) failBadRecord();
@@ -123,14 +134,13 @@ void FptMemo::readFileHeader() {
 
 std::uint32_t FptMemo::lengthAt(std::int64_t offset) {
   unsigned char header[8];
-  file().readExact(offset, header, sizeof header);
+  readExactAt(offset, header, sizeof header);
   const std::uint32_t type = decodeBE32(header);
   if (type != 1 && type != 0) failBadRecord();
   return decodeBE32(header + 4);
 }
 
-std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared,
-                                      bool readWrite) {
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared, bool readWrite) {
   std::unique_ptr<DbtMemo> memo;
   switch (kind) {
     case MemoKind::Dbt3:

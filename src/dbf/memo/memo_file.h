@@ -10,6 +10,7 @@
 
 #include "dbf/base/disk_file.h"
 #include "dbf/table/dbf_header.h"
+#include "dbf/table/read_ahead_buffer.h"
 
 namespace kestrin::dbf {
 
@@ -35,6 +36,10 @@ class DbtMemo {
   const std::string& fileName() const { return file_.fileName(); }
   std::uint32_t blockSize() const { return blockSize_; }
 
+  // While on, memo reads are served from a large buffer: a scan in physical
+  // order meets the memos mostly in file order.
+  void setReadAhead(bool on);
+
  protected:
   // Reads the memo file header; sets the block size.
   virtual void readFileHeader();
@@ -45,6 +50,8 @@ class DbtMemo {
   void setBlockSize(std::uint32_t size);
   std::int64_t blockOffset(std::uint32_t block) const;
   const DiskFile& file() const { return file_; }
+  // Reads exactly `length` bytes at `offset`, through the buffer when it is on.
+  void readExactAt(std::int64_t offset, void* out, std::size_t length);
   [[noreturn]] void failBadRecord() const;
   // Fails when `length` bytes of data at `dataOffset` run past the end of the file.
   void checkDataFits(std::int64_t dataOffset, std::uint32_t length);
@@ -59,6 +66,7 @@ class DbtMemo {
   DiskFile file_;
   std::uint32_t blockSize_ = 512;
   std::int64_t knownSize_ = 0;
+  std::unique_ptr<ReadAheadBuffer> readAhead_;
 };
 
 // dBASE IV memo file (.dbt): block size in the header, 8-byte block headers.
@@ -85,7 +93,6 @@ class FptMemo : public DbtMemo {
 
 // The memo file of a table: ".fpt" or ".dbt" beside `tableFileName`, found
 // without regard to letter case. Throws "File %s could not be found".
-std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared,
-                                      bool readWrite);
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared, bool readWrite);
 
 }  // namespace kestrin::dbf

@@ -225,6 +225,7 @@ DbtMemo& DbfFields::memoFile() {
     memo_ = openMemoFile(header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind(), fileName(),
                          true, false);
   }
+  memo_->setReadAhead(readAhead());
   return *memo_;
 }
 
