@@ -77,23 +77,6 @@ TEST(CdxLeaf, SmithAndSmytheShareTwoBytes) {
   EXPECT_EQ(walk(tag, true), (std::vector<KeyRec>{{"SMITH", 1}, {"SMYTHE", 2}}));
 }
 
-TEST(CdxLeaf, DecodesDuplicatesAndTrailsOfNumberKeys) {
-  std::string node = leafBlock(2);
-  // 1.0 and 1.5 as stored keys: BF F0 and BF F8, both with six zero bytes cut.
-  putEntry(node, 0, 7, 0, 6);
-  putEntry(node, 1, 3, 1, 6);
-  node[511] = '\xF0';
-  node[510] = '\xBF';
-  node[509] = '\xF8';
-  IndexNode leaf;
-  const auto* p = reinterpret_cast<const unsigned char*>(node.data());
-  leaf.decode(p, p + node.size(), 512, {8, CdxKeyType::Numeric, CdxCollation::Machine}, "t.cdx");
-  ASSERT_EQ(leaf.count(), 2);
-  EXPECT_EQ(leaf.key(0), cdxNumberSearchKey(1.0));
-  EXPECT_EQ(leaf.key(1), cdxNumberSearchKey(1.5));
-  EXPECT_EQ(leaf.entry(1).recNo, 3u);
-}
-
 TEST(CdxLeafBits, WidthsFollowKeyLengthAndRecordCount) {
   struct Case {
     std::size_t keyLength;
