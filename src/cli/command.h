@@ -22,6 +22,7 @@ int runDump(const Args& args, std::ostream& out);
 int runCount(const Args& args, std::ostream& out);
 int runEval(const Args& args, std::ostream& out);
 int runFormat(const Args& args, std::ostream& out);
+int runColumns(const Args& args, std::ostream& out);
 int runMakeDemo(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli
