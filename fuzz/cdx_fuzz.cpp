@@ -64,7 +64,10 @@ inline bool exerciseCdxImage(const std::uint8_t* data, std::size_t size) {
 
 }  // namespace kestrin::fuzz
 
+// The replay test includes this file for exerciseCdxImage alone.
+#ifndef KESTRIN_CDX_FUZZ_REPLAY
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   kestrin::fuzz::exerciseCdxImage(data, size);
   return 0;
 }
+#endif

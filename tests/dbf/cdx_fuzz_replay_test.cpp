@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#define KESTRIN_CDX_FUZZ_REPLAY
 #include "../../fuzz/cdx_fuzz.cpp"
 #include "support/temp_dir.h"
 
