@@ -28,9 +28,9 @@ void writeDelo(const std::string& folder, int records) {
   const auto fields = archive::demo::deloFields();
   archive::demo::DemoRandom random(42);
   const std::vector<std::string> words = {
-      text::utf8ToCp1251("Приказы"), text::utf8ToCp1251("переписка"), text::utf8ToCp1251("отчёт"),
-      text::utf8ToCp1251("протоколы"), text::utf8ToCp1251("слово"), text::utf8ToCp1251("сведения"),
-      text::utf8ToCp1251("школы"), text::utf8ToCp1251("завода"), text::utf8ToCp1251("архива")};
+      text::utf8ToCp1251("Приказы"),   text::utf8ToCp1251("переписка"), text::utf8ToCp1251("отчёт"),
+      text::utf8ToCp1251("протоколы"), text::utf8ToCp1251("слово"),     text::utf8ToCp1251("сведения"),
+      text::utf8ToCp1251("школы"),     text::utf8ToCp1251("завода"),    text::utf8ToCp1251("архива")};
   dbf::DbfWriter writer(folder + "/DELO.DBF", fields);
   std::vector<FieldValue> values(fields.size());
   for (int i = 1; i <= records; ++i) {

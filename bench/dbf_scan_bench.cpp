@@ -17,9 +17,8 @@ std::string deloPath() { return deloBase(kRecords) + "/DELO.DBF"; }
 
 void setBytes(benchmark::State& state, long long bytesPerIteration, long long records) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytesPerIteration);
-  state.counters["records/s"] =
-      benchmark::Counter(static_cast<double>(records) * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate);
+  state.counters["records/s"] = benchmark::Counter(
+      static_cast<double>(records) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_PlainReadDbf(benchmark::State& state) {
@@ -108,4 +107,3 @@ BENCHMARK(BM_CursorWalkOneMemo)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 }  // namespace kestrin::bench
-

@@ -61,7 +61,8 @@ int runMakeDemo(const Args& args, std::ostream& out) {
       throw UsageError("Unexpected argument " + args[i]);
     }
   }
-  if (dir.empty()) throw UsageError("usage: kestrin-cli make-demo DIR [--scale small|medium|large | --files N] [--seed S]");
+  if (dir.empty())
+    throw UsageError("usage: kestrin-cli make-demo DIR [--scale small|medium|large | --files N] [--seed S]");
 
   auto options = optionsForScale(scale);
   if (filesWanted > 0) {

@@ -13,12 +13,8 @@ namespace kestrin::text {
 extern const std::array<unsigned char, 256> kUpperTable;
 extern const std::array<unsigned char, 256> kLowerTable;
 
-inline char toUpper1251(char c) {
-  return static_cast<char>(kUpperTable[static_cast<unsigned char>(c)]);
-}
-inline char toLower1251(char c) {
-  return static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]);
-}
+inline char toUpper1251(char c) { return static_cast<char>(kUpperTable[static_cast<unsigned char>(c)]); }
+inline char toLower1251(char c) { return static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]); }
 
 std::string upper1251(std::string_view text);
 std::string lower1251(std::string_view text);

@@ -16,7 +16,12 @@ using testing::TempDir;
 std::string sampleTable(const TempDir& dir) {
   return testing::writeTable(
       dir.file("S.DBF"),
-      {{"KOD", 'C', 7, 0}, {"NAME", 'C', 12, 0}, {"N", 'N', 6, 2}, {"D", 'D', 8, 0}, {"L", 'L', 1, 0}, {"M", 'M', 10, 0}},
+      {{"KOD", 'C', 7, 0},
+       {"NAME", 'C', 12, 0},
+       {"N", 'N', 6, 2},
+       {"D", 'D', 8, 0},
+       {"L", 'L', 1, 0},
+       {"M", 'M', 10, 0}},
       {{{std::string("      1"), cp("Фонд \"А\""), 1.5, dbf::CivilDate{1917, 11, 7}, true, cp("Тот\nсамый")}},
        {{std::string("      2"), std::string("gone")}, true},
        {{std::string("      3")}}});

@@ -2,10 +2,9 @@
 // become visible as the cursor reads past its known end; a half-written
 // record never does.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "dbf/cursor/table_cursor.h"
 #include "support/table_builder.h"

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "dbf/table/dbf_date.h"
+
+#include <gtest/gtest.h>
 
 namespace kestrin::dbf {
 namespace {
@@ -10,8 +10,11 @@ TEST(DbfDate, JulianDayNumbers) {
     CivilDate date;
     int julian;
   };
-  const Case cases[] = {{{1899, 12, 30}, 2415019}, {{1980, 1, 1}, 2444240}, {{2000, 2, 29}, 2451604},
-                        {{1, 1, 1}, 1721426},      {{9999, 12, 31}, 5373484}};
+  const Case cases[] = {{{1899, 12, 30}, 2415019},
+                        {{1980, 1, 1}, 2444240},
+                        {{2000, 2, 29}, 2451604},
+                        {{1, 1, 1}, 1721426},
+                        {{9999, 12, 31}, 5373484}};
   for (const auto& c : cases) {
     EXPECT_EQ(julianFromCivil(c.date), c.julian);
     const CivilDate back = civilFromJulian(c.julian);

@@ -1,9 +1,10 @@
 // Decoding of every field type from the stored bytes.
+#include "dbf/table/dbf_fields.h"
+
 #include <gtest/gtest.h>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
-#include "dbf/table/dbf_fields.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
@@ -56,12 +57,9 @@ TEST(DbfFields, NumbersDecodeFromTheirText) {
     std::string display;
   };
   const Case cases[] = {
-      {{{"N", 'N', 6, 2}, " 12.50"}, 12.5, "12.50"},
-      {{{"N", 'N', 6, 2}, "      "}, 0, "0.00"},
-      {{{"N", 'N', 4, 0}, "  -7"}, -7, "-7"},
-      {{{"N", 'N', 8, 0}, "   1e3"}, 1000, "1e3"},
-      {{{"N", 'N', 5, 0}, "   +4"}, 4, "+4"},
-      {{{"N", 'F', 6, 1}, "   .5"}, 0.5, ".5"},
+      {{{"N", 'N', 6, 2}, " 12.50"}, 12.5, "12.50"}, {{{"N", 'N', 6, 2}, "      "}, 0, "0.00"},
+      {{{"N", 'N', 4, 0}, "  -7"}, -7, "-7"},        {{{"N", 'N', 8, 0}, "   1e3"}, 1000, "1e3"},
+      {{{"N", 'N', 5, 0}, "   +4"}, 4, "+4"},        {{{"N", 'F', 6, 1}, "   .5"}, 0.5, ".5"},
   };
   for (const auto& c : cases) {
     OneFieldTable table(c.input);
@@ -126,10 +124,8 @@ TEST(DbfFields, CharacterAndBinaryDisplayTexts) {
     std::string display;
   };
   const Case cases[] = {
-      {{{"C", 'C', 8, 0}, "  lead  "}, "  lead"},
-      {{{"B", 'B', 10, 0}, "        12"}, "--BINARY--"},
-      {{{"B", 'B', 10, 0}, "          "}, "--binary--"},
-      {{{"G", 'G', 10, 0}, "         3"}, "-GENERAL--"},
+      {{{"C", 'C', 8, 0}, "  lead  "}, "  lead"},        {{{"B", 'B', 10, 0}, "        12"}, "--BINARY--"},
+      {{{"B", 'B', 10, 0}, "          "}, "--binary--"}, {{{"G", 'G', 10, 0}, "         3"}, "-GENERAL--"},
       {{{"G", 'G', 10, 0}, "         0"}, "-general--"},
   };
   for (const auto& c : cases) {
@@ -142,9 +138,9 @@ TEST(DbfFields, VisualFoxProBinaryTypes) {
   TempDir dir;
   DbfWriterOptions options;
   options.version = 0x30;
-  const std::string path = writeTable(dir.file("VFP.DBF"),
-                                      {{"I", 'I', 4, 0}, {"Y", 'Y', 8, 4}, {"T", 'T', 8, 0}, {"B", 'B', 8, 0}},
-                                      {{{-42LL, 12.5, std::monostate{}, std::monostate{}}}}, options);
+  const std::string path =
+      writeTable(dir.file("VFP.DBF"), {{"I", 'I', 4, 0}, {"Y", 'Y', 8, 4}, {"T", 'T', 8, 0}, {"B", 'B', 8, 0}},
+                 {{{-42LL, 12.5, std::monostate{}, std::monostate{}}}}, options);
   // Date-time 1980-01-01 00:00:01.5 and a double, written by hand.
   std::string bytes = testing::readFileBytes(path);
   DbfFields probe(path, true, false);

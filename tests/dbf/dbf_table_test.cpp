@@ -68,7 +68,7 @@ TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
   const std::string path = threeRecordTable(dir);
   std::string bytes = readFileBytes(path);
   encodeLE32(reinterpret_cast<unsigned char*>(bytes.data()) + 4, 1000);
-  bytes.pop_back();  // the end-of-file mark
+  bytes.pop_back();              // the end-of-file mark
   bytes += std::string(4, 'x');  // a partial fourth record
   writeFileBytes(path, bytes);
   DbfFields table(path, true, false);
@@ -85,9 +85,9 @@ TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
     bool bof;
   };
   const Step steps[] = {
-      {rnFirst, 1, false, false}, {rnPrior, 1, false, true},  {rnNext, 2, false, false},
+      {rnFirst, 1, false, false},   {rnPrior, 1, false, true}, {rnNext, 2, false, false},
       {rnCurrent, 2, false, false}, {rnLast, 3, false, false}, {rnNext, 3, true, false},
-      {4, 3, true, false},        {2, 2, false, false},       {rnPrior, 1, false, false},
+      {4, 3, true, false},          {2, 2, false, false},      {rnPrior, 1, false, false},
   };
   for (const auto& step : steps) {
     table.readRecord(step.code);
@@ -126,9 +126,8 @@ TEST(DbfTable, DeletedRecordsAreStillReadAndFlagged) {
 
 TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
   TempDir dir;
-  const std::string path =
-      writeTable(dir.file("W.DBF"), {{"WIDE", 'C', 300, 0}, {"AFTER", 'C', 2, 0}},
-                 {{{std::string(299, 'a') + "b", std::string("zz")}}});
+  const std::string path = writeTable(dir.file("W.DBF"), {{"WIDE", 'C', 300, 0}, {"AFTER", 'C', 2, 0}},
+                                      {{{std::string(299, 'a') + "b", std::string("zz")}}});
   DbfFields table(path, true, false);
   ASSERT_EQ(table.fieldCount(), 2);
   EXPECT_EQ(table.fieldWidth(1), 300);
@@ -164,9 +163,12 @@ TEST(DbfTable, DamagedHeadersGiveClearErrors) {
   };
   const std::vector<Damage> damages = {
       {"truncated header", [](std::string& b) { b.resize(20); }, readError},
-      {"header length below 33", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 20); }, invalid},
-      {"record length 0", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 10, 0); }, invalid},
-      {"descriptors past the file", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 60000); }, readError},
+      {"header length below 33", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 20); },
+       invalid},
+      {"record length 0", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 10, 0); },
+       invalid},
+      {"descriptors past the file",
+       [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 60000); }, readError},
       {"field past the record", [](std::string& b) { b[32 + 16] = 100; }, invalid},
   };
   for (const auto& damage : damages) {

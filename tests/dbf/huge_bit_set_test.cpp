@@ -1,9 +1,9 @@
+#include "dbf/cursor/huge_bit_set.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
-
-#include "dbf/cursor/huge_bit_set.h"
 
 namespace kestrin::dbf {
 namespace {

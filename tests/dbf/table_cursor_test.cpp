@@ -1,11 +1,12 @@
 // The table cursor: stepping, visibility, counting, bookmarks, Locate and the
 // field value mapping, checked against a plain model of the table.
+#include "dbf/cursor/table_cursor.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "dbf/base/errors.h"
-#include "dbf/cursor/table_cursor.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 

@@ -30,16 +30,16 @@ std::string key7(int n) {
 }
 
 struct Vocabulary {
-  std::vector<std::string> institutions = cpList(
-      {"Управление сельского хозяйства", "Городской отдел народного образования", "Завод «Красный металлист»",
-       "Губернская земская управа", "Исполнительный комитет районного Совета", "Товарищество «Заря»",
-       "Отдел здравоохранения", "Статистическое управление", "Педагогический институт", "Окружной суд"});
+  std::vector<std::string> institutions =
+      cpList({"Управление сельского хозяйства", "Городской отдел народного образования", "Завод «Красный металлист»",
+              "Губернская земская управа", "Исполнительный комитет районного Совета", "Товарищество «Заря»",
+              "Отдел здравоохранения", "Статистическое управление", "Педагогический институт", "Окружной суд"});
   std::vector<std::string> places =
       cpList({"Ярославской губернии", "г. Рыбинска", "Угличского уезда", "Ростовского района", "г. Ярославля"});
-  std::vector<std::string> subjects = cpList(
-      {"Приказы по основной деятельности", "Протоколы заседаний", "Переписка с учреждениями", "Годовой отчёт",
-       "Списки личного состава", "Сметы и финансовые отчёты", "Документы о строительстве школы",
-       "Статистические сведения о посевах", "Личные дела сотрудников", "Фотографии демонстрации"});
+  std::vector<std::string> subjects =
+      cpList({"Приказы по основной деятельности", "Протоколы заседаний", "Переписка с учреждениями", "Годовой отчёт",
+              "Списки личного состава", "Сметы и финансовые отчёты", "Документы о строительстве школы",
+              "Статистические сведения о посевах", "Личные дела сотрудников", "Фотографии демонстрации"});
   std::vector<std::string> kinds = cpList({"приказ", "протокол", "письмо", "отчёт", "доклад", "решение"});
   std::string fondPrefix = cp("Р");
 };
@@ -106,7 +106,7 @@ DemoCounts writeDemoLevelTables(const std::string& baseFolder, const DemoOptions
     fond.set("A5", 1.0 * inventoryCount);
     fond.set("A7", 1.0 * firstYear);
     fond.set("A9", 1.0 * lastYear);
-    fond.set("A16", 0.0);                         // A16, filled below
+    fond.set("A16", 0.0);  // A16, filled below
     fond.set("A100", random.chance(85) ? 1.0 : 1.0 * random.between(2, 5));
     fonds.addRecord(fond.values(), random.chance(5));
     ++counts.fonds;
@@ -128,7 +128,9 @@ DemoCounts writeDemoLevelTables(const std::string& baseFolder, const DemoOptions
       opis.set("G5", 1.0 * lastYear);
       opis.set("G7", 1.0 * fileCount);
       opis.set("G15", random.chance(90) ? 1.0 : 2.0);
-      if (random.chance(30)) opis.set("G45", cp("Предисловие к описи: документы поступили в архив в ") + std::to_string(lastYear + 5) + cp(" году."));
+      if (random.chance(30))
+        opis.set("G45", cp("Предисловие к описи: документы поступили в архив в ") + std::to_string(lastYear + 5) +
+                            cp(" году."));
       inventories.addRecord(opis.values());
 
       for (int d = 1; d <= fileCount; ++d) {
@@ -141,7 +143,8 @@ DemoCounts writeDemoLevelTables(const std::string& baseFolder, const DemoOptions
         delo.set("OPIS", key7(opisKey));
         delo.set("L1", std::string(l1));
         delo.set("L4", random.pick(words.subjects) + cp(" за ") + std::to_string(year) + cp(" г."));
-        if (random.chance(25)) delo.set("L5", cp("Аннотация: ") + random.pick(words.subjects) + " " + random.pick(words.places));
+        if (random.chance(25))
+          delo.set("L5", cp("Аннотация: ") + random.pick(words.subjects) + " " + random.pick(words.places));
         delo.set("L8", CivilDate{year, random.between(1, 12), random.between(1, 28)});
         delo.set("L9", CivilDate{year, 12, random.between(1, 28)});
         if (random.chance(40)) delo.set("L10", std::to_string(year) + cp(" г."));

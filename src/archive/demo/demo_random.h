@@ -18,9 +18,7 @@ class DemoRandom {
     return z ^ (z >> 31);
   }
   // A number in [low, high].
-  int between(int low, int high) {
-    return low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1));
-  }
+  int between(int low, int high) { return low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1)); }
   bool chance(int percent) { return between(1, 100) <= percent; }
   template <typename T>
   const T& pick(const std::vector<T>& items) {

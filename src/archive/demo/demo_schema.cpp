@@ -22,11 +22,10 @@ void addIntegers(std::vector<FieldSpec>& fields, int from, int to) {
 }  // namespace
 
 std::vector<FieldSpec> fondFields() {
-  std::vector<FieldSpec> f = {text("KOD", 7), text("FKOD", 8), text("FNAME", 100), memo("A1"),
-                              small("A2"),    small("A3"),     small("A4"),        small("A5"),
-                              small("A6"),    small("A7"),     text("A8", 1),      small("A9"),
-                              text("A10", 1), small("A11"),    text("A12", 36),    text("A13", 70),
-                              small("A14"),   logical("A15")};
+  std::vector<FieldSpec> f = {text("KOD", 7),  text("FKOD", 8), text("FNAME", 100), memo("A1"),   small("A2"),
+                              small("A3"),     small("A4"),     small("A5"),        small("A6"),  small("A7"),
+                              text("A8", 1),   small("A9"),     text("A10", 1),     small("A11"), text("A12", 36),
+                              text("A13", 70), small("A14"),    logical("A15")};
   addIntegers(f, 16, 49);
   for (const char* name : {"A98", "A99", "A100"}) f.push_back(small(name));
   f.push_back(memo("A101"));
@@ -41,24 +40,22 @@ std::vector<FieldSpec> fondFields() {
 }
 
 std::vector<FieldSpec> opisFields() {
-  return {text("KOD", 7), text("FOND", 7), text("OKOD", 8), memo("ONAME"),   small("G1"),
-          small("G2"),    small("G3"),     text("G4", 1),   small("G5"),     text("G6", 1),
-          integer("G7"),  integer("G8"),   small("G15"),    memo("G16"),     memo("G45"),
-          integer("G46"), integer("G47"),  integer("G48")};
+  return {text("KOD", 7), text("FOND", 7), text("OKOD", 8), memo("ONAME"),  small("G1"),    small("G2"),
+          small("G3"),    text("G4", 1),   small("G5"),     text("G6", 1),  integer("G7"),  integer("G8"),
+          small("G15"),   memo("G16"),     memo("G45"),     integer("G46"), integer("G47"), integer("G48")};
 }
 
 std::vector<FieldSpec> deloFields() {
-  return {text("KOD", 7),  text("OPIS", 7), text("L1", 10), text("L2", 3),  text("L3", 6),
-          text("L4", 250), memo("L5"),      text("L6", 10), date("L8"),     date("L9"),
-          text("L10", 30), small("L11"),    small("L12"),   small("L13"),   memo("L14"),
-          logical("L21")};
+  return {text("KOD", 7), text("OPIS", 7), text("L1", 10), text("L2", 3), text("L3", 6),   text("L4", 250),
+          memo("L5"),     text("L6", 10),  date("L8"),     date("L9"),    text("L10", 30), small("L11"),
+          small("L12"),   small("L13"),    memo("L14"),    logical("L21")};
 }
 
 std::vector<FieldSpec> documFields() {
-  return {text("KOD", 7),   text("DELO", 7), text("T1", 17), text("T2", 250), memo("T3"),
-          date("T4"),       text("T5", 30),  text("T6", 60), text("T7", 20),  date("T8"),
-          text("T9", 30),   text("T10", 10), text("T11", 10), memo("T12"),    text("T13", 250),
-          text("T14", 30),  text("T15", 20), memo("T16"),    memo("T17")};
+  return {text("KOD", 7),  text("DELO", 7), text("T1", 17),  text("T2", 250), memo("T3"),
+          date("T4"),      text("T5", 30),  text("T6", 60),  text("T7", 20),  date("T8"),
+          text("T9", 30),  text("T10", 10), text("T11", 10), memo("T12"),     text("T13", 250),
+          text("T14", 30), text("T15", 20), memo("T16"),     memo("T17")};
 }
 
 }  // namespace kestrin::archive::demo

@@ -8,9 +8,7 @@
 
 namespace kestrin::dbf {
 
-inline std::uint16_t decodeLE16(const unsigned char* p) {
-  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+inline std::uint16_t decodeLE16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 inline std::uint32_t decodeLE32(const unsigned char* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
@@ -18,13 +16,10 @@ inline std::uint32_t decodeLE32(const unsigned char* p) {
 }
 
 inline std::uint64_t decodeLE64(const unsigned char* p) {
-  return static_cast<std::uint64_t>(decodeLE32(p)) |
-         (static_cast<std::uint64_t>(decodeLE32(p + 4)) << 32);
+  return static_cast<std::uint64_t>(decodeLE32(p)) | (static_cast<std::uint64_t>(decodeLE32(p + 4)) << 32);
 }
 
-inline std::uint16_t decodeBE16(const unsigned char* p) {
-  return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
-}
+inline std::uint16_t decodeBE16(const unsigned char* p) { return static_cast<std::uint16_t>((p[0] << 8) | p[1]); }
 
 inline std::uint32_t decodeBE32(const unsigned char* p) {
   return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16) |

@@ -27,8 +27,7 @@ std::string resolveFileNoCase(const std::string& folder, const std::string& name
   const fs::path exact = fs::path(folder) / name;
   std::error_code error;
   if (fs::exists(exact, error)) return exact.string();
-  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
-       it.increment(error)) {
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().string();
     if (sameNameNoCase(entry, name)) return (fs::path(folder) / entry).string();
   }

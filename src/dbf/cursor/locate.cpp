@@ -101,8 +101,7 @@ void putKeyValue(char* image, const FieldDescriptor& d, const LocateValue& value
 
 }  // namespace
 
-bool TableCursor::locate(const std::string& keyFields, const std::vector<LocateValue>& values,
-                         LocateOptions options) {
+bool TableCursor::locate(const std::string& keyFields, const std::vector<LocateValue>& values, LocateOptions options) {
   requireOpen();
   std::vector<int> fieldNos;
   for (const auto& name : splitFieldNames(keyFields)) fieldNos.push_back(fieldByName(name).fieldNo());

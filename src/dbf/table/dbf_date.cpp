@@ -111,7 +111,9 @@ std::optional<int> julianFromCivil(const CivilDate& date) {
   return *days + DbfDate::kDelphiEpochJulian;
 }
 
-CivilDate civilFromJulian(int julian) { return civilFromDays(static_cast<long long>(julian) - DbfDate::kDelphiEpochJulian); }
+CivilDate civilFromJulian(int julian) {
+  return civilFromDays(static_cast<long long>(julian) - DbfDate::kDelphiEpochJulian);
+}
 
 DbfDate::DbfDate(std::string shortDateFormat) : displayFormat_(widenYear(std::move(shortDateFormat))) {}
 

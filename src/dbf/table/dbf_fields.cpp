@@ -128,8 +128,7 @@ std::string_view DbfFields::fieldRawText(int n) const {
 
 std::string DbfFields::fieldErrorName(int n, std::string_view text) const {
   const auto* d = descriptor(n);
-  return baseNameWithoutExtension(fileName()) + "->" + (d ? d->name : std::string()) + " (" +
-         std::string(text) + ")";
+  return baseNameWithoutExtension(fileName()) + "->" + (d ? d->name : std::string()) + " (" + std::string(text) + ")";
 }
 
 double DbfFields::fieldAsFloat(int n) const {
@@ -222,8 +221,8 @@ std::uint32_t DbfFields::memoBlock(int n) const {
 
 DbtMemo& DbfFields::memoFile() {
   if (!memo_) {
-    memo_ = openMemoFile(header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind(), fileName(),
-                         true, false);
+    memo_ = openMemoFile(header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind(), fileName(), true,
+                         false);
   }
   memo_->setReadAhead(readAhead());
   return *memo_;

@@ -35,12 +35,12 @@ struct DbfHeader {
 // One field as its descriptor gives it, with the offset computed from the
 // widths of the fields before it.
 struct FieldDescriptor {
-  std::string name;       // at most 10 characters, as stored
-  char type = ' ';        // type letter
-  int width = 0;          // bytes in the record
-  int decimals = 0;       // 0 for C fields, whose high width byte shares the slot
-  int offset = 0;         // from the start of the record (byte 0 is the deletion flag)
-  int number = 0;         // 1-based position in the descriptor array
+  std::string name;  // at most 10 characters, as stored
+  char type = ' ';   // type letter
+  int width = 0;     // bytes in the record
+  int decimals = 0;  // 0 for C fields, whose high width byte shares the slot
+  int offset = 0;    // from the start of the record (byte 0 is the deletion flag)
+  int number = 0;    // 1-based position in the descriptor array
 };
 
 // Decodes `count` descriptors from `area`, computing offsets from 1.

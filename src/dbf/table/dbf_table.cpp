@@ -126,8 +126,7 @@ void DbfTable::readRecord(int n) {
 }
 
 std::size_t DbfTable::readRecordBytes(int n, char* out) {
-  const std::int64_t offset =
-      header_.headerLength + static_cast<std::int64_t>(n - 1) * header_.recordLength;
+  const std::int64_t offset = header_.headerLength + static_cast<std::int64_t>(n - 1) * header_.recordLength;
   const auto length = static_cast<std::size_t>(header_.recordLength);
   if (readAhead_) return readAhead_->read(file_, offset, out, length);
   return file_.read(offset, out, length);
@@ -153,8 +152,6 @@ void DbfTable::setReadAhead(bool on) {
   }
 }
 
-void DbfTable::blankRecord() {
-  std::fill(recordBuffer_.begin(), recordBuffer_.end() - 1, ' ');
-}
+void DbfTable::blankRecord() { std::fill(recordBuffer_.begin(), recordBuffer_.end() - 1, ' '); }
 
 }  // namespace kestrin::dbf

@@ -24,7 +24,8 @@ std::string formatNumber(double value, int width, int decimals) {
 DbfWriter::DbfWriter(const std::string& path, std::vector<FieldSpec> fields, DbfWriterOptions options)
     : path_(path), fields_(std::move(fields)), options_(options), out_(path, std::ios::binary | std::ios::trunc) {
   if (!out_) throw std::runtime_error("cannot create " + path);
-  const bool hasMemo = std::any_of(fields_.begin(), fields_.end(), [](const FieldSpec& f) { return isMemoType(f.type); });
+  const bool hasMemo =
+      std::any_of(fields_.begin(), fields_.end(), [](const FieldSpec& f) { return isMemoType(f.type); });
   if (options_.version == 0) options_.version = hasMemo ? 0xF5 : 0x03;
   for (const auto& field : fields_) {
     if (field.name.empty() || field.name.size() > 10) throw std::invalid_argument("bad field name " + field.name);
@@ -80,7 +81,8 @@ void DbfWriter::encodeField(char* out, const FieldSpec& field, const FieldValue&
   const auto width = static_cast<std::size_t>(field.width);
   std::memset(out, ' ', width);
   if (std::holds_alternative<std::monostate>(value)) {
-    if (options_.version == 0x30 && (field.type == 'I' || field.type == 'Y' || field.type == 'T' || field.type == 'B')) {
+    if (options_.version == 0x30 &&
+        (field.type == 'I' || field.type == 'Y' || field.type == 'T' || field.type == 'B')) {
       std::memset(out, 0, width);
     }
     return;
@@ -101,7 +103,10 @@ void DbfWriter::encodeField(char* out, const FieldSpec& field, const FieldValue&
   auto* bytes = reinterpret_cast<unsigned char*>(out);
   switch (field.type) {
     case 'C':
-      putLeft(text ? *text : number ? formatNumber(*number, 0, field.decimals) : integer ? std::to_string(*integer) : "");
+      putLeft(text      ? *text
+              : number  ? formatNumber(*number, 0, field.decimals)
+              : integer ? std::to_string(*integer)
+                        : "");
       break;
     case 'N':
     case 'F':
@@ -135,10 +140,15 @@ void DbfWriter::encodeField(char* out, const FieldSpec& field, const FieldValue&
       }
       break;
     case 'I':
-      encodeLE32(bytes, static_cast<std::uint32_t>(static_cast<std::int32_t>(integer ? *integer : number ? static_cast<long long>(*number) : 0)));
+      encodeLE32(bytes, static_cast<std::uint32_t>(static_cast<std::int32_t>(integer  ? *integer
+                                                                             : number ? static_cast<long long>(*number)
+                                                                                      : 0)));
       break;
     case 'Y':
-      encodeLE64(bytes, static_cast<std::uint64_t>(static_cast<std::int64_t>((number ? *number : integer ? static_cast<double>(*integer) : 0) * 10000.0)));
+      encodeLE64(bytes, static_cast<std::uint64_t>(static_cast<std::int64_t>((number    ? *number
+                                                                              : integer ? static_cast<double>(*integer)
+                                                                                        : 0) *
+                                                                             10000.0)));
       break;
     default:
       if (text) putLeft(*text);

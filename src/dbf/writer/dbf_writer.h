@@ -19,7 +19,7 @@ namespace kestrin::dbf {
 struct FieldSpec {
   std::string name;  // at most 10 characters
   char type = 'C';
-  int width = 10;    // C fields up to 65535 (wide fields use the decimal byte)
+  int width = 10;  // C fields up to 65535 (wide fields use the decimal byte)
   int decimals = 0;
 };
 
