@@ -40,7 +40,7 @@ void CdxTag::release() {
   pathSize_ = 0;
   where_ = Where::Nowhere;
   lostPosition_ = false;
-  walked_.clear();
+  resetWalk(true);
 }
 
 // --- Search keys --------------------------------------------------------------
@@ -300,7 +300,13 @@ void CdxTag::pushNode(std::uint32_t offset) {
 }
 
 void CdxTag::resetWalk(bool forward) {
-  walked_.clear();
+  // clear() costs as much as the table of a long walk; seeks after a full
+  // traversal should not pay it every time.
+  if (walked_.bucket_count() > 64) {
+    walked_ = {};
+  } else {
+    walked_.clear();
+  }
   walkForward_ = forward;
 }
 
