@@ -1,12 +1,13 @@
 // The declared fields of the nine cursors against tables as "Архивный Фонд"
 // writes them, and what a table that does not fit gives the user.
+#include "archive/model/archive_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
-#include "archive/model/archive_tables.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
@@ -151,9 +152,13 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, SchemaMismatchTest,
     ::testing::Values(
         MismatchCase{"MissingField", ArchiveCursor::Fond, {{"A5", {}}}, "Field 'A5' not found"},
-        MismatchCase{"WiderNumber", ArchiveCursor::Fond, {{"A4", {"A4", 'N', 6, 0}}},
+        MismatchCase{"WiderNumber",
+                     ArchiveCursor::Fond,
+                     {{"A4", {"A4", 'N', 6, 0}}},
                      "Type mismatch for field 'A4', expecting: SmallInt actual: Integer"},
-        MismatchCase{"TextForMemo", ArchiveCursor::Opis, {{"ONAME", {"ONAME", 'C', 100, 0}}},
+        MismatchCase{"TextForMemo",
+                     ArchiveCursor::Opis,
+                     {{"ONAME", {"ONAME", 'C', 100, 0}}},
                      "Type mismatch for field 'ONAME', expecting: Memo actual: String"},
         MismatchCase{"SeveralInDeclaredOrder",
                      ArchiveCursor::Delo,

@@ -26,17 +26,18 @@ TEST_P(TextRuleTest, Shows) { EXPECT_EQ(utf8(GetParam().apply(cp(GetParam().inpu
 
 INSTANTIATE_TEST_SUITE_P(
     NumbersAndTitles, TextRuleTest,
-    ::testing::Values(
-        TextCase{"fond", fondNumberText, "    123 ", "123"}, TextCase{"fond", fondNumberText, "Р-   123а", "Р-123А"},
-        TextCase{"fond", fondNumberText, "    12ё ", "12Ё"}, TextCase{"fond", fondNumberText, "", ""},
-        TextCase{"inventory", inventoryNumberText, "  1  2  ", "1.2"},
-        TextCase{"inventory", inventoryNumberText, "  3", "3"},
-        TextCase{"inventory", inventoryNumberText, " 12а 2", "12а.2"},
-        TextCase{"inventory", inventoryNumberText, "", ""},
-        TextCase{"file", fileNumberText, "      45а ", "45А"}, TextCase{"file", fileNumberText, "     1 2  ", "12"},
-        TextCase{"title", titleText, "Фонд \"Заря\" ( 1920-1925 гг.)", "Фонд «Заря» (1920–1925 гг.)"},
-        TextCase{"title", titleText, "Опись дел N5\r\n  ", "Опись дел № 5"},
-        TextCase{"fname", fondNameText, "Фонд  \"Заря\" N5", "Фонд  «Заря» N5"}),
+    ::testing::Values(TextCase{"fond", fondNumberText, "    123 ", "123"},
+                      TextCase{"fond", fondNumberText, "Р-   123а", "Р-123А"},
+                      TextCase{"fond", fondNumberText, "    12ё ", "12Ё"}, TextCase{"fond", fondNumberText, "", ""},
+                      TextCase{"inventory", inventoryNumberText, "  1  2  ", "1.2"},
+                      TextCase{"inventory", inventoryNumberText, "  3", "3"},
+                      TextCase{"inventory", inventoryNumberText, " 12а 2", "12а.2"},
+                      TextCase{"inventory", inventoryNumberText, "", ""},
+                      TextCase{"file", fileNumberText, "      45а ", "45А"},
+                      TextCase{"file", fileNumberText, "     1 2  ", "12"},
+                      TextCase{"title", titleText, "Фонд \"Заря\" ( 1920-1925 гг.)", "Фонд «Заря» (1920–1925 гг.)"},
+                      TextCase{"title", titleText, "Опись дел N5\r\n  ", "Опись дел № 5"},
+                      TextCase{"fname", fondNameText, "Фонд  \"Заря\" N5", "Фонд  «Заря» N5"}),
     [](const auto& p) { return std::string(p.param.rule) + std::to_string(p.index); });
 
 TEST(PreferredTitle, BlankPreferredTitleFallsBack) {
@@ -123,15 +124,16 @@ TEST_P(DocumentDateTest, Shows) {
   EXPECT_EQ(utf8(documentDateText(cp(GetParam().t9), GetParam().t8Year)), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, DocumentDateTest,
-    ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
-                      DocumentDateCase{"", 1920, "1920"}, DocumentDateCase{"5 мая 1920", 1931, "1920"},
-                      DocumentDateCase{"1920-1925", 0, "1920-1925"},
-                      // Without a display text only the year of the end date shows.
-                      DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"}, DocumentDateCase{"[1920]", 0, "[1920]"},
-                      DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
-                      DocumentDateCase{"1931 г.", 0, "1931 г."}));
+INSTANTIATE_TEST_SUITE_P(Documents, DocumentDateTest,
+                         ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
+                                           DocumentDateCase{"", 1920, "1920"},
+                                           DocumentDateCase{"5 мая 1920", 1931, "1920"},
+                                           DocumentDateCase{"1920-1925", 0, "1920-1925"},
+                                           // Without a display text only the year of the end date shows.
+                                           DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"},
+                                           DocumentDateCase{"[1920]", 0, "[1920]"},
+                                           DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
+                                           DocumentDateCase{"1931 г.", 0, "1931 г."}));
 
 TEST(FileCountText, GroupsDigitsByThree) {
   EXPECT_EQ(fileCountText(0), "0");

@@ -131,8 +131,11 @@ TEST(LevelColumns, Inventories) {
   OpenLevel inventories(
       Level::Inventories,
       {
-          {{"KOD", std::string("      1")}, {"OKOD", text("  1  2")}, {"ONAME", text("Опись дел N5\r\n\r\n")},
-           {"G1", 6LL}, {"G5", 1925LL}},
+          {{"KOD", std::string("      1")},
+           {"OKOD", text("  1  2")},
+           {"ONAME", text("Опись дел N5\r\n\r\n")},
+           {"G1", 6LL},
+           {"G5", 1925LL}},
           {{"KOD", std::string("      2")}, {"OKOD", text(" 12а")}, {"G1", 1LL}, {"G3", 1920LL}, {"G5", 1925LL}},
           {{"KOD", std::string("      3")}},
       });
@@ -142,22 +145,20 @@ TEST(LevelColumns, Inventories) {
 }
 
 TEST(LevelColumns, Files) {
-  OpenLevel files(Level::Files,
-                  {
-                      {{"L1", text("     45а  ")},
-                       {"L4", text("Дело N5")},
-                       {"L8", dbf::CivilDate{1920, 3, 5}},
-                       {"L13", 11LL}},
-                      {{"L1", text("      46  ")},
-                       {"L4", text("Дело")},
-                       {"L5", text("Аннотация: \"Заря\"")},
-                       {"L8", dbf::CivilDate{1940, 1, 1}},
-                       {"L10", text("0.1920 - 0.1925")},
-                       {"L13", 6LL}},
-                      {{"L4", text("Дело")}, {"L5", text("\r\n")}, {"L10", text("1920-е")}},
-                      {{"L10", text("   ")}},
-                      {{"L10", text("5 мая 1920")}, {"L9", dbf::CivilDate{1925, 1, 1}}},
-                  });
+  OpenLevel files(
+      Level::Files,
+      {
+          {{"L1", text("     45а  ")}, {"L4", text("Дело N5")}, {"L8", dbf::CivilDate{1920, 3, 5}}, {"L13", 11LL}},
+          {{"L1", text("      46  ")},
+           {"L4", text("Дело")},
+           {"L5", text("Аннотация: \"Заря\"")},
+           {"L8", dbf::CivilDate{1940, 1, 1}},
+           {"L10", text("0.1920 - 0.1925")},
+           {"L13", 6LL}},
+          {{"L4", text("Дело")}, {"L5", text("\r\n")}, {"L10", text("1920-е")}},
+          {{"L10", text("   ")}},
+          {{"L10", text("5 мая 1920")}, {"L9", dbf::CivilDate{1925, 1, 1}}},
+      });
   EXPECT_EQ(files.listing(), (Rows{{"Num=45А", "Cap=Дело № 5", "Tip=", "Dates=1920"},
                                    {"Num=46", "Cap=Аннотация: «Заря»", "Tip=фото", "Dates=1920-1925"},
                                    {"Num=", "Cap=Дело", "Tip=", "Dates=1920-е"},
@@ -166,13 +167,12 @@ TEST(LevelColumns, Files) {
 }
 
 TEST(LevelColumns, Documents) {
-  OpenLevel documents(Level::Documents,
-                      {
-                          {{"T2", text("Приказ N5")}, {"T3", text("Аннотация")}, {"T9", text("б/д")}},
-                          {{"T3", text("Письмо \"Заря\"")}, {"T8", dbf::CivilDate{1920, 5, 5}}},
-                          {{"T9", text("01.01.1920-31.12.1925")}, {"T8", dbf::CivilDate{1930, 5, 5}}},
-                          {},
-                      });
+  OpenLevel documents(Level::Documents, {
+                                            {{"T2", text("Приказ N5")}, {"T3", text("Аннотация")}, {"T9", text("б/д")}},
+                                            {{"T3", text("Письмо \"Заря\"")}, {"T8", dbf::CivilDate{1920, 5, 5}}},
+                                            {{"T9", text("01.01.1920-31.12.1925")}, {"T8", dbf::CivilDate{1930, 5, 5}}},
+                                            {},
+                                        });
   EXPECT_EQ(documents.listing(), (Rows{{"Cap=Приказ № 5", "Date=б/д"},
                                        {"Cap=Письмо «Заря»", "Date=1920"},
                                        {"Cap=", "Date=1925"},

@@ -1,8 +1,9 @@
 // Record keys and the code tables of the archive.
+#include "archive/model/record_key.h"
+
 #include <gtest/gtest.h>
 
 #include "archive/model/code_tables.h"
-#include "archive/model/record_key.h"
 #include "cp1251_test_text.h"
 
 namespace kestrin::archive {
@@ -34,8 +35,9 @@ INSTANTIATE_TEST_SUITE_P(Keys, RecordKeyNumberTest,
                          ::testing::Values(KeyNumberCase{"     12", 12}, KeyNumberCase{"12", 12},
                                            KeyNumberCase{"  10000", 10000}, KeyNumberCase{"      0", 0},
                                            KeyNumberCase{"     -5", -5}, KeyNumberCase{"", std::nullopt},
-                                           KeyNumberCase{"       ", std::nullopt}, KeyNumberCase{"   12a", std::nullopt},
-                                           KeyNumberCase{"  1 2", std::nullopt}, KeyNumberCase{"12 ", std::nullopt},
+                                           KeyNumberCase{"       ", std::nullopt},
+                                           KeyNumberCase{"   12a", std::nullopt}, KeyNumberCase{"  1 2", std::nullopt},
+                                           KeyNumberCase{"12 ", std::nullopt},
                                            KeyNumberCase{"2147483648", std::nullopt}));
 
 TEST(CodeTables, LabelsOfTheCodes) {

@@ -1,9 +1,10 @@
 // The storage list "Hran.txt" and the storage places it gives fonds.
+#include "archive/model/storage_places.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "archive/model/storage_places.h"
 #include "cp1251_test_text.h"
 #include "support/temp_dir.h"
 
@@ -33,16 +34,14 @@ TEST_P(StorageListLinesTest, SortsWithoutCaseAndDropsDuplicates) {
   EXPECT_EQ(utf8Lines(storageListLines(cp(GetParam().file))), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, StorageListLinesTest,
-    ::testing::Values(
-        ListCase{"Empty", "", {}},
-        ListCase{"LineBreaks", "3\tВ\r\n1\tА\r2\tБ\n", {"1\tА", "2\tБ", "3\tВ"}},
-        ListCase{"NoFinalBreak", "2\tx\n1\ty", {"1\ty", "2\tx"}},
-        ListCase{"EmptyLinesKeptOnce", "1\ta\n\n\n2\tb\n", {"", "1\ta", "2\tb"}},
-        ListCase{"SortedWithoutCase", "р-2\tb\nР-1\ta\n", {"Р-1\ta", "р-2\tb"}},
-        ListCase{"FirstOfCaseDuplicatesKept", "12а\tк.1\n12А\tК.1\n", {"12а\tк.1"}}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, StorageListLinesTest,
+                         ::testing::Values(ListCase{"Empty", "", {}},
+                                           ListCase{"LineBreaks", "3\tВ\r\n1\tА\r2\tБ\n", {"1\tА", "2\tБ", "3\tВ"}},
+                                           ListCase{"NoFinalBreak", "2\tx\n1\ty", {"1\ty", "2\tx"}},
+                                           ListCase{"EmptyLinesKeptOnce", "1\ta\n\n\n2\tb\n", {"", "1\ta", "2\tb"}},
+                                           ListCase{"SortedWithoutCase", "р-2\tb\nР-1\ta\n", {"Р-1\ta", "р-2\tb"}},
+                                           ListCase{"FirstOfCaseDuplicatesKept", "12а\tк.1\n12А\tК.1\n", {"12а\tк.1"}}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 struct Request {
   const char* kod;
@@ -73,9 +72,8 @@ TEST_P(StoragePlacesTest, EachLineServesTheFirstRecordThatAsks) {
 INSTANTIATE_TEST_SUITE_P(
     Lookups, StoragePlacesTest,
     ::testing::Values(
-        PlacesCase{"BlanksAroundBothPartsIgnored",
-                   {"   Р- 12а  \t  к. 3, к. 4  "},
-                   {{"      1", "Р- 12а", "к. 3, к. 4"}}},
+        PlacesCase{
+            "BlanksAroundBothPartsIgnored", {"   Р- 12а  \t  к. 3, к. 4  "}, {{"      1", "Р- 12а", "к. 3, к. 4"}}},
         PlacesCase{"StoredNumberTrimmed", {"123\tА-1"}, {{"      1", "     123 ", "А-1"}}},
         PlacesCase{"CaseAndInnerBlanksCount",
                    {"12а\tА-1", "Р-  5\tБ-2"},

@@ -43,23 +43,48 @@ void writeBase(const TempDir& dir) {
   using archive::demo::fondFields;
   using archive::demo::opisFields;
   writeLevel(dir, "FOND.DBF", fondFields(),
-             {{{"KOD", std::string("      1")}, {"FKOD", cp("Р-   12а")}, {"FNAME", cp("Фонд \"Заря\"")},
-               {"A4", 1LL}, {"A5", 2LL}, {"A7", 1920LL}, {"A9", 1925LL}, {"A16", 1200LL}, {"A22", 34LL},
+             {{{"KOD", std::string("      1")},
+               {"FKOD", cp("Р-   12а")},
+               {"FNAME", cp("Фонд \"Заря\"")},
+               {"A4", 1LL},
+               {"A5", 2LL},
+               {"A7", 1920LL},
+               {"A9", 1925LL},
+               {"A16", 1200LL},
+               {"A22", 34LL},
                {"A100", 1LL}},
               {{"KOD", std::string("      2")}, {"FKOD", cp("     7 ")}, {"FNAME", cp("Артель")}, {"A100", 2LL}}});
   writeLevel(dir, "OPIS.DBF", opisFields(),
-             {{{"KOD", std::string("      1")}, {"FOND", std::string("      1")}, {"OKOD", std::string("  1  2")},
-               {"ONAME", cp("Опись дел N1")}, {"G1", 6LL}, {"G3", 1920LL}, {"G7", 40LL}, {"G15", 1LL}},
-              {{"KOD", std::string("      2")}, {"FOND", std::string("      2")}, {"OKOD", std::string("  3")},
+             {{{"KOD", std::string("      1")},
+               {"FOND", std::string("      1")},
+               {"OKOD", std::string("  1  2")},
+               {"ONAME", cp("Опись дел N1")},
+               {"G1", 6LL},
+               {"G3", 1920LL},
+               {"G7", 40LL},
+               {"G15", 1LL}},
+              {{"KOD", std::string("      2")},
+               {"FOND", std::string("      2")},
+               {"OKOD", std::string("  3")},
                {"G15", 3LL}}});
   writeLevel(dir, "DELO.DBF", deloFields(),
-             {{{"KOD", std::string("      1")}, {"OPIS", std::string("      1")}, {"L1", cp("     45а  ")},
-               {"L4", cp("Дело N5")}, {"L10", cp("0.1920 - 0.1925")}, {"L11", 120LL}, {"L13", 4LL}},
-              {{"KOD", std::string("      2")}, {"OPIS", std::string("      1")}, {"L1", cp("      46  ")},
+             {{{"KOD", std::string("      1")},
+               {"OPIS", std::string("      1")},
+               {"L1", cp("     45а  ")},
+               {"L4", cp("Дело N5")},
+               {"L10", cp("0.1920 - 0.1925")},
+               {"L11", 120LL},
+               {"L13", 4LL}},
+              {{"KOD", std::string("      2")},
+               {"OPIS", std::string("      1")},
+               {"L1", cp("      46  ")},
                {"L5", cp("Аннотация")}}});
   writeLevel(dir, "DOCUM.DBF", documFields(),
-             {{{"KOD", std::string("      1")}, {"DELO", std::string("      1")}, {"T1", cp("1")},
-               {"T2", cp("Приказ \"О\"")}, {"T9", cp("5 мая 1920")}},
+             {{{"KOD", std::string("      1")},
+               {"DELO", std::string("      1")},
+               {"T1", cp("1")},
+               {"T2", cp("Приказ \"О\"")},
+               {"T9", cp("5 мая 1920")}},
               {{"KOD", std::string("      2")}, {"DELO", std::string("      1")}, {"T8", dbf::CivilDate{1921, 1, 2}}}});
   testing::writeFileBytes(dir.file("hran.TXT"), cp("Р-   12а\tК-1, К-2\r\n7\tА-9\r\n"));
 }
@@ -95,21 +120,19 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"recno": 2, "Num": "7", "Cap": "Артель", "A5": 0, "Hran": "А-9", "Tip": "", "Dates": "б/д", )"
                   R"("Kol": "0"})"
                   "\n"},
-        LevelCase{"1",
-                  R"({"recno": 1, "Num": "1.2", "Cap": "Опись дел № 1", "Tip": "фото", "Dates": "1920", "G7": 40})"
-                  "\n"
-                  R"({"recno": 2, "Num": "3", "Cap": "", "Tip": "", "Dates": "б/д", "G7": 0})"
-                  "\n"},
+        LevelCase{"1", R"({"recno": 1, "Num": "1.2", "Cap": "Опись дел № 1", "Tip": "фото", "Dates": "1920", "G7": 40})"
+                       "\n"
+                       R"({"recno": 2, "Num": "3", "Cap": "", "Tip": "", "Dates": "б/д", "G7": 0})"
+                       "\n"},
         LevelCase{"2",
                   R"({"recno": 1, "Num": "45А", "Cap": "Дело № 5", "Tip": "л/с", "Dates": "1920-1925", "L11": 120})"
                   "\n"
                   R"({"recno": 2, "Num": "46", "Cap": "Аннотация", "Tip": "", "Dates": "н/д", "L11": 0})"
                   "\n"},
-        LevelCase{"3",
-                  R"({"recno": 1, "T1": "1", "T2": "Приказ \"О\"", "Date": "1920"})"
-                  "\n"
-                  R"({"recno": 2, "T1": "", "T2": "", "Date": "1921"})"
-                  "\n"}),
+        LevelCase{"3", R"({"recno": 1, "T1": "1", "T2": "Приказ \"О\"", "Date": "1920"})"
+                       "\n"
+                       R"({"recno": 2, "T1": "", "T2": "", "Date": "1921"})"
+                       "\n"}),
     [](const auto& p) { return std::string("level") + p.param.level; });
 
 TEST(ColumnsCommand, FilterOptionReplacesTheStartupFilter) {
@@ -132,8 +155,7 @@ TEST(ColumnsCommand, StartupFiltersKeepHoldingsPresentInTheArchive) {
   TempDir dir;
   writeBase(dir);
   for (const char* level : {"0", "1"}) {
-    const std::string command =
-        std::string(KESTRIN_CLI_PATH) + " columns '" + dir.path() + "' " + level + " 2>&1";
+    const std::string command = std::string(KESTRIN_CLI_PATH) + " columns '" + dir.path() + "' " + level + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string output;
