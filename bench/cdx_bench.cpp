@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 #include "dbf/cdx/cdx_file.h"
@@ -29,7 +28,8 @@ std::string kod(std::uint32_t n) {
 class BenchIndex {
  public:
   BenchIndex() {
-    folder_ = std::filesystem::temp_directory_path() / ("kestrin-cdx-bench-" + std::to_string(::getpid()));
+    folder_ = std::filesystem::temp_directory_path() /
+              ("kestrin-cdx-bench-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder_);
     kestrin::dbf::CdxTagInput tag;
     tag.name = "KOD";
