@@ -1,24 +1,24 @@
 #include "dbf/cdx/cdx_file.h"
 
+#include <filesystem>
 #include <system_error>
 #include <utility>
 
 #include "dbf/base/errors.h"
+#include "dbf/base/file_name.h"
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_tag_header.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::dbf {
 
-std::unique_ptr<CdxFile> CdxFile::open(const std::filesystem::path& path) {
-  std::filesystem::path full = path;
-  if (!full.has_extension()) full += ".cdx";
-  const std::string name = full.string();
+std::unique_ptr<CdxFile> CdxFile::open(const std::string& path) {
+  const std::string name = hasExtension(path) ? path : path + ".cdx";
+  // The archive's names were written on Windows, where case does not matter.
+  const std::string found = resolvePathNoCase(name);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(full, error)) throw EDbfError("Cannot find file %s", {name});
-  auto storage = std::make_unique<CdxDiskStorage>(full);
-  if (!storage->isOpen()) throw EDbfError("Cannot find file %s", {name});
-  return open(name, std::move(storage));
+  if (!std::filesystem::is_regular_file(found, error)) throw EDbfError("Cannot find file %s", {name});
+  return open(name, std::make_unique<CdxDiskStorage>(found));
 }
 
 std::unique_ptr<CdxFile> CdxFile::openImage(std::string fileName, std::string bytes) {

@@ -4,22 +4,15 @@
 
 namespace kestrin::dbf {
 
-CdxDiskStorage::CdxDiskStorage(const std::filesystem::path& path)
-    : stream_(path, std::ios::in | std::ios::binary) {}
-
-std::uint64_t CdxDiskStorage::size() {
-  stream_.clear();
-  stream_.seekg(0, std::ios::end);
-  const std::streamoff end = stream_.tellg();
-  return end < 0 ? 0 : static_cast<std::uint64_t>(end);
+CdxDiskStorage::CdxDiskStorage(const std::string& path)
+    : file_(path, /*shared=*/true, /*readWrite=*/false) {
+  file_.open();
 }
 
+std::uint64_t CdxDiskStorage::size() { return static_cast<std::uint64_t>(file_.size()); }
+
 bool CdxDiskStorage::read(std::uint64_t offset, unsigned char* out, std::size_t length) {
-  stream_.clear();
-  stream_.seekg(static_cast<std::streamoff>(offset), std::ios::beg);
-  if (!stream_) return false;
-  stream_.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(length));
-  return static_cast<std::size_t>(stream_.gcount()) == length;
+  return file_.read(static_cast<std::int64_t>(offset), out, length) == length;
 }
 
 bool CdxMemoryStorage::read(std::uint64_t offset, unsigned char* out, std::size_t length) {

@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "dbf/base/disk_file.h"
 
 namespace kestrin::dbf {
 
@@ -26,15 +26,14 @@ class CdxStorage {
 
 class CdxDiskStorage final : public CdxStorage {
  public:
-  // Opens `path` for reading; check isOpen() afterwards.
-  explicit CdxDiskStorage(const std::filesystem::path& path);
+  // Opens `path` read-only and shared; throws EDbfError when it cannot.
+  explicit CdxDiskStorage(const std::string& path);
 
-  bool isOpen() const { return stream_.is_open(); }
   std::uint64_t size() override;
   bool read(std::uint64_t offset, unsigned char* out, std::size_t length) override;
 
  private:
-  std::ifstream stream_;
+  DiskFile file_;
 };
 
 class CdxMemoryStorage final : public CdxStorage {
