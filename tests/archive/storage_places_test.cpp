@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(Files, StorageListLinesTest,
                                            ListCase{"NoFinalBreak", "2\tx\n1\ty", {"1\ty", "2\tx"}},
                                            ListCase{"EmptyLinesKeptOnce", "1\ta\n\n\n2\tb\n", {"", "1\ta", "2\tb"}},
                                            ListCase{"SortedWithoutCase", "р-2\tb\nР-1\ta\n", {"Р-1\ta", "р-2\tb"}},
+                                           ListCase{"AlphabeticalOrder",
+                                                    "12\tж\n12\tе\n12\tZ\n12\ta\n",
+                                                    {"12\ta", "12\tZ", "12\tе", "12\tж"}},
                                            ListCase{"FirstOfCaseDuplicatesKept", "12а\tк.1\n12А\tК.1\n", {"12а\tк.1"}}),
                          [](const auto& p) { return std::string(p.param.name); });
 

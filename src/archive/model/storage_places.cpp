@@ -9,6 +9,7 @@
 #include "archive/model/record_key.h"
 #include "archive/text/text_edit.h"
 #include "dbf/base/file_name.h"
+#include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::archive {
@@ -16,12 +17,9 @@ namespace {
 
 constexpr std::size_t kMaxPlaceLength = 1024;
 
-// The order of a list sorted without regard to case.
-bool lessNoCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(text::toUpper1251(x)) < static_cast<unsigned char>(text::toUpper1251(y));
-  });
-}
+// The order of a list sorted alphabetically without regard to case (the
+// collation of text comparisons); lines that differ only in case are equal.
+bool lessNoCase(const std::string& a, const std::string& b) { return dbf::collateTexts(a, b, text::kUpperTable) < 0; }
 
 }  // namespace
 
