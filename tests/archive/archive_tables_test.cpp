@@ -96,24 +96,6 @@ TEST(ArchiveCursorFields, DemoLayoutsFitTheLevelCursors) {
   }
 }
 
-TEST(ArchiveCursorFields, FixedPropertiesFollowTheTable) {
-  struct Expected {
-    ArchiveCursor which;
-    bool exactCount;
-    bool caseInsensitive;
-  };
-  for (const Expected& e : {Expected{ArchiveCursor::Fond, true, false}, Expected{ArchiveCursor::Delo, false, false},
-                            Expected{ArchiveCursor::Rename, false, false}, Expected{ArchiveCursor::Top, false, false},
-                            Expected{ArchiveCursor::Rubr, true, true}, Expected{ArchiveCursor::Temp, true, true}}) {
-    dbf::TableCursor cursor;
-    setUpArchiveCursor(cursor, e.which);
-    EXPECT_EQ(cursor.exactCount, e.exactCount) << archiveTable(e.which).cursorName;
-    EXPECT_EQ(cursor.filterOptions().caseInsensitive, e.caseInsensitive) << archiveTable(e.which).cursorName;
-    EXPECT_TRUE(cursor.readOnly);
-    EXPECT_FALSE(cursor.useDeleted);
-  }
-}
-
 struct MismatchCase {
   const char* name;
   ArchiveCursor which;

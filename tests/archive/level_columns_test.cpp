@@ -179,14 +179,6 @@ TEST(LevelColumns, Documents) {
                                        {"Cap=", "Date=б/д"}}));
 }
 
-TEST(LevelColumns, ColumnsOfAnotherLevelAreEmpty) {
-  OpenLevel documents(Level::Documents, {{{"T2", text("Приказ")}}});
-  const LevelColumns columns = documents.columns();
-  EXPECT_EQ(columns.text(DisplayColumn::Num), "");
-  EXPECT_EQ(columns.text(DisplayColumn::Hran), "");
-  EXPECT_EQ(utf8(columns.text(DisplayColumn::Cap)), "Приказ");
-}
-
 TEST(LevelColumns, ClosedCursorAndReopenedCursor) {
   OpenLevel fonds(Level::Fonds, {{{"KOD", std::string("      1")}, {"FKOD", text("    12 ")}, {"A7", 1920LL}}});
   const LevelColumns columns = fonds.columns();
@@ -232,15 +224,6 @@ TEST(LevelColumns, DamagedNumberCountsAsZero) {
   EXPECT_EQ(columns.text(DisplayColumn::Kol), "5");
   EXPECT_EQ(utf8(columns.text(DisplayColumn::Tip)), "фото");
   EXPECT_EQ(columns.text(DisplayColumn::Hran), "");  // no storage places given
-}
-
-TEST(DisplayColumnNames, RoundTripAndLevels) {
-  for (DisplayColumn column : displayColumnsOf(Level::Fonds)) {
-    EXPECT_EQ(displayColumnByName(displayColumnName(column)), column);
-  }
-  EXPECT_EQ(displayColumnByName("FNAME"), DisplayColumn::FName);
-  EXPECT_EQ(displayColumnByName("num"), std::nullopt);
-  EXPECT_EQ(displayColumnsOf(Level::Documents).size(), 2u);
 }
 
 }  // namespace

@@ -106,14 +106,6 @@ TEST(StoragePlaces, PlaceIsCutTo1024CharactersAfterTheTab) {
   EXPECT_EQ(places.placeOf("      1", "1"), std::string(1023, 'x'));
 }
 
-TEST(StoragePlaces, TakenLinesLeaveTheList) {
-  StoragePlaces places({"1\ta", "2\tb", "no tab"});
-  EXPECT_EQ(places.remainingLines(), 2u);
-  places.placeOf("      1", "1");
-  places.placeOf("      1", "1");
-  EXPECT_EQ(places.remainingLines(), 1u);
-}
-
 TEST(LoadStorageList, FindsHranTxtWithoutRegardToCase) {
   kestrin::testing::TempDir dir;
   EXPECT_TRUE(loadStorageList(dir.path()).empty());
