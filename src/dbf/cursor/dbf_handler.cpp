@@ -9,6 +9,11 @@ bool isForward(int code) { return code == rnFirst || code == rnNext || code == r
 
 }  // namespace
 
+DbfHandler::DbfHandler(const std::string& fileName, bool shared, bool readWrite)
+    : DbfFields(fileName, shared, readWrite), link_(*this) {}
+
+DbfHandler::~DbfHandler() = default;
+
 bool DbfHandler::isVisible() {
   if (!useDeleted && isDeleted()) return false;
   if (filterOn && recordAcceptor && !recordAcceptor()) return false;
@@ -68,10 +73,15 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
       partialCompare == filterPartialCompare_) {
     return;  // the bits of the earlier scan still hold
   }
-  FilterCompiler* compiler = defaultFilterCompiler();
-  if (!compiler) throw EDbfError("Filter expressions are not supported yet");
-  auto expression = compiler->compile(*this, text, caseInsensitive, partialCompare);
-  if (!expression->yieldsBoolean()) throw EDbfError("Filter expression must return boolean result");
+  // One handler per table: the table's link, its alias, the filter options.
+  auto expression = std::make_unique<ExprHandler>(&link_, tableAlias());
+  expression->setCaseInsensitive(caseInsensitive);
+  expression->setPartialCompare(partialCompare);
+  expression->setExpression(text);
+  expression->evaluate();
+  if (expression->resultKind() != ExprKind::Boolean) {
+    throw EDbfError("Filter expression must return boolean result");
+  }
 
   compiled_.reset();
   filterText_.clear();
@@ -81,7 +91,7 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   setReadAhead(true);
   try {
     for (bool found = fetch(rnFirst); found; found = fetch(rnNext)) {
-      if (expression->matches()) filterBits_.set(currentRecNo());
+      if (expression->evaluate().asBoolean()) filterBits_.set(currentRecNo());
     }
   } catch (...) {
     setReadAhead(hadReadAhead);

@@ -7,15 +7,20 @@
 #include <memory>
 #include <string>
 
+#include "dbf/cursor/dbf_expr_link.h"
 #include "dbf/cursor/huge_bit_set.h"
-#include "dbf/cursor/record_filter.h"
+#include "dbf/expr/handler.h"
 #include "dbf/table/dbf_fields.h"
 
 namespace kestrin::dbf {
 
 class DbfHandler : public DbfFields {
  public:
-  using DbfFields::DbfFields;
+  DbfHandler(const std::string& fileName, bool shared, bool readWrite);
+  ~DbfHandler() override;
+
+  // The table as expressions see it.
+  ExprTableLink& exprLink() { return link_; }
 
   // Steps with a position code (rnFirst, rnLast, rnNext, rnPrior, rnCurrent)
   // to the next visible record in that direction and reads it into the
@@ -46,7 +51,8 @@ class DbfHandler : public DbfFields {
  private:
   bool fetchCandidate(int code);
 
-  std::unique_ptr<CompiledFilter> compiled_;
+  DbfExprLink link_;
+  std::unique_ptr<ExprHandler> compiled_;
   std::string filterText_;
   bool filterCaseInsensitive_ = false;
   bool filterPartialCompare_ = true;

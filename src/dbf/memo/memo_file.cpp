@@ -101,14 +101,22 @@ std::uint32_t DbtMemo::readMemo(std::uint32_t block, char* buffer, std::uint32_t
 }
 
 std::string DbtMemo::readMemoText(std::uint32_t block) {
+  std::string text;
+  readMemoInto(block, text);
+  return text;
+}
+
+void DbtMemo::readMemoInto(std::uint32_t block, std::string& text) {
   const std::uint32_t length = memoLength(block);
-  if (length == 0) return {};
+  if (length == 0) {
+    text.clear();
+    return;
+  }
   const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
   // Checked before allocating: a damaged length must not ask for gigabytes.
   checkDataFits(dataOffset, length);
-  std::string text(length, '\0');
+  text.resize(length);
   readExactAt(dataOffset, text.data(), length);
-  return text;
 }
 
 void Dbt4Memo::readFileHeader() {

@@ -32,6 +32,8 @@ class DbtMemo {
 
   // The whole memo as one string.
   std::string readMemoText(std::uint32_t block);
+  // The whole memo into `text`, whose capacity is reused from call to call.
+  void readMemoInto(std::uint32_t block, std::string& text);
 
   const std::string& fileName() const { return file_.fileName(); }
   std::uint32_t blockSize() const { return blockSize_; }

@@ -234,6 +234,15 @@ std::uint32_t DbfFields::memoLength(int n) {
   return memoFile().memoLength(block);
 }
 
+void DbfFields::readMemoInto(int n, std::string& text) {
+  const std::uint32_t block = memoBlock(n);
+  if (block == 0) {
+    text.clear();
+    return;
+  }
+  memoFile().readMemoInto(block, text);
+}
+
 std::string DbfFields::memoText(int n) {
   const std::uint32_t block = memoBlock(n);
   if (block == 0) return {};

@@ -58,6 +58,8 @@ class DbfFields : public DbfTable {
   std::uint32_t memoLength(int n);
   // The whole memo of the field; empty for block 0 and for non-memo fields.
   std::string memoText(int n);
+  // As memoText, into `text`, reusing its capacity.
+  void readMemoInto(int n, std::string& text);
   bool hasMemo() const { return header().memoKind() != MemoKind::None; }
 
   // The record image that field decoding reads. By default the table's own

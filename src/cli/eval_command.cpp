@@ -1,0 +1,75 @@
+// kestrin-cli eval: compiles an expression, evaluates it once and prints its
+// kind and value.
+#include <filesystem>
+#include <memory>
+
+#include "cli/command.h"
+#include "cli/json_writer.h"
+#include "dbf/cursor/table_cursor.h"
+#include "dbf/expr/handler.h"
+#include "text/cp1251_utf8.h"
+
+namespace kestrin::cli {
+
+int runEval(const Args& args, std::ostream& out) {
+  std::string table;
+  std::string expression;
+  bool hasExpression = false;
+  int recno = 1;
+  dbf::ExprOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= args.size()) throw UsageError("Option " + args[i] + " needs a value");
+      return args[++i];
+    };
+    if (args[i] == "--table") {
+      table = value();
+    } else if (args[i] == "--recno") {
+      recno = std::stoi(value());
+    } else if (args[i] == "--case-insensitive") {
+      options.caseInsensitive = true;
+    } else if (args[i] == "--no-partial") {
+      options.partialCompare = false;
+    } else if (!hasExpression) {
+      expression = args[i];
+      hasExpression = true;
+    } else {
+      throw UsageError("Unexpected argument " + args[i]);
+    }
+  }
+  if (!hasExpression) throw UsageError("usage: kestrin-cli eval [--table TABLE [--recno N]] EXPR");
+
+  std::unique_ptr<dbf::TableCursor> cursor;
+  dbf::ExprTableLink* link = nullptr;
+  std::string alias;
+  if (!table.empty()) {
+    const std::filesystem::path path(table);
+    cursor = std::make_unique<dbf::TableCursor>();
+    cursor->setDatabaseName(path.has_parent_path() ? path.parent_path().string() : ".");
+    cursor->setTableName(path.filename().string());
+    cursor->useDeleted = true;
+    cursor->open();
+    cursor->table().readRecord(recno);
+    link = &cursor->table().exprLink();
+    alias = cursor->table().tableAlias();
+  }
+
+  dbf::ExprHandler handler(link, alias, {}, options);
+  handler.setExpression(text::utf8ToCp1251(expression));
+  const dbf::ExprValue& result = handler.evaluate();
+
+  JsonLine line(out);
+  line.string("kind", std::string(dbf::kindName(handler.resultKind())));
+  if (result.isNull()) {
+    line.null("value");
+  } else if (result.holds == dbf::ExprValue::Holds::Text) {
+    line.string("value", text::cp1251ToUtf8(result.asText()));
+  } else if (result.holds == dbf::ExprValue::Holds::Logical) {
+    line.boolean("value", result.asBoolean());
+  } else {
+    line.number("value", result.asNumber());
+  }
+  return 0;
+}
+
+}  // namespace kestrin::cli

@@ -1,0 +1,136 @@
+// Filter expressions on the cursor: one scan per compilation, the reuse of an
+// earlier scan, stepping and counting through the bits, and how the filter
+// meets deleted records and the per-record callback.
+#include <gtest/gtest.h>
+
+#include "dbf/base/errors.h"
+#include "dbf/cursor/table_cursor.h"
+#include "support/table_builder.h"
+#include "support/temp_dir.h"
+
+namespace kestrin::dbf {
+namespace {
+
+using testing::cp;
+using testing::TempDir;
+using testing::TestRecord;
+
+// Twenty records: N = 1..20, NAME alternating Cyrillic words, a memo on every
+// third record; records 5 and 10 deleted.
+std::unique_ptr<TableCursor> openSample(const TempDir& dir) {
+  std::vector<TestRecord> records;
+  for (int i = 1; i <= 20; ++i) {
+    records.push_back(
+        {{static_cast<double>(i), cp(i % 2 ? "Архив" : "фонд"), i % 3 == 0 ? cp("слово в аннотации") : std::string()},
+         i == 5 || i == 10});
+  }
+  testing::writeTable(dir.file("F.DBF"), {{"N", 'N', 4, 0}, {"NAME", 'C', 10, 0}, {"NOTE", 'M', 10, 0}}, records);
+  auto cursor = std::make_unique<TableCursor>();
+  cursor->setDatabaseName(dir.path());
+  cursor->setTableName("F.DBF");
+  cursor->exactCount = true;
+  cursor->open();
+  return cursor;
+}
+
+std::vector<int> visit(TableCursor& cursor) {
+  std::vector<int> seen;
+  for (cursor.first(); !cursor.eof(); cursor.next()) seen.push_back(cursor.recNo());
+  return seen;
+}
+
+TEST(CursorFilter, ScansOnceWhenFilteredAndStepsThroughTheMatches) {
+  TempDir dir;
+  auto cursor = openSample(dir);
+  cursor->next();
+  cursor->setFilter("N > 14");
+  EXPECT_EQ(cursor->table().scanCount(), 0);  // only stored while not filtered
+  EXPECT_EQ(cursor->recNo(), 2);
+  cursor->setFiltered(true);
+  EXPECT_EQ(cursor->table().scanCount(), 1);
+  EXPECT_EQ(cursor->recNo(), 15);  // moved to the first match
+  EXPECT_EQ(visit(*cursor), (std::vector<int>{15, 16, 17, 18, 19, 20}));
+  EXPECT_EQ(cursor->recordCount(), 6);
+  cursor->last();
+  cursor->prior();
+  EXPECT_EQ(cursor->recNo(), 19);
+
+  cursor->setFiltered(false);
+  EXPECT_EQ(visit(*cursor).size(), 18u);
+  cursor->setFiltered(true);  // same text and options: the earlier bits are used again
+  EXPECT_EQ(cursor->table().scanCount(), 1);
+  EXPECT_EQ(visit(*cursor).size(), 6u);
+  cursor->setFilterOptions({true, false});  // other options: a new scan
+  EXPECT_EQ(cursor->table().scanCount(), 2);
+}
+
+TEST(CursorFilter, TextComparisonsFollowTheOptions) {
+  TempDir dir;
+  auto cursor = openSample(dir);
+  cursor->setFiltered(true);
+  struct Case {
+    const char* filter;
+    FilterOptions options;
+    std::size_t matches;
+  };
+  const Case cases[] = {
+      {"NAME=\"Архив\"", {}, 9},
+      {"NAME=\"архив\"", {}, 0},
+      {"NAME=\"архив\"", {true, false}, 9},
+      {"NAME=\"*рхи*\"", {}, 9},
+      {"NAME=\"*рхи*\"", {false, true}, 0},  // no partial compare: the stars are letters
+      {"NOTE=\"*СЛОВО*\"", {true, false}, 6},
+      {"(NAME=\"фонд\") AND (N < 7)", {}, 3},
+      {"DELETED()", {}, 0},
+  };
+  for (const auto& c : cases) {
+    cursor->setFilterOptions(c.options);
+    cursor->setFilter(cp(c.filter));
+    EXPECT_EQ(visit(*cursor).size(), c.matches) << c.filter;
+    EXPECT_EQ(static_cast<std::size_t>(cursor->recordCount()), c.matches) << c.filter;
+  }
+}
+
+TEST(CursorFilter, NonLogicalAndBrokenExpressionsAreRefused) {
+  TempDir dir;
+  auto cursor = openSample(dir);
+  cursor->setFiltered(true);
+  cursor->setFilter("N > 18");
+  try {
+    cursor->setFilter("N + 1");
+    ADD_FAILURE();
+  } catch (const EDbfError& error) {
+    EXPECT_STREQ(error.what(), "Filter expression must return boolean result");
+  }
+  EXPECT_THROW(cursor->setFilter("N > "), EDbfError);
+  EXPECT_EQ(cursor->filter(), "N > 18");  // the cursor stays as it was
+  EXPECT_EQ(visit(*cursor), (std::vector<int>{19, 20}));
+}
+
+TEST(CursorFilter, DeletedRecordsAndTheCallbackNarrowTheScan) {
+  TempDir dir;
+  auto cursor = openSample(dir);
+  cursor->setOnFilterRecord([](TableCursor& c) { return c.fieldByName("N").asInteger() % 2 == 0; });
+  cursor->setFilter("N <= 10");
+  cursor->setFiltered(true);
+  EXPECT_EQ(visit(*cursor), (std::vector<int>{2, 4, 6, 8}));  // 10 is deleted
+  EXPECT_EQ(cursor->recordCount(), 4);
+  cursor->useDeleted = false;
+  cursor->setFilter("");  // an empty text leaves deletion and the callback
+  EXPECT_EQ(visit(*cursor).size(), 9u);
+}
+
+TEST(CursorFilter, FilterSetBeforeOpeningAppliesAtOpen) {
+  TempDir dir;
+  openSample(dir);
+  TableCursor cursor;
+  cursor.setDatabaseName(dir.path());
+  cursor.setTableName("F.DBF");
+  cursor.setFilter("N = 3 .OR. N = 4");
+  cursor.setFiltered(true);
+  cursor.open();
+  EXPECT_EQ(visit(cursor), (std::vector<int>{3, 4}));
+}
+
+}  // namespace
+}  // namespace kestrin::dbf
