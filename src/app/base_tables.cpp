@@ -1,0 +1,84 @@
+#include "app/base_tables.h"
+
+#include "app/folders.h"
+#include "archive/model/archive_schema.h"
+#include "archive/model/archive_tables.h"
+#include "archive/text/cp1251_literal.h"
+
+namespace kestrin::app {
+
+using namespace archive::literals;
+
+BaseTables::BaseTables() {
+  using archive::ArchiveCursor;
+  archive::setUpArchiveCursor(fond, ArchiveCursor::Fond);
+  archive::setUpArchiveCursor(opis, ArchiveCursor::Opis);
+  archive::setUpArchiveCursor(delo, ArchiveCursor::Delo);
+  archive::setUpArchiveCursor(doc, ArchiveCursor::Doc);
+  archive::setUpArchiveCursor(rename, ArchiveCursor::Rename);
+  archive::setUpArchiveCursor(top, ArchiveCursor::Top);
+  archive::setUpArchiveCursor(deloPhoto, ArchiveCursor::DeloPhoto);
+  archive::setUpArchiveCursor(temp, ArchiveCursor::Temp);
+  archive::setUpArchiveCursor(rubr, ArchiveCursor::Rubr);
+}
+
+std::array<dbf::TableCursor*, 9> BaseTables::all() {
+  return {&fond, &opis, &delo, &deloPhoto, &doc, &rename, &top, &temp, &rubr};
+}
+
+void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, std::string_view cdxName,
+                     std::string_view tagName) {
+  // The cursor takes index files once the engine offers index order; until
+  // then every table shows in record order.
+  (void)cursor;
+  (void)baseFolder;
+  (void)cdxName;
+  (void)tagName;
+}
+
+void openBaseTables(BaseTables& tables, const std::string& baseFolder, const StatusSink& status) {
+  for (auto* cursor : tables.all()) {
+    cursor->close();
+    cursor->setDatabaseName(baseFolder);
+  }
+  const auto exists = [&](const char* name) { return folderHoldsFile(baseFolder, name); };
+
+  if (exists("fond.dbf")) {
+    status("Загрузка: фонды..."_cp1251);
+    tables.fond.setFilter(std::string(kFondHeldFilter));
+    tables.fond.setFiltered(true);
+    applyIndexOrder(tables.fond, baseFolder, "fond.cdx", "FKOD");
+    archive::openArchiveCursor(tables.fond, archive::ArchiveCursor::Fond);
+  }
+  if (exists("opis.dbf")) {
+    status("Загрузка: описи..."_cp1251);
+    archive::openArchiveCursor(tables.opis, archive::ArchiveCursor::Opis);
+    tables.opis.setFilter(std::string(kOpisHeldFilter));
+    tables.opis.setFiltered(true);
+  }
+  if (exists("delo.dbf")) {
+    status("Загрузка: дела..."_cp1251);
+    archive::openArchiveCursor(tables.delo, archive::ArchiveCursor::Delo);
+  }
+  if (exists("docum.dbf")) {
+    status("Загрузка: документы..."_cp1251);
+    archive::openArchiveCursor(tables.doc, archive::ArchiveCursor::Doc);
+  }
+  if (exists("fond3.dbf")) {
+    status("Загрузка: переименования..."_cp1251);
+    applyIndexOrder(tables.rename, baseFolder, "fond3.cdx", "FOND");
+    archive::openArchiveCursor(tables.rename, archive::ArchiveCursor::Rename);
+  }
+  if (exists("opis2.dbf")) {
+    status("Загрузка: топография..."_cp1251);
+    applyIndexOrder(tables.top, baseFolder, "opis2.cdx", "OPIS");
+    archive::openArchiveCursor(tables.top, archive::ArchiveCursor::Top);
+  }
+  if (exists("delo5.dbf")) {
+    status("Загрузка: фото..."_cp1251);
+    archive::openArchiveCursor(tables.deloPhoto, archive::ArchiveCursor::DeloPhoto);
+  }
+  status("Загружено."_cp1251);
+}
+
+}  // namespace kestrin::app

@@ -1,0 +1,39 @@
+// ShowStatus: progress and result texts in the main window's caption (and the
+// application title), put back by the caption timer ten seconds after the
+// last one.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "app/caption_countdown.h"
+
+class QWidget;
+
+namespace kestrin::app {
+
+class StatusCaption : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit StatusCaption(QWidget* window);
+
+  void showStatus(const QString& text);
+  // Sets the caption without starting the countdown.
+  void setCaption(const QString& text);
+  // The task bar text: "Кестрин 5.0" whenever the window is activated.
+  QString applicationTitle() const { return applicationTitle_; }
+  void setApplicationTitle(const QString& text) { applicationTitle_ = text; }
+  bool counting() const { return countdown_.running(); }
+
+ private:
+  void tick();
+
+  QWidget* window_;
+  QTimer timer_;
+  CaptionCountdown countdown_;
+  QString applicationTitle_;
+};
+
+}  // namespace kestrin::app

@@ -1,0 +1,80 @@
+// A grid model over a level cursor that never copies the table: the rows are
+// the record numbers the cursor's walk has reached so far (fetched in batches
+// as the view scrolls), a cell is computed from one record read by number.
+// The cursor's current record and the view's current row are kept in step
+// both ways; when the cursor reports new data the model starts over.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <memory>
+#include <vector>
+
+#include "browse/cursor_rows.h"
+#include "browse/grid_columns.h"
+#include "browse/level_cells.h"
+#include "browse/row_reader.h"
+#include "dbf/cursor/cursor_observer.h"
+
+namespace kestrin::browse {
+
+class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver {
+  Q_OBJECT
+
+ public:
+  // Roles beyond Qt's for the row drawing.
+  enum Role { RecNoRole = Qt::UserRole + 1, TypeCodeRole, BoldRole };
+
+  static constexpr int kBatchRows = 256;
+
+  // `cursor` is the level cursor of `which`; `places` serves the fond
+  // column "Хр." (may be null). Both must outlive the model.
+  CursorTableModel(int level, dbf::TableCursor& cursor, archive::ArchiveCursor which,
+                   archive::StoragePlaces* places, QObject* parent = nullptr);
+  ~CursorTableModel() override;
+
+  int level() const { return level_; }
+  dbf::TableCursor& cursor() { return cursor_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool canFetchMore(const QModelIndex& parent) const override;
+  void fetchMore(const QModelIndex& parent) override;
+
+  // The row of the cursor's current record, fetching rows up to it when
+  // needed; -1 when the cursor has none.
+  int currentRow();
+  // Makes the record of `row` the cursor's current record.
+  void makeCurrent(int row);
+
+ signals:
+  // The cursor's current record moved by other hands than makeCurrent.
+  void cursorMoved();
+  // Walking the table failed; the rows read before stay.
+  void engineError(const QString& message);
+
+ private:
+  void recordChanged() override;
+  void dataSetChanged() override;
+  void activeChanged() override;
+  void startOver();
+  void followReader();
+  // Positions the reader on the record of `row`; false when it cannot.
+  bool readRow(int row) const;
+  void insertBatch(RowBatch batch);
+  RowBatch walkOrStop(int maxRows);
+
+  int level_;
+  dbf::TableCursor& cursor_;
+  std::vector<GridColumn> gridColumns_;
+  CursorRows rows_;
+  mutable RowReader reader_;
+  LevelCells cells_;
+  int lastCurrentRow_ = 0;
+  bool movingCursor_ = false;
+  bool inserting_ = false;  // a change is being announced
+};
+
+}  // namespace kestrin::browse

@@ -1,0 +1,61 @@
+// A level grid: a read-only table view over a CursorTableModel with whole-row
+// selection, sort markers on the titles, a row indicator, rows drawn by the
+// row style rules and the current row kept in step with the level cursor.
+#pragma once
+
+#include <QTableView>
+#include <vector>
+
+#include "browse/grid_columns.h"
+#include "browse/gui/cursor_table_model.h"
+
+namespace kestrin::browse {
+
+class MarkerHeader;
+class LevelRowDelegate;
+
+class LevelGrid : public QTableView {
+  Q_OBJECT
+
+ public:
+  LevelGrid(CursorTableModel* model, QWidget* parent = nullptr);
+
+  CursorTableModel* levelModel() const { return model_; }
+  int level() const { return model_->level(); }
+
+  // Painting takes its flags from here, never from the settings file.
+  void setColorTypes(bool on);
+  void setGridFontSize(int points);
+
+  std::vector<int> columnWidths() const;
+  void setColumnWidths(const std::vector<int>& widths);
+  // Gives the title column the room the other columns leave.
+  void fitTitleColumn();
+
+  std::vector<SortMarker> markers() const;
+  void setMarker(int column, SortMarker marker);
+
+  // Moves the view to the level cursor's current record.
+  void followCursor();
+
+ signals:
+  // A title with a title button was clicked.
+  void titleClicked(int column);
+  // The user changed the width of a column other than the title column.
+  void columnWidthChanged();
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void onSectionResized(int column, int oldSize, int newSize);
+
+  CursorTableModel* model_;
+  MarkerHeader* header_;
+  LevelRowDelegate* delegate_;
+  bool following_ = false;
+  bool fitting_ = false;
+};
+
+}  // namespace kestrin::browse

@@ -1,0 +1,36 @@
+#include "browse/row_reader.h"
+
+#include "archive/model/archive_schema.h"
+
+namespace kestrin::browse {
+
+RowReader::RowReader(const dbf::TableCursor& level, archive::ArchiveCursor which) : level_(level), which_(which) {
+  archive::setUpArchiveCursor(reader_, which);
+  // Rows are chosen by the level cursor; the reader reads them as they are.
+  reader_.useDeleted = true;
+}
+
+void RowReader::follow() {
+  currentRecNo_ = 0;
+  if (!level_.active()) {
+    reader_.close();
+    return;
+  }
+  if (reader_.active() && reader_.databaseName() == level_.databaseName() &&
+      reader_.tableName() == level_.tableName()) {
+    return;
+  }
+  reader_.close();
+  reader_.setDatabaseName(level_.databaseName());
+  reader_.setTableName(level_.tableName());
+  archive::openArchiveCursor(reader_, which_);
+}
+
+void RowReader::moveTo(int recNo) {
+  if (recNo == currentRecNo_) return;
+  currentRecNo_ = 0;
+  reader_.gotoRecNo(recNo);
+  currentRecNo_ = recNo;
+}
+
+}  // namespace kestrin::browse
