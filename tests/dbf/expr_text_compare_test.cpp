@@ -133,7 +133,7 @@ TEST(ExprTextCompare, SearcherAgreesWithPlainSearch) {
   for (int round = 0; round < 4000; ++round) {
     std::string hay;
     std::string needle;
-    const std::size_t n = random() % 40;
+    const std::size_t n = random() % 100;
     const std::size_t m = 1 + random() % 5;
     for (std::size_t i = 0; i < n; ++i) hay += "abAB"[random() % (round % 2 ? 4 : 2)];
     for (std::size_t i = 0; i < m; ++i) needle += "abAB"[random() % (round % 2 ? 4 : 2)];
@@ -151,6 +151,10 @@ TEST(ExprTextCompare, SearcherAgreesWithPlainSearch) {
   searcher.prepare(needle, identityFold());
   EXPECT_EQ(searcher.find(hay), std::string::npos);
   EXPECT_EQ(searcher.find(hay + needle), hay.size());
+  const std::string middle = std::string(1500, 'a') + "b" + std::string(1500, 'a');
+  searcher.prepare(middle, upper);
+  EXPECT_EQ(searcher.find(hay), std::string::npos);
+  EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
 }
 
 // A literal right side is prepared once; any other right side is analysed

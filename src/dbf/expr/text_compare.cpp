@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "text/cp1251_case.h"
 
@@ -96,6 +97,14 @@ int sign(int v) { return (v > 0) - (v < 0); }
 
 std::string_view trimRightBlanks(std::string_view text) {
   std::size_t n = text.size();
+  // Character fields end in runs of blanks: skip them eight at a time.
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
+  while (n >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + n - 8, 8);
+    if (word != kEightBlanks) break;
+    n -= 8;
+  }
   while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
   return text.substr(0, n);
 }

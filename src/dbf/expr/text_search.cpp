@@ -1,6 +1,11 @@
 #include "dbf/expr/text_search.h"
 
+#include <bit>
 #include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kestrin::dbf {
 
@@ -29,6 +34,21 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   for (std::size_t i = 0; i + 1 < m; ++i) {
     skip_[static_cast<unsigned char>(needle_[i])] = cap(m - 1 - i);
   }
+  // Which bytes fold to the first and the last byte of the needle.
+  int firstCount = 0;
+  int lastCount = 0;
+  for (int c = 0; c < 256; ++c) {
+    const unsigned char folded = fold[static_cast<std::size_t>(c)];
+    if (folded == static_cast<unsigned char>(needle_[0]) && firstCount++ < 2) {
+      firstBytes_[firstCount - 1] = static_cast<unsigned char>(c);
+    }
+    if (folded == static_cast<unsigned char>(needle_[m - 1]) && lastCount++ < 2) {
+      lastBytes_[lastCount - 1] = static_cast<unsigned char>(c);
+    }
+  }
+  if (firstCount == 1) firstBytes_[1] = firstBytes_[0];
+  if (lastCount == 1) lastBytes_[1] = lastBytes_[0];
+  blocks_ = m >= 2 && firstCount <= 2 && lastCount <= 2;
 }
 
 std::size_t TextSearcher::find(std::string_view text) const {
@@ -37,13 +57,70 @@ std::size_t TextSearcher::find(std::string_view text) const {
   const std::size_t n = text.size();
   if (m == 0) return 0;
   if (m > n) return npos;
+  // Comparisons allowed before the linear search takes over.
+  std::size_t budget = 4 * n + 64;
+  std::size_t pos = 0;
+  if (blocks_) {
+    const std::size_t found = findByBlocks(text, pos, budget);
+    if (found != npos || pos + m > n) return found;
+  }
+  return findBySkips(text, pos, budget);
+}
+
+// Tests the blocks of sixteen positions that lie wholly in the text; `pos`
+// is left at the first position not tested.
+std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
+                                       std::size_t& budget) const {
+  constexpr std::size_t npos = std::string_view::npos;
+#if defined(__SSE2__)
+  const std::size_t m = needle_.size();
+  const std::size_t n = text.size();
+  const FoldTable& fold = *fold_;
+  const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
+  const auto splat = [](unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); };
+  const __m128i first0 = splat(firstBytes_[0]);
+  const __m128i first1 = splat(firstBytes_[1]);
+  const __m128i last0 = splat(lastBytes_[0]);
+  const __m128i last1 = splat(lastBytes_[1]);
+  while (pos + m - 1 + 16 <= n) {
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + pos));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + pos + m - 1));
+    const __m128i heads = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
+    const __m128i tails = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails)));
+    while (mask != 0) {
+      const std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(mask));
+      std::size_t k = 1;
+      while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
+      if (k + 1 >= m) return at;
+      if (k >= budget) {
+        const std::size_t found = findByFailureTable(text.substr(at));
+        pos = n;
+        return found == npos ? npos : at + found;
+      }
+      budget -= k;
+      mask &= mask - 1;
+    }
+    pos += 16;
+  }
+#else
+  (void)text;
+  (void)pos;
+  (void)budget;
+#endif
+  return npos;
+}
+
+std::size_t TextSearcher::findBySkips(std::string_view text, std::size_t pos,
+                                      std::size_t budget) const {
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t m = needle_.size();
+  const std::size_t n = text.size();
   const FoldTable& fold = *fold_;
   const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
   const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
   const unsigned char last = pat[m - 1];
-  // Comparisons allowed before the linear search takes over.
-  std::size_t budget = 4 * n + 64;
-  std::size_t pos = 0;
   while (pos + m <= n) {
     const unsigned char tail = fold[hay[pos + m - 1]];
     if (tail == last) {

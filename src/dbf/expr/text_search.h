@@ -1,6 +1,8 @@
 // Substring search with a byte-folding table (identity or upper case), used by
-// the pattern comparison. Horspool's skip loop does the common work; a search
-// that costs more than a few passes over its text finishes with
+// the pattern comparison. Where SSE2 is at hand, sixteen positions at a time
+// are tested for the needle's first and last bytes (in either case) and only
+// those candidates compared; elsewhere Horspool's skip loop does the work. A
+// search that costs more than a few passes over its text finishes with
 // Knuth-Morris-Pratt, so that no pair of texts makes it quadratic.
 #pragma once
 
@@ -27,11 +29,18 @@ class TextSearcher {
   bool foundIn(std::string_view text) const { return find(text) != std::string_view::npos; }
 
  private:
+  std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;
   std::size_t findByFailureTable(std::string_view text) const;
 
   std::string needle_;
   const FoldTable* fold_ = nullptr;
   std::array<std::uint8_t, 256> skip_{};  // shifts are capped at 255: still safe
+  // The bytes that fold to the needle's first and last byte (at most two
+  // each, else the block search is not used).
+  unsigned char firstBytes_[2] = {0, 0};
+  unsigned char lastBytes_[2] = {0, 0};
+  bool blocks_ = false;
   mutable std::vector<std::uint32_t> failure_;  // built on the first fallback
   mutable bool failureReady_ = false;
 };
