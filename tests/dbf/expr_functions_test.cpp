@@ -85,6 +85,7 @@ TEST(ExprFunctions, Texts) {
       {"STRTRAN(\"abcabcabc\", \"b\", \"X\", 2)", "abcaXcaXc"},
       {"STRTRAN(\"abcabcabc\", \"b\", \"X\", 2, 1)", "abcaXcabc"},
       {"STRTRAN(\"aaa\", \"aa\", \"b\")", "ba"},
+      {"STRTRAN(\"aba\", \"a\", \"c\", 1, -1)", "aba"},
       {"STRTRAN(\"abc\", \"\", \"X\")", "abc"},
       {"SOUNDEX(\"Robert\")", "R163"},
       {"SOUNDEX(\"Tymczak\")", "T522"},
@@ -226,6 +227,31 @@ TEST(ExprFunctions, EvaluationErrors) {
     SCOPED_TRACE(c.expression);
     EXPECT_EQ(errorOf(c.expression), c.message);
   }
+}
+
+}  // namespace
+}  // namespace kestrin::dbf::testing
+
+namespace kestrin::dbf::testing {
+namespace {
+
+TEST(ExprFunctions, RegionalSettingsAndStrWidth) {
+  ExprOptions options;
+  options.regional.decimalSeparator = '.';
+  options.regional.shortDateFormat = "M/d/yy";
+  EXPECT_EQ(evaluateText("DTOC({20200131})", nullptr, options).text, "1/31/2020");
+  EXPECT_EQ(evaluateText("DTOC({})", nullptr, options).text, "        ");  // "M/D/YYYY"
+  EXPECT_EQ(evaluateText("{1/31/2020} = {20200131}", nullptr, options).logical, true);
+  EXPECT_EQ(evaluateText("VAL(\"1.5\")", nullptr, options).number, 1.5);
+  EXPECT_EQ(evaluateText("PADL(1.5, 4)", nullptr, options).text, " 1.5");
+
+  FakeTable table = makeDeloTable();
+  table.addRecord({"1", "", "", "", "", "12.50"});
+  options = ExprOptions{};
+  options.defaultStrWidth = -1;  // the width of the number's own node
+  EXPECT_EQ(evaluateText("STR(SUM)", &table, options).text, "      13");
+  EXPECT_EQ(evaluateText("STR(1.25)", &table, options).text, "   1");
+  EXPECT_EQ(evaluateText("STR(SUM * 2)", &table, options).text, "        25");
 }
 
 }  // namespace

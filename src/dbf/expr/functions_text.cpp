@@ -165,7 +165,8 @@ void replace(CallContext& call, ExprValue& result) {
   const std::string_view find = textArg(call, 1);
   const std::string_view replacement = call.argumentCount() >= 3 ? textArg(call, 2) : "";
   const long long first = call.argumentCount() >= 4 ? intArg(call, 3) : 1;
-  const long long limit = call.argumentCount() >= 5 ? intArg(call, 4) : -1;
+  // Without a count every occurrence is replaced.
+  const long long limit = call.argumentCount() >= 5 ? std::max(0LL, intArg(call, 4)) : -1;
   if (text.empty() || find.empty()) {
     setText(result, text);
     return;

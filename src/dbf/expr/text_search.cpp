@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstddef>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
 
@@ -72,7 +72,7 @@ std::size_t TextSearcher::find(std::string_view text) const {
 std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
                                        std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
-#if defined(__SSE2__)
+#if defined(__SSE2__) || defined(_M_X64)
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
   const FoldTable& fold = *fold_;
