@@ -34,6 +34,11 @@ MainWindow::MainWindow(const Platform& platform, std::optional<std::string> comm
   setObjectName(QStringLiteral("fmMain"));
   setWindowTitle(fromCp1251(programCaption()));
   setMinimumSize(kMainWindowMinimumSize.width, kMainWindowMinimumSize.height);
+  // The window's own font is the system's family at 8 points; the grids take
+  // theirs from it. The menus keep the system's menu font.
+  QFont windowFont = font();
+  windowFont.setPointSize(kWindowFontPoints);
+  setFont(windowFont);
   caption_ = new StatusCaption(this);
   buildFrame();
   connectFrame();
@@ -53,6 +58,7 @@ void MainWindow::showStatus(const QString& text) { caption_->showStatus(text); }
 
 void MainWindow::buildFrame() {
   menu_ = buildMainMenu(menuBar());
+  menuBar()->setFont(QApplication::font(menuBar()));
 
   auto* central = new QWidget(this);
   auto* rows = new QVBoxLayout(central);

@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
+  static constexpr int kWindowFontPoints = 8;
+
   // Runs the start-up sequence; `commandLineFolder` is the first argument.
   MainWindow(const Platform& platform, std::optional<std::string> commandLineFolder, QWidget* parent = nullptr);
   ~MainWindow() override;

@@ -36,11 +36,6 @@ namespace {
 
 Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-int windowFontSize() {
-  const int points = QApplication::font().pointSize();
-  return points > 0 ? points : 9;
-}
-
 }  // namespace
 
 void MainWindow::runStartup(const std::optional<std::string>& commandLineFolder) {
@@ -100,7 +95,7 @@ void MainWindow::loadStoragePlaces() {
 }
 
 void MainWindow::loadSettings() {
-  frame_ = loadFrameSettings(*settings_, windowFontSize(), frame_.lastRecordMode);
+  frame_ = loadFrameSettings(*settings_, font().pointSize(), frame_.lastRecordMode);
   pnInfo_->setVisible(frame_.infoInMain);
   const int total = std::max(splitter_->height(), frame_.infoPanelHeight + 100);
   splitter_->setSizes({total - frame_.infoPanelHeight, frame_.infoPanelHeight});

@@ -46,6 +46,7 @@ class LevelRowDelegate : public QStyledItemDelegate {
  public:
   LevelRowDelegate(int level, QObject* parent = nullptr);
   void setColorTypes(bool on) { colorTypes_ = on; }
+  bool colorTypes() const { return colorTypes_; }
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

@@ -50,6 +50,8 @@ void LevelGrid::setColorTypes(bool on) {
   viewport()->update();
 }
 
+bool LevelGrid::colorTypes() const { return delegate_->colorTypes(); }
+
 void LevelGrid::setGridFontSize(int points) {
   QFont f = font();
   f.setPointSize(points);

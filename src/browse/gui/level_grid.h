@@ -25,6 +25,7 @@ class LevelGrid : public QTableView {
 
   // Painting takes its flags from here, never from the settings file.
   void setColorTypes(bool on);
+  bool colorTypes() const;
   void setGridFontSize(int points);
 
   std::vector<int> columnWidths() const;
