@@ -70,12 +70,12 @@ archive::ArchiveCursor cursorOf(Level level) {
 }
 
 // Fonds are listed by fond number (fond.cdx, tag FKOD) when the base has that
-// index file; otherwise, and while the cursor reads tables in record order
-// only, they come in record order.
+// index file; otherwise in record order.
 void applyStartupOrder(dbf::TableCursor& cursor, const std::string& base) {
   const std::string indexFile = dbf::resolveFileNoCase(base, "fond.cdx");
   if (!std::filesystem::is_regular_file(indexFile)) return;
-  static_cast<void>(cursor);
+  cursor.setIndexFiles({indexFile});
+  cursor.setIndexName("FKOD");
 }
 
 // The filter the level has after start-up: only holdings present in the

@@ -48,8 +48,8 @@ TableOptions parseTableOptions(const Args& args, bool allowFields) {
 }
 
 std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options) {
-  if (!options.indexFile.empty() || !options.tag.empty()) {
-    throw std::runtime_error("Index options are not supported yet");
+  if (options.indexFile.empty() != options.tag.empty()) {
+    throw UsageError("--index and --tag go together");
   }
   const std::filesystem::path path(options.table);
   auto cursor = std::make_unique<dbf::TableCursor>();
@@ -61,6 +61,10 @@ std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options) {
     cursor->setFilter(text::utf8ToCp1251(options.filter));
     cursor->setFilterOptions({options.caseInsensitive, options.noPartial});
     cursor->setFiltered(true);
+  }
+  if (!options.indexFile.empty()) {
+    cursor->setIndexFiles({options.indexFile});
+    cursor->setIndexName(text::utf8ToCp1251(options.tag));
   }
   cursor->open();
   return cursor;

@@ -21,7 +21,50 @@ bool DbfHandler::isVisible() {
   return true;
 }
 
+std::uint32_t DbfHandler::tagStep(CdxTag& tag, int code) {
+  switch (code) {
+    case rnFirst:
+      return tag.first();
+    case rnLast:
+      return tag.last();
+    case rnNext:
+      return tag.next();
+    case rnPrior:
+      return tag.prior();
+    default:
+      return tag.current();
+  }
+}
+
+bool DbfHandler::positionOn(int recno) {
+  positionForStep(recno);
+  CdxTag* tag = currentTag();
+  if (!tag || recno <= 0) return true;
+  if (tag->recNo() == static_cast<std::uint32_t>(recno)) return true;
+  scratchImage_.resize(static_cast<std::size_t>(recordLength()) + 1);
+  if (!readRecordInto(recno, scratchImage_.data())) return false;
+  std::string key;
+  {
+    ActiveRecordScope scope(*this, scratchImage_.data());
+    key = indexes_.keyOfActiveRecord(*tag);
+  }
+  return tag->positionOnRecord(key, static_cast<std::uint32_t>(recno)).found;
+}
+
 bool DbfHandler::fetchCandidate(int code) {
+  if (CdxTag* tag = currentTag()) {
+    const bool forward = isForward(code);
+    std::uint32_t n = tagStep(*tag, code);
+    while (n != 0 && expressionActive() && !filterBits_.test(static_cast<int>(n))) {
+      n = forward ? tag->next() : tag->prior();
+    }
+    if (n == 0) {
+      setFlags(tag->eof() || forward, tag->bof() || !forward);
+      return false;
+    }
+    readRecord(static_cast<int>(n));
+    return !eofFlag() && !bofFlag();
+  }
   if (!expressionActive()) {
     readRecord(code);
     return !eofFlag() && !bofFlag();
@@ -89,17 +132,21 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   const int remembered = currentRecNo();
   const bool hadReadAhead = readAhead();
   setReadAhead(true);
+  tagSuspended_ = true;
+  auto restore = [&] {
+    tagSuspended_ = false;
+    setReadAhead(hadReadAhead);
+    positionForStep(remembered);
+  };
   try {
     for (bool found = fetch(rnFirst); found; found = fetch(rnNext)) {
       if (expression->evaluate().asBoolean()) filterBits_.set(currentRecNo());
     }
   } catch (...) {
-    setReadAhead(hadReadAhead);
-    positionOn(remembered);
+    restore();
     throw;
   }
-  setReadAhead(hadReadAhead);
-  positionOn(remembered);
+  restore();
   ++scanCount_;
   compiled_ = std::move(expression);
   filterText_ = text;

@@ -9,6 +9,7 @@
 
 #include "dbf/cursor/dbf_expr_link.h"
 #include "dbf/cursor/huge_bit_set.h"
+#include "dbf/cursor/index_set.h"
 #include "dbf/expr/handler.h"
 #include "dbf/table/dbf_fields.h"
 
@@ -28,8 +29,15 @@ class DbfHandler : public DbfFields {
   // the image then keeps the last record read.
   bool fetch(int code);
 
-  // Makes `recno` the record that relative steps start from, without reading.
-  void positionOn(int recno) { positionForStep(recno); }
+  // Makes `recno` the record that relative steps start from. With an active
+  // tag the tag is put on the record's key (reading the record when the tag
+  // is elsewhere); returns false when the tag does not hold the record there.
+  bool positionOn(int recno);
+
+  // The index files and the active tag; stepping follows the tag when one is
+  // selected, physical order otherwise.
+  IndexSet& indexes() { return indexes_; }
+  CdxTag* currentTag() const { return tagSuspended_ ? nullptr : indexes_.current(); }
 
   // Visibility of the record in the table's record image.
   bool isVisible();
@@ -50,8 +58,12 @@ class DbfHandler : public DbfFields {
 
  private:
   bool fetchCandidate(int code);
+  std::uint32_t tagStep(CdxTag& tag, int code);
 
   DbfExprLink link_;
+  IndexSet indexes_{*this, link_};
+  bool tagSuspended_ = false;  // a filter scan walks in physical order
+  std::vector<char> scratchImage_;
   std::unique_ptr<ExprHandler> compiled_;
   std::string filterText_;
   bool filterCaseInsensitive_ = false;

@@ -1,5 +1,6 @@
 // Locate: finds the first visible record whose key fields read back as the
 // given values. Without an index tag the view is walked in physical order.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -114,6 +115,8 @@ bool TableCursor::locate(const std::string& keyFields, const std::vector<LocateV
   for (std::size_t i = 0; i < fieldNos.size(); ++i) {
     putKeyValue(keyImage.data(), *table_->descriptor(fieldNos[i]), values[i]);
   }
+  if (CdxTag* tag = locateTag(fieldNos)) return locateByTag(*tag, keyImage.data(), options);
+
   std::vector<std::string> keys;
   {
     ActiveRecordScope scope(*table_, keyImage.data());
@@ -157,10 +160,52 @@ bool TableCursor::locateByScan(const std::vector<int>& fieldNos, const std::vect
     table_->positionOn(remembered);
     return false;
   }
-  takeCurrent();
-  eof_ = bof_ = false;
-  notifyDataSetChanged();
+  foundAt(currentRecNo_);
   return true;
+}
+
+CdxTag* TableCursor::locateTag(const std::vector<int>& fieldNos) {
+  IndexSet& indexes = table_->indexes();
+  if (!indexes.hasFiles()) return nullptr;
+  std::vector<std::string> wanted;
+  for (int n : fieldNos) wanted.push_back(text::upper1251(trimRight(table_->descriptor(n)->name)));
+  // A tag serves when the fields of its key begin with the wanted fields, in order.
+  auto serves = [&](CdxTag& tag) {
+    const auto fields = indexes.keyFields(tag);
+    if (fields.size() < wanted.size()) return false;
+    return std::equal(wanted.begin(), wanted.end(), fields.begin());
+  };
+  if (CdxTag* current = table_->currentTag(); current && serves(*current)) return current;
+  for (const auto& file : indexes.files()) {
+    for (std::size_t i = 0; i < file->tagCount(); ++i) {
+      CdxTag& tag = file->tag(i);
+      if (!tag.hasForCondition() && serves(tag)) return &tag;
+    }
+  }
+  return nullptr;
+}
+
+bool TableCursor::locateByTag(CdxTag& tag, const char* keyImage, LocateOptions options) {
+  std::string key;
+  {
+    ActiveRecordScope scope(*table_, keyImage);
+    key = table_->indexes().keyOfActiveRecord(tag);
+  }
+  const bool partial = options.partialKey;
+  const int remembered = currentRecNo_;
+  // The seek skips records that are not visible, as long as the key holds.
+  std::uint32_t n = tag.seek(key, partial ? CdxMatch::Partial : CdxMatch::Exact);
+  while (n != 0) {
+    table_->readRecord(static_cast<int>(n));
+    if (table_->isVisible()) {
+      foundAt(static_cast<int>(n));
+      return true;
+    }
+    n = tag.next();
+    if (n != 0 && tag.compareKeys(tag.currentKey(), key, partial) != 0) n = 0;
+  }
+  table_->positionOn(remembered);
+  return false;
 }
 
 }  // namespace kestrin::dbf

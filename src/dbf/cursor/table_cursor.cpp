@@ -67,6 +67,9 @@ void TableCursor::open() {
     currentRecNo_ = 0;
     table_->filterOn = filtered_;
     if (filtered_) applyFilter();
+    openIndexes(false);
+    if (!indexName_.empty()) table_->indexes().select(indexName_);
+    table_->setReadAhead(table_->indexes().hasFiles() && indexName_.empty());
   } catch (...) {
     fields_.clear();
     table_.reset();
@@ -306,6 +309,79 @@ void TableCursor::setFiltered(bool on) {
 void TableCursor::setOnFilterRecord(std::function<bool(TableCursor&)> handler) {
   onFilterRecord = std::move(handler);
   if (active() && filtered_) first();
+}
+
+void TableCursor::openIndexes(bool failOnRepeat) { table_->indexes().open(indexFiles_, failOnRepeat); }
+
+void TableCursor::setIndexFiles(const std::vector<std::string>& names) {
+  if (!active()) {
+    indexFiles_ = names;
+    return;
+  }
+  const auto previous = indexFiles_;
+  indexFiles_ = names;
+  try {
+    openIndexes(true);
+  } catch (...) {
+    indexFiles_ = previous;
+    openIndexes(false);
+    if (!indexName_.empty()) table_->indexes().select(indexName_);
+    throw;
+  }
+  if (indexFiles_.empty()) {
+    clearIndexFiles();
+    return;
+  }
+  // The tag of that name is selected again when one of the files has it.
+  try {
+    table_->indexes().select(indexName_);
+  } catch (const EDbfError&) {
+    indexName_.clear();
+  }
+  table_->setReadAhead(indexName_.empty());
+}
+
+void TableCursor::addIndexFile(const std::string& name) {
+  auto names = indexFiles_;
+  names.push_back(name);
+  setIndexFiles(names);
+}
+
+void TableCursor::clearIndexFiles() {
+  indexFiles_.clear();
+  indexName_.clear();
+  if (!active()) return;
+  table_->indexes().close();
+  table_->setReadAhead(false);
+  table_->positionOn(currentRecNo_);
+}
+
+void TableCursor::setIndexName(const std::string& name) {
+  if (!active()) {
+    indexName_ = name;
+    return;
+  }
+  const int remembered = currentRecNo_;
+  table_->indexes().select(name);
+  indexName_ = table_->indexes().current() ? name : std::string();
+  table_->setReadAhead(indexName_.empty() && table_->indexes().hasFiles());
+  if (remembered > 0) {
+    bool inView = table_->positionOn(remembered);
+    if (inView && table_->expressionActive()) inView = table_->filterBits().test(remembered);
+    if (inView) {
+      table_->readRecord(remembered);
+      foundAt(remembered);
+      return;
+    }
+  }
+  first();
+}
+
+void TableCursor::foundAt(int recno) {
+  (void)recno;
+  takeCurrent();
+  eof_ = bof_ = false;
+  notifyDataSetChanged();
 }
 
 void TableCursor::enableControls() {

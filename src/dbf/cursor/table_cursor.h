@@ -81,7 +81,8 @@ class TableCursor {
   int recNo() const;
   // Visible records with exactCount, otherwise the physical count.
   int recordCount();
-  bool isSequenced() const { return !filtered_; }
+  // True in physical order without a filter.
+  bool isSequenced() const { return !filtered_ && indexName_.empty(); }
 
   // --- bookmarks ---
   Bookmark getBookmark() const;
@@ -108,6 +109,19 @@ class TableCursor {
   // candidate record while it runs.
   std::function<bool(TableCursor&)> onFilterRecord;
   void setOnFilterRecord(std::function<bool(TableCursor&)> handler);
+
+  // --- index files and tags ---
+  // IndexFiles := names. While open, the files are reopened at once.
+  void setIndexFiles(const std::vector<std::string>& names);
+  void addIndexFile(const std::string& name);
+  // Closes every index file and returns to physical order on the same record.
+  void clearIndexFiles();
+  const std::vector<std::string>& indexFiles() const { return indexFiles_; }
+  // Selects a tag of the open index files ("" = physical order). The current
+  // record stays when the new order holds it; otherwise the cursor moves to
+  // First. Throws "Cannot find index tag %s".
+  void setIndexName(const std::string& name);
+  const std::string& indexName() const { return indexName_; }
 
   // --- search ---
   // `keyFields` separated by ";"; one value per field. The first visible
@@ -140,6 +154,10 @@ class TableCursor {
   void notifyDataSetChanged();
   bool acceptCandidate();
   bool locateByScan(const std::vector<int>& fieldNos, const std::vector<std::string>& keys, LocateOptions options);
+  CdxTag* locateTag(const std::vector<int>& fieldNos);
+  bool locateByTag(CdxTag& tag, const char* keyImage, LocateOptions options);
+  void openIndexes(bool failOnRepeat);
+  void foundAt(int recno);
 
   std::string databaseName_;
   std::string tableName_;
@@ -152,6 +170,9 @@ class TableCursor {
   bool eof_ = true;
   bool bof_ = true;
   bool inFilterState_ = false;
+
+  std::vector<std::string> indexFiles_;
+  std::string indexName_;
 
   std::string filterText_;
   FilterOptions filterOptions_;
