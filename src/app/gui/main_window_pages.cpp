@@ -162,8 +162,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::handleWindowKey(QObject* watched, QKeyEvent* key) {
   const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-  const bool searchBoxFocused = searchStrip_->searchBox()->isAncestorOf(QApplication::focusWidget()) ||
-                                QApplication::focusWidget() == searchStrip_->searchBox();
+  // Keys go to the focused control: the search box has the focus when they go to it.
+  QComboBox* box = searchStrip_->searchBox();
+  auto* target = qobject_cast<QWidget*>(watched);
+  const bool searchBoxFocused = target == box || box->isAncestorOf(target);
   switch (key->key()) {
     case Qt::Key_Escape:
       if (mods == Qt::NoModifier && readSetting(*settings_, keys::exitOnEsc)) {
@@ -205,7 +207,6 @@ bool MainWindow::handleWindowKey(QObject* watched, QKeyEvent* key) {
       mods != Qt::AltModifier) {
     const std::string typed = browse::toCp1251(key->text());
     if (typed.size() == 1 && browse::startsTypeToSearch(typed[0])) {
-      QComboBox* box = searchStrip_->searchBox();
       box->setFocus(Qt::OtherFocusReason);
       box->lineEdit()->insert(key->text());
       return true;

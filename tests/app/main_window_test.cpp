@@ -1,0 +1,361 @@
+// The main window on the offscreen platform against generated bases: the
+// start-up sequence, the settings it applies and saves, the page keys and the
+// title buttons.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "app/gui/command_bar.h"
+#include "app/gui/main_window.h"
+#include "app/gui/search_strip.h"
+#include "app/window_geometry.h"
+#include "app/fake_platform.h"
+#include "archive/demo/demo_base.h"
+#include "browse/gui/level_grid.h"
+#include "browse/test_level_tables.h"
+#include "support/temp_dir.h"
+
+namespace kestrin::app {
+namespace {
+
+namespace fs = std::filesystem;
+using browse::testing::TestRow;
+using kestrin::testing::TempDir;
+using kestrin::testing::readFileBytes;
+using kestrin::testing::writeFileBytes;
+
+// A program folder with an optional settings file, and base folders to start on.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    fs::create_directories(root_.path() + "/program");
+    fs::create_directories(root_.path() + "/config");
+    platform_.program = root_.path() + "/program/";
+    platform_.appData = root_.path() + "/config";
+    platform_.bare = root_.path() + "/";
+  }
+
+  void settings(const std::string& text) { writeFileBytes(iniPath(), text); }
+  std::string iniPath() const { return platform_.program + "Kestrin.ini"; }
+
+  // The small demo archive: 12 fonds, some of them not held.
+  std::string demoBase() {
+    const std::string folder = root_.path() + "/demo";
+    if (!fs::exists(folder)) {
+      fs::create_directories(folder);
+      archive::demo::writeDemoLevelTables(folder, {});
+    }
+    return folder;
+  }
+
+  // Level tables of the given rows (empty when not given).
+  std::string base(const std::vector<TestRow>& fonds, const std::vector<TestRow>& files = {}) {
+    const std::string folder = root_.path() + "/base" + std::to_string(++bases_);
+    fs::create_directories(folder);
+    browse::testing::writeLevelTable(folder, archive::ArchiveCursor::Fond, fonds);
+    browse::testing::writeLevelTable(folder, archive::ArchiveCursor::Opis, {});
+    browse::testing::writeLevelTable(folder, archive::ArchiveCursor::Delo, files);
+    browse::testing::writeLevelTable(folder, archive::ArchiveCursor::Doc, {});
+    return folder;
+  }
+
+  static std::vector<TestRow> heldFonds(int count) {
+    std::vector<TestRow> rows;
+    for (int i = 1; i <= count; ++i) {
+      rows.push_back({{{"KOD", std::to_string(i)}, {"FKOD", std::to_string(i)}, {"FNAME", "Фонд " + std::to_string(i)},
+                       {"A100", static_cast<long long>(i % 4 == 0 ? 2 : 1)}}});
+    }
+    return rows;
+  }
+
+  std::unique_ptr<MainWindow> start(std::optional<std::string> folder) {
+    return std::make_unique<MainWindow>(platform_, std::move(folder));
+  }
+
+  static QString status(MainWindow& w) { return w.statusPanel(1)->text(); }
+
+  TempDir root_;
+  fakes::FakePlatform platform_;
+  int bases_ = 0;
+};
+
+TEST_F(MainWindowTest, NoBaseAnywhere) {
+  auto w = start(std::nullopt);
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Файл \"Fond.dbf\" не найден."));
+  EXPECT_EQ(w->baseFolder(), "");
+  const int screenWidth = QGuiApplication::primaryScreen()->size().width();
+  const Size initial = initialWindowSize(screenWidth);
+  EXPECT_EQ(w->width(), std::max(initial.width, kMainWindowMinimumSize.width));
+  EXPECT_EQ(w->height(), std::max(initial.height, kMainWindowMinimumSize.height));
+  EXPECT_EQ(w->frameSettings().gridFontSize, MainWindow::kWindowFontPoints + 2);
+  EXPECT_FALSE(w->pageControl()->tabBar()->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->headerPanel()->isVisibleTo(w.get()));
+  EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
+  for (int level = 0; level < 4; ++level) EXPECT_EQ(w->grid(level)->model()->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, MissingLevelTableNamedInTheCaption) {
+  const std::string folder = base(heldFonds(3));
+  fs::remove(folder + "/DELO.DBF");
+  auto w = start(folder);
+  EXPECT_EQ(w->windowTitle(), QString::fromStdString("Файл \"" + folder + "/Delo.dbf\" не найден."));
+  EXPECT_TRUE(w->tables().fond.active());  // the tables that exist are open
+  EXPECT_TRUE(w->tables().doc.active());
+}
+
+TEST_F(MainWindowTest, HeldFondsWithTheirCount) {
+  auto w = start(base(heldFonds(1203)));
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
+  EXPECT_EQ(w->activePage(), 0);
+  EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("Список фондов"));
+  EXPECT_EQ(status(*w), QStringLiteral("Записей: 903"));
+  auto* model = w->grid(0)->model();
+  while (model->canFetchMore({})) model->fetchMore({});
+  ASSERT_EQ(model->rowCount(), 903);
+  EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("1"));
+  EXPECT_EQ(model->index(3, 0).data().toString(), QStringLiteral("5"));  // fond 4 is not held
+  EXPECT_EQ(model->index(3, 1).data().toString(), QStringLiteral("Фонд 5"));
+}
+
+TEST_F(MainWindowTest, DemoBaseOpens) {
+  auto w = start(demoBase());
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
+  EXPECT_EQ(w->baseFolder(), demoBase() + "/");
+  const int held = w->tables().fond.recordCount();
+  EXPECT_GT(held, 0);
+  EXPECT_EQ(status(*w), QStringLiteral("Записей: %1").arg(held));
+  w->showPage(2);
+  EXPECT_EQ(status(*w), QStringLiteral("Записей: %1").arg(w->tables().delo.recordCount()));
+}
+
+TEST_F(MainWindowTest, EmptyFondTable) {
+  auto w = start(base({}));
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
+  EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
+  EXPECT_EQ(w->grid(0)->model()->rowCount(), 0);
+}
+
+TEST_F(MainWindowTest, SettingsKeysApplied) {
+  settings("[Main]\r\nTabs=1\r\nMenuXP=0\r\nFontLarge=0\r\nKolRec=0\r\nColorTypes=0\r\nInfoInMain=0\r\n"
+           "LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n");
+  auto w = start(base(heldFonds(3)));
+  EXPECT_TRUE(w->pageControl()->tabBar()->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->headerPanel()->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->commandBar()->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
+  EXPECT_EQ(w->frameSettings().gridFontSize, MainWindow::kWindowFontPoints);
+  EXPECT_EQ(w->grid(0)->font().pointSize(), MainWindow::kWindowFontPoints);
+  EXPECT_FALSE(w->grid(2)->colorTypes());
+  EXPECT_EQ(w->frameSettings().lastRecordMode, LastRecordMode::beep);
+  EXPECT_EQ(status(*w), QStringLiteral("Количество записей неизвестно. См. настройки."));
+}
+
+TEST_F(MainWindowTest, DefaultsShowTheFrame) {
+  auto w = start(base(heldFonds(3)));
+  EXPECT_TRUE(w->commandBar()->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->grid(0)->colorTypes());
+  EXPECT_EQ(w->grid(0)->font().pointSize(), MainWindow::kWindowFontPoints + 2);
+  EXPECT_EQ(w->frameSettings().lastRecordMode, LastRecordMode::nextParent);
+  EXPECT_EQ(w->commandBar()->label("lbFond")->text(), QStringLiteral("Фонд •"));
+  EXPECT_TRUE(w->commandBar()->panel("pnxpFond")->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->commandBar()->panel("pnxpOpis")->isVisibleTo(w.get()));
+}
+
+TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
+  settings("[FondColumns]\r\n0=200\r\n2=3\r\n4=33\r\n[DeloColumns]\r\n3=64\r\n");
+  auto w = start(base(heldFonds(3)));
+  std::vector<int> widths = w->grid(0)->columnWidths();
+  EXPECT_EQ(widths[0], 70);
+  EXPECT_EQ(widths[2], 10);
+  EXPECT_EQ(widths[3], 22);  // no key: the design width
+  EXPECT_EQ(widths[4], 33);
+  EXPECT_EQ(w->grid(2)->columnWidths()[3], 64);
+
+  w->grid(2)->setColumnWidths({50, 301, 40, 61, 52});
+  w->close();
+  const IniFile saved(iniPath());
+  EXPECT_EQ(saved.readInteger("FondColumns", "0", -1), 70);
+  EXPECT_EQ(saved.readInteger("FondColumns", "2", -1), 10);
+  EXPECT_FALSE(saved.hasKey("FondColumns", "1"));
+  EXPECT_EQ(saved.readInteger("DeloColumns", "0", -1), 50);
+  EXPECT_EQ(saved.readInteger("DeloColumns", "3", -1), 61);
+  EXPECT_EQ(saved.readInteger("DocColumns", "2", -1), 70);
+}
+
+TEST_F(MainWindowTest, TitleColumnTakesTheRoomLeft) {
+  auto w = start(base(heldFonds(3)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  browse::LevelGrid* grid = w->grid(0);
+  const int title = grid->columnWidths()[1];
+  std::vector<int> widths = grid->columnWidths();
+  grid->horizontalHeader()->resizeSection(5, widths[5] + 30);  // the user widens "Даты"
+  EXPECT_EQ(grid->columnWidths()[1], title - 30);
+  w->resize(w->width() + 40, w->height());
+  QApplication::processEvents();
+  EXPECT_EQ(grid->columnWidths()[1], title - 30 + 40);
+}
+
+TEST_F(MainWindowTest, PlacementRestoredWithinTheWorkArea) {
+  settings("[Main]\r\nLeft=-30\r\nTop=10\r\nWidth=5000\r\nHeight=450\r\n");
+  auto w = start(base(heldFonds(3)));
+  const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(w->x(), 0);
+  EXPECT_EQ(w->y(), 10);
+  EXPECT_EQ(w->width(), workArea.width());
+  EXPECT_EQ(w->height(), 450);
+}
+
+TEST_F(MainWindowTest, NoPlacementWithoutSaveWindows) {
+  settings("[Main]\r\nSaveWindows=0\r\nWidth=700\r\n");
+  auto w = start(base(heldFonds(3)));
+  EXPECT_NE(w->width(), 700);
+}
+
+TEST_F(MainWindowTest, ClosingSavesAndTheNextStartRestores) {
+  const std::string folder = base(heldFonds(3));
+  {
+    auto w = start(folder);
+    w->searchStrip()->setHistory({QStringLiteral("Заря"), QStringLiteral(" "), QStringLiteral("1925")});
+    w->move(33, 44);
+    w->resize(600, 480);
+    w->close();
+  }
+  const IniFile saved(iniPath());
+  EXPECT_EQ(saved.readInteger("Main", "Width", 0), 600);
+  EXPECT_EQ(saved.readInteger("Main", "pnInfo", 0) > 0, true);
+  EXPECT_FALSE(saved.readBool("Main", "Maximized", true));
+  EXPECT_EQ(saved.readString("Query", "0", ""), "\xC7\xE0\xF0\xFF");  // Заря in Windows-1251
+
+  auto again = start(folder);
+  EXPECT_EQ(again->x(), 33);
+  EXPECT_EQ(again->y(), 44);
+  EXPECT_EQ(again->width(), 600);
+  EXPECT_EQ(again->height(), 480);
+  EXPECT_EQ(again->searchStrip()->history(), (QStringList{QStringLiteral("Заря"), QStringLiteral("1925")}));
+}
+
+TEST_F(MainWindowTest, AltArrowsChangePage) {
+  auto w = start(base(heldFonds(3)));
+  QWidget* grid = w->grid(0);
+  QTest::keyClick(grid, Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(w->activePage(), 3);
+  EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("Список документов"));
+  QTest::keyClick(w->grid(3), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(w->activePage(), 0);
+  QTest::keyClick(grid, Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(w->activePage(), 1);
+  EXPECT_EQ(w->commandBar()->label("lbOpis")->text(), QStringLiteral("Опись •"));
+  w->showPage(4);
+  QTest::keyClick(w->pageControl(), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(w->activePage(), 0);
+}
+
+TEST_F(MainWindowTest, UpAndDownWrapAround) {
+  auto w = start(base(heldFonds(5)));  // held: 1, 2, 3, 5
+  browse::LevelGrid* grid = w->grid(0);
+  dbf::TableCursor& fonds = w->tables().fond;
+  std::vector<int> seen;
+  for (int i = 0; i < 5; ++i) {
+    QTest::keyClick(grid, Qt::Key_Down);
+    seen.push_back(fonds.recNo());
+    EXPECT_EQ(grid->currentIndex().row(), grid->levelModel()->currentRow());
+  }
+  EXPECT_EQ(seen, (std::vector<int>{2, 3, 5, 1, 2}));
+  QTest::keyClick(grid, Qt::Key_Up);
+  QTest::keyClick(grid, Qt::Key_Up);
+  EXPECT_EQ(fonds.recNo(), 5);
+  EXPECT_EQ(grid->currentIndex().row(), 3);
+
+  // The search box keeps its own arrows.
+  w->searchStrip()->searchBox()->setFocus();
+  QTest::keyClick(w->searchStrip()->searchBox(), Qt::Key_Down);
+  EXPECT_EQ(fonds.recNo(), 5);
+}
+
+TEST_F(MainWindowTest, ClickedRowBecomesTheCurrentRecord) {
+  auto w = start(base(heldFonds(5)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  browse::LevelGrid* grid = w->grid(0);
+  const QRect cell = grid->visualRect(grid->model()->index(2, 1));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(w->tables().fond.recNo(), 3);
+}
+
+TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
+  auto w = start(base(heldFonds(5)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  const auto before = w->grid(0)->markers();
+  QHeaderView* header = w->grid(0)->horizontalHeader();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+  EXPECT_EQ(w->grid(0)->markers(), before);
+  EXPECT_EQ(before[0], browse::SortMarker::ascending);
+}
+
+TEST_F(MainWindowTest, EscapeAndCtrlQ) {
+  settings("[Main]\r\nExitOnEsc=0\r\n");
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  QTest::keyClick(w->grid(0), Qt::Key_Escape);
+  EXPECT_TRUE(w->isVisible());
+  QTest::keyClick(w->grid(0), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, EscapeClosesByDefault) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  QTest::keyClick(w->grid(0), Qt::Key_Escape);
+  EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, TypingOnTheFondGridStartsASearch) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  w->grid(0)->setFocus();
+  QTest::keyClick(w->grid(0), Qt::Key_5);
+  EXPECT_EQ(w->searchStrip()->searchBox()->currentText(), QStringLiteral("5"));
+  EXPECT_TRUE(w->searchStrip()->searchBox()->hasFocus());
+  QTest::keyClick(w->grid(0), Qt::Key_Minus);
+  EXPECT_EQ(w->searchStrip()->searchBox()->currentText(), QStringLiteral("5"));
+}
+
+TEST_F(MainWindowTest, AboutPageUntilTheNextPageChange) {
+  auto w = start(base(heldFonds(2)));
+  w->menu().mmAbout->trigger();
+  EXPECT_EQ(w->activePage(), 6);
+  EXPECT_TRUE(w->pageControl()->isTabVisible(6));
+  EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
+  w->showPage(1);
+  EXPECT_FALSE(w->pageControl()->isTabVisible(6));
+  EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
+}
+
+TEST_F(MainWindowTest, EdgeSnapping) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  const QRect workArea = w->screen()->availableGeometry();
+  w->move(workArea.left() + 15, workArea.top() + 100);
+  QApplication::processEvents();
+  EXPECT_EQ(w->frameGeometry().left(), workArea.left());
+  EXPECT_EQ(w->frameGeometry().top(), workArea.top() + 100);
+}
+
+}  // namespace
+}  // namespace kestrin::app
