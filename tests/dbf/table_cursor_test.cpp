@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "dbf/base/errors.h"
+#include "dbf/cursor/memo_stream.h"
+#include "dbf/cursor/table_path.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
@@ -290,6 +292,42 @@ TEST(TableCursor, FilterTextIsStoredUntilFiltered) {
   cursor->setFilter("N > 50");
   EXPECT_EQ(cursor->filter(), "N > 50");
   EXPECT_EQ(forwardWalk(*cursor).size(), 8u);  // not filtered: nothing changes
+}
+
+}  // namespace
+}  // namespace kestrin::dbf
+
+namespace kestrin::dbf {
+namespace {
+
+TEST(MemoStream, ReadsAndSeeksTheWholeMemo) {
+  TempDir dir;
+  writeTable(dir.file("M.DBF"), {{"MEMO", 'M', 10, 0}}, {{{std::string("0123456789")}}, {{std::string()}}});
+  auto cursor = openCursor(dir, "M.DBF");
+  MemoStream stream(cursor->fieldByName("MEMO"));
+  EXPECT_EQ(stream.seek(0, SeekOrigin::End), 10);
+  EXPECT_EQ(stream.seek(0, SeekOrigin::Beginning), 0);
+  char buffer[32] = {};
+  EXPECT_EQ(stream.read(buffer, 20), 10u);  // a request for 20 returns the 10 there are
+  EXPECT_EQ(std::string(buffer), "0123456789");
+  EXPECT_EQ(stream.seek(-3, SeekOrigin::Current), 7);
+  EXPECT_EQ(stream.read(buffer, 2), 2u);
+  EXPECT_EQ(std::string(buffer, 2), "78");
+  cursor->next();
+  EXPECT_EQ(MemoStream(cursor->fieldByName("MEMO")).size(), 0);
+}
+
+TEST(TablePath, FoldersAliasesAndLetterCase) {
+  TempDir dir;
+  writeTable(dir.file("Opis2.DBF"), {{"A", 'C', 1, 0}}, {});
+  testing::writeFileBytes(dir.file("dbalias.cfg"), "[Other]\nX=/nowhere\n[Alias]\nARCHIVE = " + dir.path() + "\n");
+  loadAliasFile(dir.file("dbalias.cfg"));
+  EXPECT_EQ(databaseFolder("archive"), dir.path() + "/");
+  EXPECT_EQ(databaseFolder("X"), "X/");  // only the [Alias] section counts
+  EXPECT_EQ(registerDatabaseName(dir.path() + "/"), dir.path());
+  EXPECT_EQ(tablePath(dir.path(), "OPIS2"), dir.file("Opis2.DBF"));
+  EXPECT_EQ(tablePath("archive", "opis2.dbf"), dir.file("Opis2.DBF"));
+  EXPECT_EQ(tablePath(dir.path(), "NONE"), dir.file("NONE.DBF"));
 }
 
 }  // namespace

@@ -112,6 +112,13 @@ std::string CursorField::asString() const {
   return {};
 }
 
+std::string CursorField::memoText() const {
+  if ((type_ != FieldType::Memo && type_ != FieldType::Blob) || isNull()) return {};
+  DbfHandler& table = cursor_->table();
+  ActiveRecordScope scope(table, cursor_->valueImage());
+  return table.memoText(fieldNo_);
+}
+
 std::int64_t CursorField::asInteger() const {
   const char* image = cursor_->valueImage();
   if (!image) return 0;

@@ -40,6 +40,8 @@ class CursorField {
   // Days since 1899-12-30 with the time as fraction; 0 when null.
   double asDateTime() const;
   std::optional<CivilDate> asDate() const;
+  // The bytes of the memo of a memo or blob field; empty when it has none.
+  std::string memoText() const;
   // Milliseconds counted from 0001-01-01 (day 1) for date-time fields; 0 when null.
   double asDateTimeMs() const;
 
