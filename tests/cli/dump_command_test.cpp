@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "dbf/writer/cdx_writer.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +53,29 @@ TEST(DumpCommand, FieldsKeepDescriptorOrderAndDeletedRecordsCanBeShown) {
             "{\"recno\": 3, \"deleted\": false, \"KOD\": \"      3\", \"NAME\": null}\n");
   EXPECT_EQ(run(runCount, {table}), "2\n");
   EXPECT_EQ(run(runCount, {table, "--with-deleted"}), "3\n");
+}
+
+TEST(DumpCommand, IndexAndTagGiveKeyOrder) {
+  TempDir dir;
+  const std::string table = sampleTable(dir);
+  dbf::CdxTagInput tag;
+  tag.name = "BYNAME";
+  tag.keyExpression = "UPPER(NAME)";
+  tag.keyLength = 12;
+  tag.keys = {{cp("ФОНД \"А\""), 1}, {"GONE", 2}, {"", 3}};
+  dbf::writeCdxFile(dir.file("S.CDX"), {tag});
+  EXPECT_EQ(run(runDump, {table, "--fields", "KOD", "--index", "s.cdx", "--tag", "byname", "--with-deleted"}),
+            "{\"recno\": 3, \"deleted\": false, \"KOD\": \"      3\"}\n"
+            "{\"recno\": 2, \"deleted\": true, \"KOD\": \"      2\"}\n"
+            "{\"recno\": 1, \"deleted\": false, \"KOD\": \"      1\"}\n");
+  std::ostringstream out;
+  EXPECT_THROW(runDump({table, "--index", "s.cdx"}, out), UsageError);
+  try {
+    runDump({table, "--index", "s.cdx", "--tag", "NONE"}, out);
+    ADD_FAILURE();
+  } catch (const std::exception& error) {
+    EXPECT_STREQ(error.what(), "Cannot find index tag NONE");
+  }
 }
 
 TEST(DumpCommand, ErrorsCarryTheEngineMessage) {
