@@ -1,5 +1,7 @@
 #include "app/base_tables.h"
 
+#include <filesystem>
+
 #include "app/folders.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
@@ -28,12 +30,24 @@ std::array<dbf::TableCursor*, 9> BaseTables::all() {
 
 void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, std::string_view cdxName,
                      std::string_view tagName) {
-  // The cursor takes index files once the engine offers index order; until
-  // then every table shows in record order.
-  (void)cursor;
-  (void)baseFolder;
-  (void)cdxName;
-  (void)tagName;
+  cursor.clearIndexFiles();
+  const std::string file = fileInFolder(baseFolder, std::string(cdxName));
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return;
+  cursor.addIndexFile(file);
+  cursor.setIndexName(std::string(tagName));
+}
+
+void dropIndexFilesOfOtherFolders(dbf::TableCursor& cursor, const std::string& baseFolder) {
+  const std::filesystem::path folder = std::filesystem::path(withTrailingSeparator(baseFolder)).parent_path();
+  std::vector<std::string> kept;
+  for (const auto& name : cursor.indexFiles()) {
+    const std::filesystem::path parent = std::filesystem::path(name).parent_path();
+    if (parent.empty() || parent == folder) kept.push_back(name);
+  }
+  if (kept.size() == cursor.indexFiles().size()) return;
+  cursor.setIndexFiles(kept);
+  if (kept.empty()) cursor.clearIndexFiles();
 }
 
 void openBaseTables(BaseTables& tables, const std::string& baseFolder, const StatusSink& status) {
@@ -41,6 +55,10 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
     cursor->close();
     cursor->setDatabaseName(baseFolder);
   }
+  // The file and document lists keep the index files they were given, but
+  // never those of another base folder.
+  dropIndexFilesOfOtherFolders(tables.delo, baseFolder);
+  dropIndexFilesOfOtherFolders(tables.doc, baseFolder);
   const auto exists = [&](const char* name) { return folderHoldsFile(baseFolder, name); };
 
   if (exists("fond.dbf")) {
@@ -55,6 +73,7 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
     archive::openArchiveCursor(tables.opis, archive::ArchiveCursor::Opis);
     tables.opis.setFilter(std::string(kOpisHeldFilter));
     tables.opis.setFiltered(true);
+    tables.opis.clearIndexFiles();
   }
   if (exists("delo.dbf")) {
     status("Загрузка: дела..."_cp1251);
@@ -76,6 +95,7 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
   }
   if (exists("delo5.dbf")) {
     status("Загрузка: фото..."_cp1251);
+    tables.deloPhoto.clearIndexFiles();
     archive::openArchiveCursor(tables.deloPhoto, archive::ArchiveCursor::DeloPhoto);
   }
   status("Загружено."_cp1251);

@@ -41,6 +41,10 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
 void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, std::string_view cdxName,
                      std::string_view tagName);
 
+// Removes from `cursor` the index files that lie in a folder other than
+// `baseFolder` (names without a folder are the table's own and stay).
+void dropIndexFilesOfOtherFolders(dbf::TableCursor& cursor, const std::string& baseFolder);
+
 // The start filters of the fond and inventory lists: only what is held.
 inline constexpr std::string_view kFondHeldFilter = "A100=1";
 inline constexpr std::string_view kOpisHeldFilter = "G15=1";

@@ -7,34 +7,21 @@
 
 namespace kestrin::browse {
 
-void CursorIndexOrder::clearIndexFiles() {
-  files_.clear();
-  tag_.clear();
-  apply();
-}
+void CursorIndexOrder::clearIndexFiles() { cursor_.clearIndexFiles(); }
 
-void CursorIndexOrder::addIndexFile(const std::string& name) {
-  files_.push_back(name);
-  apply();
-}
+void CursorIndexOrder::addIndexFile(const std::string& name) { cursor_.addIndexFile(indexFilePath(name)); }
 
-void CursorIndexOrder::setIndexName(const std::string& tag) {
-  tag_ = tag;
-  apply();
-}
+void CursorIndexOrder::setIndexName(const std::string& tag) { cursor_.setIndexName(tag); }
 
 int CursorIndexOrder::recordCount() { return cursor_.active() ? cursor_.recordCount() : 0; }
 
-bool CursorIndexOrder::indexFileExists(const std::string& name) const {
-  const std::string folder = dbf::databaseFolder(cursor_.databaseName());
-  std::error_code error;
-  return std::filesystem::is_regular_file(dbf::resolveFileNoCase(folder, name), error);
+std::string CursorIndexOrder::indexFilePath(const std::string& name) const {
+  return dbf::resolveFileNoCase(dbf::databaseFolder(cursor_.databaseName()), name);
 }
 
-void CursorIndexOrder::apply() {
-  // The engine's cursor takes index files and a tag once it offers index
-  // order; until then the lists show in record order and only the choice is
-  // kept here (the sort markers and later page changes read it back).
+bool CursorIndexOrder::indexFileExists(const std::string& name) const {
+  std::error_code error;
+  return std::filesystem::is_regular_file(indexFilePath(name), error);
 }
 
 }  // namespace kestrin::browse

@@ -1,5 +1,5 @@
 // The index order of a level cursor as title sorting sees it: the list of
-// index files and the active tag.
+// index files and the active tag, found in the cursor's base folder.
 #pragma once
 
 #include <string>
@@ -14,22 +14,18 @@ class CursorIndexOrder : public IndexOrder {
  public:
   explicit CursorIndexOrder(dbf::TableCursor& cursor) : cursor_(cursor) {}
 
-  bool hasIndexFiles() const override { return !files_.empty(); }
+  bool hasIndexFiles() const override { return !cursor_.indexFiles().empty(); }
   void clearIndexFiles() override;
   void addIndexFile(const std::string& name) override;
   void setIndexName(const std::string& tag) override;
   int recordCount() override;
   bool indexFileExists(const std::string& name) const override;
 
-  const std::vector<std::string>& indexFiles() const { return files_; }
-  const std::string& indexName() const { return tag_; }
+  // The index file called `name` in the cursor's folder, as spelled on disk.
+  std::string indexFilePath(const std::string& name) const;
 
  private:
-  void apply();
-
   dbf::TableCursor& cursor_;
-  std::vector<std::string> files_;
-  std::string tag_;
 };
 
 }  // namespace kestrin::browse

@@ -12,7 +12,8 @@ class WalkScope {
  public:
   explicit WalkScope(dbf::TableCursor& cursor)
       : table_(cursor.table()), current_(cursor.recNo()), hadReadAhead_(table_.readAhead()) {
-    table_.setReadAhead(true);
+    // Reading ahead pays in record order only; a tag jumps about the file.
+    table_.setReadAhead(cursor.indexName().empty());
   }
   ~WalkScope() {
     table_.setReadAhead(hadReadAhead_);

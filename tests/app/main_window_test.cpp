@@ -21,6 +21,7 @@
 #include "archive/demo/demo_base.h"
 #include "browse/gui/level_grid.h"
 #include "browse/test_level_tables.h"
+#include "dbf/writer/cdx_writer.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {
@@ -290,6 +291,69 @@ TEST_F(MainWindowTest, ClickedRowBecomesTheCurrentRecord) {
   const QRect cell = grid->visualRect(grid->model()->index(2, 1));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(w->tables().fond.recNo(), 3);
+}
+
+// Fonds in scrambled number order, titles in another order, with fond.cdx.
+std::string indexedFonds(const std::string& folder) {
+  const int numbers[] = {5, 3, 9, 1, 7};
+  const char* const names[] = {"Архив", "Дума", "Банк", "Вокзал", "Гимназия"};
+  std::vector<TestRow> rows;
+  dbf::CdxTagInput byNumber;
+  byNumber.name = byNumber.keyExpression = "FKOD";
+  byNumber.keyLength = 8;
+  dbf::CdxTagInput byName;
+  byName.name = "NAME";
+  byName.keyExpression = "FNAME";
+  byName.keyLength = 100;
+  for (int i = 0; i < 5; ++i) {
+    char fkod[16];
+    std::snprintf(fkod, sizeof fkod, "%8d", numbers[i]);
+    rows.push_back({{{"KOD", std::to_string(i + 1)}, {"FKOD", std::string(fkod)}, {"FNAME", std::string(names[i])},
+                     {"A100", 1LL}}});
+    byNumber.keys.push_back({fkod, static_cast<std::uint32_t>(i + 1)});
+    byName.keys.push_back({text::utf8ToCp1251(names[i]), static_cast<std::uint32_t>(i + 1)});
+  }
+  browse::testing::writeLevelTable(folder, archive::ArchiveCursor::Fond, rows);
+  dbf::writeCdxFile(folder + "/FOND.CDX", {byNumber, byName});
+  return folder;
+}
+
+QStringList column(QAbstractItemModel* model, int c) {
+  while (model->canFetchMore({})) model->fetchMore({});
+  QStringList texts;
+  for (int row = 0; row < model->rowCount(); ++row) texts << model->index(row, c).data().toString();
+  return texts;
+}
+
+TEST_F(MainWindowTest, FondsInNumberOrderAndTitleSorting) {
+  auto w = start(indexedFonds(base({})));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  QAbstractItemModel* model = w->grid(0)->model();
+  EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
+  EXPECT_EQ(column(model, 0), (QStringList{"1", "3", "5", "7", "9"}));
+
+  QHeaderView* header = w->grid(0)->horizontalHeader();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+  EXPECT_EQ(w->tables().fond.indexName(), "NAME");
+  EXPECT_EQ(column(model, 1), (QStringList{"Архив", "Банк", "Вокзал", "Гимназия", "Дума"}));
+  EXPECT_EQ(w->grid(0)->markers()[1], browse::SortMarker::descending);
+
+  // The inventory grid's titles act on the fond list too.
+  w->showPage(1);
+  QHeaderView* opisHeader = w->grid(1)->horizontalHeader();
+  QTest::mouseClick(opisHeader->viewport(), Qt::LeftButton, {},
+                    QPoint(opisHeader->sectionViewportPosition(0) + 5, opisHeader->height() / 2));
+  EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
+  EXPECT_EQ(w->grid(0)->markers()[0], browse::SortMarker::descending);
+
+  // Back on the fond page the order follows the ascending markers: none now.
+  w->tables().fond.gotoRecNo(3);
+  w->showPage(0);
+  EXPECT_EQ(w->tables().fond.indexName(), "");
+  EXPECT_EQ(w->tables().fond.recNo(), 3);
+  EXPECT_EQ(column(model, 0), (QStringList{"5", "3", "9", "1", "7"}));
 }
 
 TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
