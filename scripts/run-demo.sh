@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, writes the built-in demo base (once) and shows it.
+# Sets everything up, writes the built-in demo base (once) and opens it in
+# Kestrin on the user's display.
 # Usage: scripts/run-demo.sh [DEMO_DIR]
 set -euo pipefail
 
@@ -14,5 +15,9 @@ if [[ ! -e "$DEMO_DIR/DBF/FOND.DBF" ]]; then
   "$CLI" make-demo "$DEMO_DIR" --scale small
 fi
 
-echo "Фонды демонстрационной базы $DEMO_DIR/DBF:"
-"$CLI" dump "$DEMO_DIR/DBF/FOND.DBF" --fields KOD,FKOD,FNAME,A7,A9,A100
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display to show Kestrin on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
+  echo "The demo base is in $DEMO_DIR/DBF; start it with: $BUILD_DIR/src/app/kestrin $DEMO_DIR/DBF" >&2
+  exit 1
+fi
+exec "$BUILD_DIR/src/app/kestrin" "$DEMO_DIR/DBF"

@@ -12,7 +12,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg62-turbo-dev
   python3 python3-dbfread python3-dbf libdbd-xbase-perl
-  xvfb xauth
+  xvfb xauth imagemagick xdotool
 )
 
 missing=()

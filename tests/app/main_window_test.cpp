@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
@@ -110,6 +111,20 @@ TEST_F(MainWindowTest, MissingLevelTableNamedInTheCaption) {
   EXPECT_EQ(w->windowTitle(), QString::fromStdString("Файл \"" + folder + "/Delo.dbf\" не найден."));
   EXPECT_TRUE(w->tables().fond.active());  // the tables that exist are open
   EXPECT_TRUE(w->tables().doc.active());
+}
+
+TEST_F(MainWindowTest, DamagedTableShowsTheEngineErrorAndStops) {
+  const std::string folder = base(heldFonds(3));
+  writeFileBytes(folder + "/OPIS.DBF", "damaged");
+  auto w = start(folder);
+  const auto boxes = w->findChildren<QMessageBox*>();
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_FALSE(boxes.front()->text().isEmpty());
+  EXPECT_TRUE(w->tables().fond.active());
+  EXPECT_FALSE(w->tables().delo.active());  // opening stopped there
+  EXPECT_NE(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
+  w->close();  // every object of the start is there to save from
+  EXPECT_TRUE(IniFile(iniPath()).hasKey("Main", "Width"));
 }
 
 TEST_F(MainWindowTest, HeldFondsWithTheirCount) {
