@@ -46,6 +46,13 @@ SearchStrip::SearchStrip(QWidget* parent) : QWidget(parent) {
                             .replace(QLatin1Char('|'), QLatin1Char('\n')));
   btSearch_->resize(75, 25);
   pmSearch_ = new QMenu(btSearch_);
+  pmSearch_->setObjectName(QStringLiteral("pmSearch"));
+  // The same commands as the menu items of those names; they come with the quick search.
+  for (const QString& text : {QStringLiteral("Найти!"), QStringLiteral("Ускоренный поиск"),
+                              QStringLiteral("Расширенный поиск..."), QStringLiteral("Очистить")}) {
+    pmSearch_->addAction(text)->setEnabled(false);
+  }
+  pmSearch_->setDefaultAction(pmSearch_->actions().front());
   btSearch_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(btSearch_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pmSearch_->popup(btSearch_->mapToGlobal(at)); });

@@ -24,6 +24,12 @@ LevelGrid::LevelGrid(CursorTableModel* model, QWidget* parent)
   setShowGrid(true);
   setCornerButtonEnabled(false);
   setTabKeyNavigation(false);
+  // The selected row stays visible when the grid loses the focus.
+  QPalette p = palette();
+  for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    p.setColor(QPalette::Inactive, role, p.color(QPalette::Active, role));
+  }
+  setPalette(p);
   header_->setSectionResizeMode(QHeaderView::Interactive);
   header_->setStretchLastSection(false);
   header_->setMinimumSectionSize(4);
