@@ -7,12 +7,14 @@
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
 #include "dbf/table/dbf_fields.h"
+#include "support/cursor_checks.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {
 namespace {
 
+using testing::errorOf;
 using testing::readFileBytes;
 using testing::TempDir;
 using testing::TestRecord;
@@ -22,16 +24,6 @@ using testing::writeTable;
 std::string threeRecordTable(const TempDir& dir) {
   return writeTable(dir.file("T.DBF"), {{"NAME", 'C', 5, 0}, {"N", 'N', 4, 0}},
                     {{{std::string("one"), 1.0}}, {{std::string("two"), 2.0}, true}, {{std::string("three"), 3.0}}});
-}
-
-template <typename Fn>
-std::string errorOf(Fn&& fn) {
-  try {
-    fn();
-  } catch (const EDbfError& error) {
-    return error.what();
-  }
-  return "no error";
 }
 
 TEST(DbfTable, AcceptsEveryKnownVersionByte) {

@@ -7,12 +7,14 @@
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
 #include "dbf/table/dbf_fields.h"
+#include "support/cursor_checks.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {
 namespace {
 
+using testing::errorOf;
 using testing::readFileBytes;
 using testing::TempDir;
 using testing::writeFileBytes;
@@ -24,16 +26,6 @@ std::string memoTable(const TempDir& dir, const std::vector<std::string>& memos,
   DbfWriterOptions options;
   options.memoBlockSize = blockSize;
   return writeTable(dir.file("M.DBF"), {{"C", 'C', 1, 0}, {"MEMO", 'M', 10, 0}}, records, options);
-}
-
-template <typename Fn>
-std::string errorOf(Fn&& fn) {
-  try {
-    fn();
-  } catch (const EDbfError& error) {
-    return error.what();
-  }
-  return "no error";
 }
 
 TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {

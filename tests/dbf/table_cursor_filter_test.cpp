@@ -5,13 +5,17 @@
 
 #include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
+#include "support/cursor_checks.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {
 namespace {
 
+using testing::backwardWalk;
 using testing::cp;
+using testing::errorOf;
+using testing::forwardWalk;
 using testing::TempDir;
 using testing::TestRecord;
 
@@ -33,12 +37,6 @@ std::unique_ptr<TableCursor> openSample(const TempDir& dir) {
   return cursor;
 }
 
-std::vector<int> visit(TableCursor& cursor) {
-  std::vector<int> seen;
-  for (cursor.first(); !cursor.eof(); cursor.next()) seen.push_back(cursor.recNo());
-  return seen;
-}
-
 TEST(CursorFilter, ScansOnceWhenFilteredAndStepsThroughTheMatches) {
   TempDir dir;
   auto cursor = openSample(dir);
@@ -49,17 +47,17 @@ TEST(CursorFilter, ScansOnceWhenFilteredAndStepsThroughTheMatches) {
   cursor->setFiltered(true);
   EXPECT_EQ(cursor->table().scanCount(), 1);
   EXPECT_EQ(cursor->recNo(), 15);  // moved to the first match
-  EXPECT_EQ(visit(*cursor), (std::vector<int>{15, 16, 17, 18, 19, 20}));
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{15, 16, 17, 18, 19, 20}));
   EXPECT_EQ(cursor->recordCount(), 6);
   cursor->last();
   cursor->prior();
   EXPECT_EQ(cursor->recNo(), 19);
 
   cursor->setFiltered(false);
-  EXPECT_EQ(visit(*cursor).size(), 18u);
+  EXPECT_EQ(forwardWalk(*cursor).size(), 18u);
   cursor->setFiltered(true);  // same text and options: the earlier bits are used again
   EXPECT_EQ(cursor->table().scanCount(), 1);
-  EXPECT_EQ(visit(*cursor).size(), 6u);
+  EXPECT_EQ(forwardWalk(*cursor).size(), 6u);
   cursor->setFilterOptions({true, false});  // other options: a new scan
   EXPECT_EQ(cursor->table().scanCount(), 2);
 }
@@ -86,7 +84,7 @@ TEST(CursorFilter, TextComparisonsFollowTheOptions) {
   for (const auto& c : cases) {
     cursor->setFilterOptions(c.options);
     cursor->setFilter(cp(c.filter));
-    EXPECT_EQ(visit(*cursor).size(), c.matches) << c.filter;
+    EXPECT_EQ(forwardWalk(*cursor).size(), c.matches) << c.filter;
     EXPECT_EQ(static_cast<std::size_t>(cursor->recordCount()), c.matches) << c.filter;
   }
 }
@@ -104,7 +102,7 @@ TEST(CursorFilter, NonLogicalAndBrokenExpressionsAreRefused) {
   }
   EXPECT_THROW(cursor->setFilter("N > "), EDbfError);
   EXPECT_EQ(cursor->filter(), "N > 18");  // the cursor stays as it was
-  EXPECT_EQ(visit(*cursor), (std::vector<int>{19, 20}));
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{19, 20}));
 }
 
 TEST(CursorFilter, DeletedRecordsAndTheCallbackNarrowTheScan) {
@@ -113,11 +111,11 @@ TEST(CursorFilter, DeletedRecordsAndTheCallbackNarrowTheScan) {
   cursor->setOnFilterRecord([](TableCursor& c) { return c.fieldByName("N").asInteger() % 2 == 0; });
   cursor->setFilter("N <= 10");
   cursor->setFiltered(true);
-  EXPECT_EQ(visit(*cursor), (std::vector<int>{2, 4, 6, 8}));  // 10 is deleted
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{2, 4, 6, 8}));  // 10 is deleted
   EXPECT_EQ(cursor->recordCount(), 4);
   cursor->useDeleted = false;
   cursor->setFilter("");  // an empty text leaves deletion and the callback
-  EXPECT_EQ(visit(*cursor).size(), 9u);
+  EXPECT_EQ(forwardWalk(*cursor).size(), 9u);
 }
 
 TEST(CursorFilter, FilterSetBeforeOpeningAppliesAtOpen) {
@@ -129,7 +127,7 @@ TEST(CursorFilter, FilterSetBeforeOpeningAppliesAtOpen) {
   cursor.setFilter("N = 3 .OR. N = 4");
   cursor.setFiltered(true);
   cursor.open();
-  EXPECT_EQ(visit(cursor), (std::vector<int>{3, 4}));
+  EXPECT_EQ(forwardWalk(cursor), (std::vector<int>{3, 4}));
 }
 
 }  // namespace

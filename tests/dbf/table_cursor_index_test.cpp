@@ -11,12 +11,16 @@
 #include "dbf/cdx/cdx_keys.h"
 #include "dbf/cursor/table_cursor.h"
 #include "dbf/writer/cdx_writer.h"
+#include "support/cursor_checks.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {
 namespace {
 
+using testing::backwardWalk;
+using testing::errorOf;
+using testing::forwardWalk;
 using testing::TempDir;
 
 struct Row {
@@ -83,18 +87,6 @@ std::unique_ptr<TableCursor> openIndexed(const TempDir& dir, const std::string& 
   return cursor;
 }
 
-std::vector<int> forward(TableCursor& cursor) {
-  std::vector<int> seen;
-  for (cursor.first(); !cursor.eof(); cursor.next()) seen.push_back(cursor.recNo());
-  return seen;
-}
-
-std::vector<int> backward(TableCursor& cursor) {
-  std::vector<int> seen;
-  for (cursor.last(); !cursor.bof(); cursor.prior()) seen.push_back(cursor.recNo());
-  return seen;
-}
-
 // The record numbers of the live rows ordered by `less`.
 template <typename Less>
 std::vector<int> modelOrder(Less less) {
@@ -104,16 +96,6 @@ std::vector<int> modelOrder(Less less) {
   }
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(rows()[a - 1], rows()[b - 1]); });
   return order;
-}
-
-template <typename Fn>
-std::string errorOf(Fn&& fn) {
-  try {
-    fn();
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  return "no error";
 }
 
 TEST(CursorIndex, EveryTagStepsInItsKeyOrderBothWays) {
@@ -135,9 +117,9 @@ TEST(CursorIndex, EveryTagStepsInItsKeyOrderBothWays) {
     if (std::string(c.tag) == "BIG") {
       std::erase_if(expected, [](int r) { return rows()[r - 1].number <= 20; });
     }
-    EXPECT_EQ(forward(*cursor), expected) << c.tag;
+    EXPECT_EQ(forwardWalk(*cursor), expected) << c.tag;
     std::reverse(expected.begin(), expected.end());
-    EXPECT_EQ(backward(*cursor), expected) << c.tag;
+    EXPECT_EQ(backwardWalk(*cursor), expected) << c.tag;
     EXPECT_EQ(static_cast<std::size_t>(cursor->recordCount()), expected.size()) << c.tag;
     EXPECT_FALSE(cursor->isSequenced());
   }
@@ -163,7 +145,7 @@ TEST(CursorIndex, ChangingTheTagKeepsTheCurrentRecord) {
   cursor->gotoRecNo(2);  // N = 10: not in the BIG tag, so the cursor goes to First
   cursor->setIndexName("BIG");
   const int afterChange = cursor->recNo();
-  EXPECT_EQ(afterChange, forward(*cursor).front());
+  EXPECT_EQ(afterChange, forwardWalk(*cursor).front());
   EXPECT_EQ(errorOf([&] { cursor->setIndexName("NONE"); }), "Cannot find index tag NONE");
   EXPECT_EQ(cursor->indexName(), "BIG");
 }
@@ -174,10 +156,10 @@ TEST(CursorIndex, FilterBitsNarrowTheTagOrder) {
   auto cursor = openIndexed(dir, "NUM");
   cursor->setFilter("N >= 7 .AND. N < 40");
   cursor->setFiltered(true);
-  EXPECT_EQ(forward(*cursor), (std::vector<int>{8, 9, 2, 1}));  // 7, 8, 10, 30 (record 4 deleted)
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{8, 9, 2, 1}));  // 7, 8, 10, 30 (record 4 deleted)
   EXPECT_EQ(cursor->recordCount(), 4);
   cursor->clearIndexFiles();
-  EXPECT_EQ(forward(*cursor), (std::vector<int>{1, 2, 8, 9}));
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 2, 8, 9}));
 }
 
 TEST(CursorIndex, LocateSeeksThroughAMatchingTag) {

@@ -9,12 +9,16 @@
 #include "dbf/base/errors.h"
 #include "dbf/cursor/memo_stream.h"
 #include "dbf/cursor/table_path.h"
+#include "support/cursor_checks.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {
 namespace {
 
+using testing::backwardWalk;
+using testing::errorOf;
+using testing::forwardWalk;
 using testing::TempDir;
 using testing::TestRecord;
 using testing::writeTable;
@@ -34,28 +38,6 @@ std::unique_ptr<TableCursor> openCursor(const TempDir& dir, const char* table = 
   cursor->setTableName(table);
   cursor->open();
   return cursor;
-}
-
-std::vector<int> forwardWalk(TableCursor& cursor) {
-  std::vector<int> seen;
-  for (cursor.first(); !cursor.eof(); cursor.next()) seen.push_back(cursor.recNo());
-  return seen;
-}
-
-std::vector<int> backwardWalk(TableCursor& cursor) {
-  std::vector<int> seen;
-  for (cursor.last(); !cursor.bof(); cursor.prior()) seen.push_back(cursor.recNo());
-  return seen;
-}
-
-template <typename Fn>
-std::string errorOf(Fn&& fn) {
-  try {
-    fn();
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  return "no error";
 }
 
 TEST(TableCursor, StepsOverDeletedRecordsBothWays) {

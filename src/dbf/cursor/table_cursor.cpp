@@ -259,31 +259,25 @@ void TableCursor::applyFilter() {
   table_->compileAndScan(filterText_, filterOptions_.caseInsensitive, !filterOptions_.noPartialCompare);
 }
 
-void TableCursor::setFilter(const std::string& text) {
-  const std::string previous = filterText_;
-  filterText_ = text;
+// Changes a filter setting; while filtered and open the filter is compiled
+// and scanned again, and a failure puts the old setting back.
+template <typename T>
+void TableCursor::changeFilterSetting(T& setting, T value) {
+  T previous = std::move(setting);
+  setting = std::move(value);
   if (!active() || !filtered_) return;
   try {
     applyFilter();
   } catch (...) {
-    filterText_ = previous;
+    setting = std::move(previous);
     throw;
   }
   first();
 }
 
-void TableCursor::setFilterOptions(FilterOptions options) {
-  const FilterOptions previous = filterOptions_;
-  filterOptions_ = options;
-  if (!active() || !filtered_) return;
-  try {
-    applyFilter();
-  } catch (...) {
-    filterOptions_ = previous;
-    throw;
-  }
-  first();
-}
+void TableCursor::setFilter(const std::string& text) { changeFilterSetting(filterText_, text); }
+
+void TableCursor::setFilterOptions(FilterOptions options) { changeFilterSetting(filterOptions_, options); }
 
 void TableCursor::setFiltered(bool on) {
   if (!active()) {

@@ -150,6 +150,8 @@ class TableCursor {
   void takeCurrent();
   void moveTo(int code);
   void applyFilter();
+  template <typename T>
+  void changeFilterSetting(T& setting, T value);
   void notifyRecordChanged();
   void notifyDataSetChanged();
   bool acceptCandidate();
