@@ -128,14 +128,14 @@ TEST_F(MainWindowTest, DamagedTableShowsTheEngineErrorAndStops) {
 }
 
 TEST_F(MainWindowTest, HeldFondsWithTheirCount) {
-  auto w = start(base(heldFonds(1203)));
+  auto w = start(base(heldFonds(1400)));
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
   EXPECT_EQ(w->activePage(), 0);
   EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("Список фондов"));
-  EXPECT_EQ(status(*w), QStringLiteral("Записей: 903"));
+  EXPECT_EQ(status(*w), QStringLiteral("Записей: 1 050"));
   auto* model = w->grid(0)->model();
   while (model->canFetchMore({})) model->fetchMore({});
-  ASSERT_EQ(model->rowCount(), 903);
+  ASSERT_EQ(model->rowCount(), 1050);
   EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("1"));
   EXPECT_EQ(model->index(3, 0).data().toString(), QStringLiteral("5"));  // fond 4 is not held
   EXPECT_EQ(model->index(3, 1).data().toString(), QStringLiteral("Фонд 5"));
@@ -423,6 +423,18 @@ TEST_F(MainWindowTest, AboutPageUntilTheNextPageChange) {
   w->showPage(1);
   EXPECT_FALSE(w->pageControl()->isTabVisible(6));
   EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
+}
+
+TEST_F(MainWindowTest, HintLabelsShowUntilThePageChanges) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  EXPECT_FALSE(w->hintLabel(0)->isVisible());
+  w->startHints();
+  QTest::qWait(2 * browse::HintCountdown::kTickMilliseconds);
+  EXPECT_TRUE(w->hintLabel(0)->isVisible());
+  w->showPage(2);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w->hintLabel(2)->isVisible(); }, 1000));
 }
 
 TEST_F(MainWindowTest, EdgeSnapping) {
