@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dbf/expr/fuzz_entry.h"
+#include "entries/expr_fuzz_entry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return kestrin::dbf::runExpressionFuzzInput(data, size);

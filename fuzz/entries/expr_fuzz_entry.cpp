@@ -1,4 +1,4 @@
-#include "dbf/expr/fuzz_entry.h"
+#include "entries/expr_fuzz_entry.h"
 
 #include <array>
 #include <string>
@@ -36,16 +36,16 @@ struct MemoryRecord {
 
 // Three records: ordinary values, blanks, and awkward bytes.
 const std::array<MemoryRecord, 3> kRecords = {{
-    {{"     12"sv, "Archive word        "sv, "         1"sv, "  1"sv, "   12.50"sv, "19800102"sv,
-      "T"sv, "\x01\0\0\0"sv, "         0"sv},
+    {{"     12"sv, "Archive word        "sv, "         1"sv, "  1"sv, "   12.50"sv, "19800102"sv, "T"sv, "\x01\0\0\0"sv,
+      "         0"sv},
      {1, 12.5, 1},
      "memo text"sv},
-    {{"       "sv, "                    "sv, "          "sv, "   "sv, "        "sv, "        "sv,
-      " "sv, "    "sv, "          "sv},
+    {{"       "sv, "                    "sv, "          "sv, "   "sv, "        "sv, "        "sv, " "sv, "    "sv,
+      "          "sv},
      {0, 0, 0},
      ""sv},
-    {{"*\xFF\0  \x7F "sv, "\xC0\xE0\xA8\xB8???***  \"'[]{}  "sv, "         2"sv, "-99"sv,
-      "-1234.56"sv, "20000229"sv, "y"sv, "\xFF\xFF\xFF\xFF"sv, "\0\0\0\0\0\0\0\0\0\0"sv},
+    {{"*\xFF\0  \x7F "sv, "\xC0\xE0\xA8\xB8???***  \"'[]{}  "sv, "         2"sv, "-99"sv, "-1234.56"sv, "20000229"sv,
+      "y"sv, "\xFF\xFF\xFF\xFF"sv, "\0\0\0\0\0\0\0\0\0\0"sv},
      {-99, -1234.56, -1},
      "\0\xFF*?"sv},
 }};
@@ -60,9 +60,7 @@ class MemoryTable final : public ExprTableLink {
   char fieldType(int f) const override { return field(f).type; }
   int fieldWidth(int f) const override { return field(f).width; }
   int fieldDecimals(int f) const override { return f == 5 ? 2 : 0; }
-  std::string_view fieldBytes(int f) override {
-    return record().bytes[static_cast<std::size_t>(f - 1)];
-  }
+  std::string_view fieldBytes(int f) override { return record().bytes[static_cast<std::size_t>(f - 1)]; }
   double fieldNumber(int f) override {
     return f == 4 ? record().numbers[0] : f == 5 ? record().numbers[1] : record().numbers[2];
   }

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#define KESTRIN_CDX_FUZZ_REPLAY
-#include "../../fuzz/cdx_fuzz.cpp"
+#include "entries/cdx_fuzz_entry.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::dbf {

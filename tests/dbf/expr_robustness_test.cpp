@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "dbf/expr/fuzz_entry.h"
+#include "entries/expr_fuzz_entry.h"
 #include "expr_fake_link.h"
 
 namespace kestrin::dbf::testing {
