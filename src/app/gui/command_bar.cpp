@@ -18,7 +18,10 @@ const QColor kLinkColour(32, 92, 192);
 constexpr int kHeaderHeight = 24;
 
 QFont tahoma(bool bold) {
-  QFont font(QStringLiteral("Tahoma"));
+  QFont font;
+  // Tahoma where it is installed, else a face of about its width.
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("DejaVu Sans Condensed")});
   font.setPointSize(9);
   font.setBold(bold);
   return font;

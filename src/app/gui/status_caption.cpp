@@ -7,7 +7,8 @@
 
 namespace kestrin::app {
 
-StatusCaption::StatusCaption(QWidget* window) : QObject(window), window_(window) {
+StatusCaption::StatusCaption(QWidget* window)
+    : QObject(window), window_(window), applicationTitle_(browse::fromCp1251(programCaption())) {
   timer_.setInterval(CaptionCountdown::kTickMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &StatusCaption::tick);
 }
