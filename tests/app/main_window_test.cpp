@@ -21,6 +21,8 @@
 #include "app/fake_platform.h"
 #include "archive/demo/demo_base.h"
 #include "browse/gui/level_grid.h"
+#include "browse/gui/qt_text.h"
+#include "browse/level_pages.h"
 #include "browse/test_level_tables.h"
 #include "dbf/writer/cdx_writer.h"
 #include "support/temp_dir.h"
@@ -145,11 +147,12 @@ TEST_F(MainWindowTest, DemoBaseOpens) {
   auto w = start(demoBase());
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
   EXPECT_EQ(w->baseFolder(), demoBase() + "/");
+  const auto countText = [](int count) { return browse::fromCp1251(browse::recordCountText(true, count)); };
   const int held = w->tables().fond.recordCount();
   EXPECT_GT(held, 0);
-  EXPECT_EQ(status(*w), QStringLiteral("Записей: %1").arg(held));
+  EXPECT_EQ(status(*w), countText(held));
   w->showPage(2);
-  EXPECT_EQ(status(*w), QStringLiteral("Записей: %1").arg(w->tables().delo.recordCount()));
+  EXPECT_EQ(status(*w), countText(w->tables().delo.recordCount()));
 }
 
 TEST_F(MainWindowTest, EmptyFondTable) {
@@ -229,6 +232,17 @@ TEST_F(MainWindowTest, PlacementRestoredWithinTheWorkArea) {
   EXPECT_EQ(w->y(), 10);
   EXPECT_EQ(w->width(), workArea.width());
   EXPECT_EQ(w->height(), 450);
+}
+
+TEST_F(MainWindowTest, InfoPanelHeightRestored) {
+  settings("[Main]\r\npnInfo=150\r\nHeight=560\r\n");  // room for the pages above it
+  auto w = start(base(heldFonds(3)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  EXPECT_EQ(w->infoPanel()->height(), 150);
+  w->resize(w->width(), w->height() + 50);  // the pages take the change
+  QApplication::processEvents();
+  EXPECT_EQ(w->infoPanel()->height(), 150);
 }
 
 TEST_F(MainWindowTest, NoPlacementWithoutSaveWindows) {

@@ -85,6 +85,7 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   bool openTables();
   void restoreColumnWidths();
   void loadStoragePlaces();
+  void applyInfoPanelHeight();
   void restorePlacement();
   void saveOnClose();
 
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow {
   bool snapping_ = false;
   bool busyCursor_ = false;
   bool settingPage_ = false;
+  bool infoHeightPending_ = false;
 
   archive::StoragePlaces storagePlaces_;
   browse::CursorIndexOrder fondOrder_{tables_.fond};

@@ -97,8 +97,8 @@ void MainWindow::loadStoragePlaces() {
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*settings_, font().pointSize(), frame_.lastRecordMode);
   pnInfo_->setVisible(frame_.infoInMain);
-  const int total = std::max(splitter_->height(), frame_.infoPanelHeight + 100);
-  splitter_->setSizes({total - frame_.infoPanelHeight, frame_.infoPanelHeight});
+  infoHeightPending_ = true;
+  if (isVisible()) applyInfoPanelHeight();
 
   for (auto* g : grids_) {
     g->setGridFontSize(frame_.gridFontSize);
@@ -114,6 +114,22 @@ void MainWindow::loadSettings() {
   pageControl_->setDocumentMode(!frame_.tabs);
   commandBar_->setVisible(frame_.menuXp);
   layOutFrame();
+}
+
+void MainWindow::applyInfoPanelHeight() {
+  // The splitter shares out what it has; it knows that once the window is laid out.
+  infoHeightPending_ = false;
+  const int pages = splitter_->height() - splitter_->handleWidth() - frame_.infoPanelHeight;
+  splitter_->setSizes({std::max(0, pages), frame_.infoPanelHeight});
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!infoHeightPending_) return;
+  layout()->activate();
+  centralWidget()->layout()->activate();
+  pnMain_->layout()->activate();
+  applyInfoPanelHeight();
 }
 
 void MainWindow::restoreColumnWidths() {
