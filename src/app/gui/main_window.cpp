@@ -203,7 +203,6 @@ void MainWindow::connectFrame() {
   for (int level = 0; level < 4; ++level) {
     browse::LevelGrid* g = grids_[static_cast<std::size_t>(level)];
     connect(g, &browse::LevelGrid::titleClicked, this, [this, level](int column) { onTitleClicked(level, column); });
-    connect(g, &browse::LevelGrid::columnWidthChanged, g, &browse::LevelGrid::fitTitleColumn);
     connect(models_[static_cast<std::size_t>(level)], &browse::CursorTableModel::engineError, this,
             &MainWindow::reportError);
   }

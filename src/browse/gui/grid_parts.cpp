@@ -55,7 +55,10 @@ void MarkerHeader::setMarker(int column, SortMarker marker) {
 }
 
 void MarkerHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
+  // The style may leave the painter clipped to nothing; the marker is drawn on a clean state.
+  painter->save();
   QHeaderView::paintSection(painter, rect, logicalIndex);
+  painter->restore();
   const SortMarker m = marker(logicalIndex);
   if (m == SortMarker::none) return;
   const QRect box(rect.right() - 9, rect.top(), 8, rect.height());

@@ -47,8 +47,10 @@ LevelGrid::LevelGrid(CursorTableModel* model, QWidget* parent)
     }
   });
   connect(header_, &QHeaderView::sectionResized, this, &LevelGrid::onSectionResized);
+  connect(this, &LevelGrid::columnWidthChanged, this, &LevelGrid::fitTitleColumn);
   connect(model_, &CursorTableModel::cursorMoved, this, &LevelGrid::followCursor);
   connect(model_, &QAbstractItemModel::modelReset, this, &LevelGrid::followCursor);
+  followCursor();
 }
 
 void LevelGrid::setColorTypes(bool on) {

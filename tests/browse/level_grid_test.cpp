@@ -1,0 +1,86 @@
+// The level grid as a person meets it: titles with their markers, clicks on
+// titles, the current row and the level cursor in step, the title column
+// taking the room the others leave.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "browse/gui/level_grid.h"
+#include "browse/test_level_tables.h"
+#include "support/temp_dir.h"
+
+namespace kestrin::browse {
+namespace {
+
+class LevelGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::writeLevelTable(dir_.path(), archive::ArchiveCursor::Delo, testing::numberedFiles(40));
+    testing::openLevel(cursor_, archive::ArchiveCursor::Delo, dir_.path());
+    model_ = std::make_unique<CursorTableModel>(2, cursor_, archive::ArchiveCursor::Delo, nullptr);
+    grid_ = std::make_unique<LevelGrid>(model_.get());
+    grid_->resize(600, 300);
+    grid_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(grid_.get()));
+  }
+
+  QImage titleImage(int column) {
+    QHeaderView* header = grid_->horizontalHeader();
+    const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column), header->height());
+    return header->grab(section).toImage();
+  }
+
+  kestrin::testing::TempDir dir_;
+  dbf::TableCursor cursor_;
+  std::unique_ptr<CursorTableModel> model_;
+  std::unique_ptr<LevelGrid> grid_;
+};
+
+TEST_F(LevelGridTest, MarkersAreDrawn) {
+  const QImage plain = titleImage(0);
+  grid_->setMarker(0, SortMarker::ascending);
+  const QImage up = titleImage(0);
+  grid_->setMarker(0, SortMarker::descending);
+  const QImage down = titleImage(0);
+  EXPECT_NE(plain, up);
+  EXPECT_NE(up, down);
+  grid_->setMarker(0, SortMarker::none);
+  EXPECT_EQ(titleImage(0), plain);
+}
+
+TEST_F(LevelGridTest, OnlyTitleButtonsReportClicks) {
+  QSignalSpy clicks(grid_.get(), &LevelGrid::titleClicked);
+  QHeaderView* header = grid_->horizontalHeader();
+  for (int column : {0, 1, 2, 4}) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
+  }
+  ASSERT_EQ(clicks.count(), 2);
+  EXPECT_EQ(clicks[0][0].toInt(), 0);
+  EXPECT_EQ(clicks[1][0].toInt(), 1);
+}
+
+TEST_F(LevelGridTest, CurrentRowAndCursorInStep) {
+  EXPECT_EQ(grid_->currentIndex().row(), 0);  // the cursor's record from the start
+  grid_->setCurrentIndex(model_->index(4, 2));
+  EXPECT_EQ(cursor_.recNo(), 5);
+  cursor_.next();
+  EXPECT_EQ(grid_->currentIndex().row(), 5);
+  cursor_.last();
+  EXPECT_EQ(grid_->currentIndex().row(), 39);
+  EXPECT_TRUE(grid_->selectionModel()->isRowSelected(39, {}));
+}
+
+TEST_F(LevelGridTest, TitleColumnTakesTheRoomLeft) {
+  const int title = grid_->columnWidths()[1];
+  grid_->horizontalHeader()->resizeSection(3, grid_->columnWidths()[3] + 30);
+  EXPECT_EQ(grid_->columnWidths()[1], title - 30);
+  grid_->resize(grid_->width() - 50, grid_->height());
+  EXPECT_EQ(grid_->columnWidths()[1], title - 80);
+}
+
+}  // namespace
+}  // namespace kestrin::browse
