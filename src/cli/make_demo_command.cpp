@@ -1,9 +1,12 @@
-// kestrin-cli make-demo DIR: writes a synthetic archive base into DIR/DBF.
+// kestrin-cli make-demo DIR: writes the synthetic demo archive, the base into
+// DIR/DBF and the photo folder into DIR/Photo.
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 
 #include "archive/demo/demo_base.h"
 #include "cli/command.h"
+#include "text/cp1251_case.h"
 
 namespace kestrin::cli {
 namespace fs = std::filesystem;
@@ -13,36 +16,32 @@ namespace {
 bool holdsTables(const fs::path& folder) {
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    std::string ext = it->path().extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == ".dbf") return true;
+    if (text::upper1251(it->path().extension().string()) == ".DBF") return true;
   }
   return false;
 }
 
-archive::demo::DemoOptions optionsForScale(const std::string& scale) {
-  archive::demo::DemoOptions options;
-  if (scale == "small") {
-    options.fonds = 12;
-  } else if (scale == "medium") {
-    options.fonds = 300;
-    options.filesPerInventory = 60;
-  } else if (scale == "large") {
-    options.fonds = 3000;
-    options.filesPerInventory = 120;
-    options.documentsPerFile = 6;
-  } else {
-    throw UsageError("Unknown scale " + scale + " (small, medium or large)");
+// A whole number of at least `least`, all of `text`.
+unsigned long long parseNumber(const std::string& option, const std::string& text, unsigned long long least) {
+  std::size_t used = 0;
+  unsigned long long value = 0;
+  try {
+    value = std::stoull(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
   }
-  return options;
+  if (used != text.size() || text.empty() || text[0] == '-' || value < least) {
+    throw UsageError("Option " + option + " needs a whole number, not " + text);
+  }
+  return value;
 }
 
 }  // namespace
 
 int runMakeDemo(const Args& args, std::ostream& out) {
   std::string dir;
-  std::string scale = "small";
-  long long filesWanted = -1;
+  std::string scale;
+  long long filesWanted = 0;
   unsigned long long seed = 1;
   for (std::size_t i = 0; i < args.size(); ++i) {
     auto value = [&]() -> const std::string& {
@@ -52,36 +51,44 @@ int runMakeDemo(const Args& args, std::ostream& out) {
     if (args[i] == "--scale") {
       scale = value();
     } else if (args[i] == "--files") {
-      filesWanted = std::stoll(value());
+      filesWanted = static_cast<long long>(parseNumber("--files", value(), 1));
     } else if (args[i] == "--seed") {
-      seed = std::stoull(value());
+      seed = parseNumber("--seed", value(), 0);
     } else if (dir.empty()) {
       dir = args[i];
     } else {
       throw UsageError("Unexpected argument " + args[i]);
     }
   }
-  if (dir.empty())
+  if (dir.empty() || (!scale.empty() && filesWanted > 0)) {
     throw UsageError("usage: kestrin-cli make-demo DIR [--scale small|medium|large | --files N] [--seed S]");
+  }
 
-  auto options = optionsForScale(scale);
-  if (filesWanted > 0) {
-    // Ten files per inventory and two inventories per fond on average.
-    options.filesPerInventory = 19;
-    options.inventoriesPerFond = 3;
-    options.fonds = static_cast<int>(std::max(1LL, filesWanted / 20));
+  archive::demo::DemoOptions options;
+  try {
+    options = filesWanted > 0 ? archive::demo::demoOptionsForFiles(filesWanted)
+                              : archive::demo::demoOptionsForScale(scale.empty() ? "small" : scale);
+  } catch (const std::invalid_argument& error) {
+    throw UsageError(error.what());
   }
   options.seed = seed;
-  options.progress = [](const std::string& message) { std::cerr << message << "\n"; };
+  options.progress = [](const std::string& message) { std::cerr << message << std::endl; };
 
   const fs::path base = fs::path(dir) / "DBF";
   if (holdsTables(base)) throw std::runtime_error("Folder " + base.string() + " already holds tables");
-  fs::create_directories(base);
-  std::cerr << "writing the demo base into " << base.string() << "\n";
-  const auto counts = archive::demo::writeDemoLevelTables(base.string(), options);
-  std::cerr << "fonds " << counts.fonds << ", inventories " << counts.inventories << ", files " << counts.files
-            << ", documents " << counts.documents << "\n";
-  out << base.string() << "\n";
+  std::cerr << "writing the demo archive into " << dir << ": about " << options.files << " files" << std::endl;
+  const auto started = std::chrono::steady_clock::now();
+  const auto archive = archive::demo::writeDemoArchive(dir, options);
+  const auto& c = archive.counts;
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count() /
+      1000.0;
+  std::cerr << "fonds " << c.fonds << ", inventories " << c.inventories << ", files " << c.files << ", documents "
+            << c.documents << ", renamings " << c.renamings << ", topography " << c.topography
+            << ", photo characteristics " << c.photoRecords << ", rubrics " << c.rubrics << ", keywords " << c.keywords
+            << ", deleted records " << c.deleted << "; photo folders " << c.photos.folders << ", pictures "
+            << c.photos.pictures << "; " << seconds << " s" << std::endl;
+  out << archive.baseFolder << "\n";
   return 0;
 }
 

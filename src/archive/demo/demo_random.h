@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace kestrin::archive::demo {
@@ -20,10 +21,18 @@ class DemoRandom {
   // A number in [low, high].
   int between(int low, int high) { return low + static_cast<int>(next() % static_cast<std::uint64_t>(high - low + 1)); }
   bool chance(int percent) { return between(1, 100) <= percent; }
+  bool chancePerMille(int perMille) { return between(1, 1000) <= perMille; }
   template <typename T>
   const T& pick(const std::vector<T>& items) {
     return items[static_cast<std::size_t>(next() % items.size())];
   }
+  template <typename T>
+  const T& pick(std::span<const T> items) {
+    return items[static_cast<std::size_t>(next() % items.size())];
+  }
+  // An independent source for one part of the base, so that that part can
+  // change without shifting the numbers every other part draws.
+  DemoRandom fork(std::uint64_t salt) { return DemoRandom(next() ^ (salt * 0xD6E8FEB86659FD93ULL)); }
 
  private:
   std::uint64_t state_;

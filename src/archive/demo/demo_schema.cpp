@@ -1,61 +1,123 @@
 #include "archive/demo/demo_schema.h"
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kestrin::archive::demo {
 namespace {
 
 using dbf::FieldSpec;
+using dbf::FieldType;
 
-// Small integers are N fields of fewer than five digits, integers of five to nine.
-FieldSpec text(const char* name, int width) { return {name, 'C', width, 0}; }
-FieldSpec small(const std::string& name) { return {name, 'N', 4, 0}; }
-FieldSpec integer(const std::string& name) { return {name, 'N', 8, 0}; }
-FieldSpec memo(const char* name) { return {name, 'M', 10, 0}; }
-FieldSpec date(const char* name) { return {name, 'D', 8, 0}; }
-FieldSpec logical(const char* name) { return {name, 'L', 1, 0}; }
+struct TextWidth {
+  std::string_view name;
+  int width;
+};
 
-void addIntegers(std::vector<FieldSpec>& fields, int from, int to) {
-  for (int i = from; i <= to; ++i) fields.push_back(integer("A" + std::to_string(i)));
+// The widths of the character fields; the other types have fixed layouts.
+constexpr TextWidth kTextWidths[] = {
+    // FOND.DBF
+    {"KOD", 7},
+    {"FKOD", 8},
+    {"FNAME", 100},
+    {"A8", 1},
+    {"A10", 1},
+    {"A12", 36},
+    {"A13", 70},
+    {"A105", 15},
+    {"A111", 15},
+    {"A112", 15},
+    {"A113", 15},
+    {"A114", 15},
+    {"A115", 15},
+    // OPIS.DBF
+    {"FOND", 7},
+    {"OKOD", 8},
+    {"G4", 1},
+    {"G6", 1},
+    // DELO.DBF
+    {"OPIS", 7},
+    {"L1", 10},
+    {"L2", 3},
+    {"L3", 6},
+    {"L4", 250},
+    {"L6", 10},
+    {"L10", 30},
+    // DOCUM.DBF
+    {"DELO", 7},
+    {"T1", 17},
+    {"T2", 250},
+    {"T5", 30},
+    {"T6", 60},
+    {"T7", 20},
+    {"T9", 30},
+    {"T10", 10},
+    {"T11", 10},
+    {"T13", 250},
+    {"T14", 30},
+    {"T15", 20},
+    // FOND3.DBF
+    {"C2", 100},
+    {"C4", 1},
+    {"C6", 1},
+    // OPIS2.DBF
+    {"H1", 10},
+    {"H2", 10},
+    {"H3", 52},
+    {"H4", 2},
+    {"H5", 4},
+    {"H6", 2},
+    {"H7", 3},
+    {"H8", 3},
+    // DELO5.DBF
+    {"O1", 50},
+    {"O2", 50},
+    {"O3", 10},
+    {"O7", 10},
+    // RUBRIKA2.DBF and the keyword tables
+    {"RUBRIKA", 100},
+    {"WORD", 50},
+};
+
+int textWidth(std::string_view name) {
+  for (const TextWidth& t : kTextWidths) {
+    if (t.name == name) return t.width;
+  }
+  throw std::logic_error("no demo width for the text field " + std::string(name));
+}
+
+FieldSpec specOf(const DeclaredField& field) {
+  const std::string name(field.name);
+  switch (field.type) {
+    case FieldType::String:
+      return {name, 'C', textWidth(field.name), 0};
+    case FieldType::SmallInt:
+      return {name, 'N', 4, 0};
+    case FieldType::Integer:
+      return {name, 'N', 8, 0};
+    case FieldType::Date:
+      return {name, 'D', 8, 0};
+    case FieldType::Boolean:
+      return {name, 'L', 1, 0};
+    case FieldType::Memo:
+      return {name, 'M', 10, 0};
+    default:
+      throw std::logic_error("no demo layout for the field " + name);
+  }
 }
 
 }  // namespace
 
-std::vector<FieldSpec> fondFields() {
-  std::vector<FieldSpec> f = {text("KOD", 7),  text("FKOD", 8), text("FNAME", 100), memo("A1"),   small("A2"),
-                              small("A3"),     small("A4"),     small("A5"),        small("A6"),  small("A7"),
-                              text("A8", 1),   small("A9"),     text("A10", 1),     small("A11"), text("A12", 36),
-                              text("A13", 70), small("A14"),    logical("A15")};
-  addIntegers(f, 16, 49);
-  for (const char* name : {"A98", "A99", "A100"}) f.push_back(small(name));
-  f.push_back(memo("A101"));
-  for (const char* name : {"A102", "A103", "A104"}) f.push_back(small(name));
-  f.push_back(text("A105", 15));
-  f.push_back(memo("A106"));
-  f.push_back(small("A107"));
-  f.push_back(memo("A109"));
-  f.push_back(memo("A110"));
-  for (const char* name : {"A111", "A112", "A113", "A114", "A115"}) f.push_back(text(name, 15));
-  return f;
+std::vector<FieldSpec> demoFieldSpecs(ArchiveCursor which) {
+  std::vector<FieldSpec> specs;
+  for (const DeclaredField& field : archiveTable(which).fields) specs.push_back(specOf(field));
+  return specs;
 }
 
-std::vector<FieldSpec> opisFields() {
-  return {text("KOD", 7), text("FOND", 7), text("OKOD", 8), memo("ONAME"),  small("G1"),    small("G2"),
-          small("G3"),    text("G4", 1),   small("G5"),     text("G6", 1),  integer("G7"),  integer("G8"),
-          small("G15"),   memo("G16"),     memo("G45"),     integer("G46"), integer("G47"), integer("G48")};
-}
-
-std::vector<FieldSpec> deloFields() {
-  return {text("KOD", 7), text("OPIS", 7), text("L1", 10), text("L2", 3), text("L3", 6),   text("L4", 250),
-          memo("L5"),     text("L6", 10),  date("L8"),     date("L9"),    text("L10", 30), small("L11"),
-          small("L12"),   small("L13"),    memo("L14"),    logical("L21")};
-}
-
-std::vector<FieldSpec> documFields() {
-  return {text("KOD", 7),  text("DELO", 7), text("T1", 17),  text("T2", 250), memo("T3"),
-          date("T4"),      text("T5", 30),  text("T6", 60),  text("T7", 20),  date("T8"),
-          text("T9", 30),  text("T10", 10), text("T11", 10), memo("T12"),     text("T13", 250),
-          text("T14", 30), text("T15", 20), memo("T16"),     memo("T17")};
-}
+std::vector<FieldSpec> fondFields() { return demoFieldSpecs(ArchiveCursor::Fond); }
+std::vector<FieldSpec> opisFields() { return demoFieldSpecs(ArchiveCursor::Opis); }
+std::vector<FieldSpec> deloFields() { return demoFieldSpecs(ArchiveCursor::Delo); }
+std::vector<FieldSpec> documFields() { return demoFieldSpecs(ArchiveCursor::Doc); }
 
 }  // namespace kestrin::archive::demo
