@@ -77,6 +77,7 @@ TEST(DemoArchive, CountsAreTheRecordsWritten) {
     const auto visible = openTable(archive.baseFolder, file.file);
     const auto all = openTable(archive.baseFolder, file.file, /*withDeleted=*/true);
     live[std::string(file.file)] = visible->recordCount();
+    EXPECT_GT(all->recordCount(), visible->recordCount()) << file.file << " has no deleted record";
     deleted += all->recordCount() - visible->recordCount();
   }
   EXPECT_EQ(live["FOND.DBF"], c.fonds);

@@ -35,6 +35,7 @@ void DemoTable::set(std::size_t column, dbf::FieldValue value) { values_.at(colu
 
 std::uint32_t DemoTable::write(bool deleted) {
   writer_.addRecord(values_, deleted);
+  if (deleted) ++deleted_;
   for (auto& value : values_) value = std::monostate{};
   return static_cast<std::uint32_t>(writer_.recordCount());
 }

@@ -40,11 +40,13 @@ class DemoTable {
   std::uint32_t write(bool deleted = false);
   void finish() { writer_.finish(); }
   std::uint32_t recordCount() const { return static_cast<std::uint32_t>(writer_.recordCount()); }
+  std::uint32_t deletedCount() const { return deleted_; }
 
  private:
   std::vector<dbf::FieldSpec> fields_;
   dbf::DbfWriter writer_;
   std::vector<dbf::FieldValue> values_;
+  std::uint32_t deleted_ = 0;
 };
 
 }  // namespace kestrin::archive::demo

@@ -133,12 +133,19 @@ DemoBaseWriter::DemoBaseWriter(const fs::path& folder, const DemoOptions& option
   documentKeys_ = find("DOCUM.CDX", "DELO");
   renamingKeys_ = find("FOND3.CDX", "FOND");
   topographyKeys_ = find("OPIS2.CDX", "OPIS");
-  // About one file in nine holds photographs; spread the photo folders over all of them.
-  const long long expectedPhotoFiles = std::max(1LL, options_.files / 9);
-  photoChancePerMille_ = static_cast<int>(std::min(1000LL, options_.photoFolders * 1000LL / expectedPhotoFiles));
+  // About one file in eight to fourteen holds photographs; spread the photo folders over all of them.
+  const long long expectedPhotoFiles = std::max(1LL, options_.files / 12);
+  photoChancePerMillion_ =
+      static_cast<int>(std::min(1000000LL, options_.photoFolders * 1000000LL / expectedPhotoFiles));
 }
 
 DemoBaseWriter::~DemoBaseWriter() = default;
+
+bool DemoBaseWriter::deleteNext(DemoTable& table, int perMille) {
+  // Every table shows a deleted record early on, however small it stays.
+  if (table.deletedCount() == 0 && table.recordCount() >= 3) return true;
+  return random_.chancePerMille(perMille);
+}
 
 void DemoBaseWriter::progress(const std::string& message) const {
   if (options_.progress) options_.progress(message);
@@ -185,7 +192,7 @@ void DemoBaseWriter::writeDraftFond() {
 }
 
 void DemoBaseWriter::writeFond(const FondPlan& fond) {
-  if (random_.chancePerMille(25)) writeDraftFond();
+  if (deleteNext(fond_, 25)) writeDraftFond();
   const std::uint32_t recNo = fond_.nextRecNo();
   const std::string key = recordKey(recNo);
   DemoTable& t = fond_;
@@ -241,7 +248,7 @@ void DemoBaseWriter::writeRenamings(const FondPlan& fond, const std::string& fon
     const int to = std::min(fond.lastYear, from + std::max(1, span / (count + 1)));
     const auto patterns = fond.kind == FondKind::Soviet ? words::sovietInstitutions() : words::oldInstitutions();
     const std::string former = fillForFond(random_.pick(patterns), fond, random_);
-    const bool deleted = random_.chancePerMille(20);
+    const bool deleted = deleteNext(rename_, 20);
     const std::uint32_t recNo = rename_.nextRecNo();
     rename_.set(rename_.column("FOND"), fondKey);
     rename_.set(rename_.column("C1"),
@@ -261,7 +268,7 @@ void DemoBaseWriter::writeKeyword(DemoTable& table, const std::string& key, cons
   if (random_.chance(5)) stored = text::upper1251(stored);
   table.set(table.column("FOND"), key);
   table.set(table.column("WORD"), stored);
-  const bool deleted = random_.chancePerMille(20);
+  const bool deleted = deleteNext(table, 20);
   table.write(deleted);
   deleted ? ++counts_.deleted : ++counts_.keywords;
 }
@@ -283,7 +290,7 @@ void DemoBaseWriter::writeFondKeywords(const FondPlan& fond, const std::string& 
 
 void DemoBaseWriter::writeInventory(const FondPlan& fond, const InventoryPlan& inventory, const std::string& fondKey,
                                     const std::string& place) {
-  if (random_.chancePerMille(20)) {  // a draft inventory, deleted
+  if (deleteNext(opis_, 20)) {  // a draft inventory
     opis_.set(opis_.column("KOD"), recordKey(opis_.nextRecNo()));
     opis_.set(opis_.column("FOND"), fondKey);
     opis_.set(opis_.column("OKOD"), inventory.number.stored);
@@ -319,7 +326,7 @@ void DemoBaseWriter::writeInventory(const FondPlan& fond, const InventoryPlan& i
 }
 
 void DemoBaseWriter::writeTopography(const std::string& opisKey, const std::string& place) {
-  const bool deleted = random_.chancePerMille(20);
+  const bool deleted = deleteNext(top_, 20);
   const std::uint32_t recNo = top_.nextRecNo();
   top_.set(top_.column("OPIS"), opisKey);
   top_.set(top_.column("H1"), std::to_string(random_.between(1, 60)));
@@ -340,7 +347,7 @@ void DemoBaseWriter::writeRubrics(const std::string& opisKey) {
     rubr_.set(rubr_.column("R2"), 1LL * random_.between(1, 9));
     rubr_.set(rubr_.column("R3"), 0LL);
     rubr_.set(rubr_.column("RUBRIKA"), std::string(rubrics[static_cast<std::size_t>(section)]));
-    const bool deleted = random_.chancePerMille(20);
+    const bool deleted = deleteNext(rubr_, 20);
     rubr_.write(deleted);
     deleted ? ++counts_.deleted : ++counts_.rubrics;
   }

@@ -80,6 +80,8 @@ class DemoBaseWriter {
   void finishTables();
   void writeIndexes();
   void writeStorageList();
+  // Whether the record about to be written into `table` is a deleted one.
+  bool deleteNext(DemoTable& table, int perMille);
   void progress(const std::string& message) const;
 
   // demo_writer_files.cpp
@@ -110,7 +112,7 @@ class DemoBaseWriter {
 
   std::string storageList_;  // Hran.txt
   std::vector<PhotoFile> photoFiles_;
-  int photoChancePerMille_ = 1000;
+  int photoChancePerMillion_ = 1000000;
   DemoCounts counts_;
   long long nextProgress_ = 0;
 };

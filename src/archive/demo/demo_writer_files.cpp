@@ -62,7 +62,7 @@ void DemoBaseWriter::writeFiles(const FondPlan& fond, const InventoryPlan& inven
     }
   }
   for (const FileNumber& number : numbers) {
-    if (random_.chancePerMille(20)) writeFile(fond, inventory, opisKey, number, true);
+    if (deleteNext(delo_, 20)) writeFile(fond, inventory, opisKey, number, true);
     writeFile(fond, inventory, opisKey, number, false);
   }
 }
@@ -140,7 +140,7 @@ void DemoBaseWriter::writeDocuments(const std::string& deloKey, int fromYear, in
   DemoTable& t = doc_;
   int sheet = random_.between(1, 3);
   for (int i = 1; i <= count; ++i) {
-    const bool deleted = random_.chancePerMille(15);
+    const bool deleted = deleteNext(doc_, 15);
     const int year = random_.between(fromYear, toYear);
     const std::string kind = random_.chance(90) ? std::string(random_.pick(documentKinds())) : std::string();
     const Person person = randomPerson(random_);
@@ -201,7 +201,7 @@ void DemoBaseWriter::writePhotoRecord(const std::string& deloKey, int year) {
   if (random_.chance(90)) t.set(t.column("O7"), std::string(random_.pick(words::photoSizes())));
   if (random_.chance(10)) t.set(t.column("O11"), std::string("Снимки переданы из редакции газеты"_cp1251));
   if (random_.chance(50)) t.set(t.column("O12"), randomDay(random_, year));
-  const bool deleted = random_.chancePerMille(20);
+  const bool deleted = deleteNext(t, 20);
   t.write(deleted);
   deleted ? ++counts_.deleted : ++counts_.photoRecords;
 }
@@ -209,7 +209,7 @@ void DemoBaseWriter::writePhotoRecord(const std::string& deloKey, int year) {
 void DemoBaseWriter::notePhotoFolder(const FondPlan& fond, const InventoryPlan& inventory, const FileNumber& number,
                                      const std::string& title, int year) {
   if (static_cast<int>(photoFiles_.size()) >= options_.photoFolders) return;
-  if (!random_.chancePerMille(photoChancePerMille_)) return;
+  if (random_.between(1, 1000000) > photoChancePerMillion_) return;
   photoFiles_.push_back({fond.number.code, inventory.number.display, number.typed, title, year});
 }
 
