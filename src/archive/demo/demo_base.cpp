@@ -24,7 +24,7 @@ DemoArchive writeDemoArchive(const std::string& dir, const DemoOptions& options)
   std::vector<PhotoFile> photoFiles;
   archive.counts = writeDemoBase(archive.baseFolder, options, &photoFiles);
   if (options.progress) options.progress("writing the photo folder");
-  archive.counts.photos = writeDemoPhotos(archive.photoFolder, photoFiles, options.seed, options.progress);
+  archive.counts.photos = writeDemoPhotos(fs::path(dir) / "Photo", photoFiles, options.seed, options.progress);
   return archive;
 }
 

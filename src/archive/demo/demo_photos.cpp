@@ -97,11 +97,9 @@ std::vector<std::string> photoSubfolderLevels(const std::string& fondCode, const
   return {std::string("Ф."_cp1251) + fond, std::string("Оп."_cp1251) + number, std::string("Д."_cp1251) + file};
 }
 
-PhotoCounts writeDemoPhotos(const std::string& photoFolder, const std::vector<PhotoFile>& files, std::uint64_t seed,
+PhotoCounts writeDemoPhotos(const fs::path& photoFolder, const std::vector<PhotoFile>& files, std::uint64_t seed,
                             const std::function<void(const std::string&)>& progress) {
-  const fs::path root =
-      fs::absolute(fs::path(std::u8string(reinterpret_cast<const char8_t*>(photoFolder.data()), photoFolder.size())))
-          .lexically_normal();
+  const fs::path root = fs::absolute(photoFolder).lexically_normal();
   fs::create_directories(root);
   const std::u8string rootUtf8 = root.u8string();
   const std::string rootText =

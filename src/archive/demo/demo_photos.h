@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,10 +35,10 @@ struct PhotoCounts {
 };
 
 // Writes the subfolders, pictures, descript.ion files and photo.dat under
-// `photoFolder` (UTF-8 path; created when missing). photo.dat names every
+// `photoFolder` (created when missing). photo.dat names every
 // picture by its full path, so the same seed gives the same bytes for the
 // same folder. Throws std::runtime_error naming the file that cannot be written.
-PhotoCounts writeDemoPhotos(const std::string& photoFolder, const std::vector<PhotoFile>& files, std::uint64_t seed,
-                            const std::function<void(const std::string&)>& progress);
+PhotoCounts writeDemoPhotos(const std::filesystem::path& photoFolder, const std::vector<PhotoFile>& files,
+                            std::uint64_t seed, const std::function<void(const std::string&)>& progress);
 
 }  // namespace kestrin::archive::demo
