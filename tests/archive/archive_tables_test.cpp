@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SchemaCheck, FieldNamesMatchWithoutRegardToCase) {
   std::vector<FieldSpec> layout = layoutOf(ArchiveCursor::Top);
-  for (FieldSpec& spec : layout) std::transform(spec.name.begin(), spec.name.end(), spec.name.begin(), ::tolower);
+  for (FieldSpec& field : layout) std::transform(field.name.begin(), field.name.end(), field.name.begin(), ::tolower);
   TempDir dir;
   dbf::TableCursor cursor;
   openOn(dir, cursor, ArchiveCursor::Top, layout);

@@ -125,23 +125,23 @@ JpegHeader readHeader(const std::string& bytes) {
 TEST(DemoJpeg, WritesTheSizeColoursAndDensityAsked) {
   DemoRandom random(11);
   for (int i = 0; i < 40; ++i) {
-    const JpegSpec spec = randomJpegSpec(random);
-    const JpegHeader h = readHeader(encodeJpeg(demoPicture(spec, random), spec));
-    EXPECT_EQ(h.width, spec.width);
-    EXPECT_EQ(h.height, spec.height);
-    EXPECT_EQ(h.components, spec.grey ? 1 : 3);
-    ASSERT_EQ(h.jfif, spec.jfif);
-    if (spec.jfif) {
-      EXPECT_EQ(h.unit, spec.densityUnit);
-      EXPECT_EQ(h.xDensity, spec.xDensity);
-      EXPECT_EQ(h.yDensity, spec.yDensity);
+    const JpegParams params = randomJpegParams(random);
+    const JpegHeader h = readHeader(encodeJpeg(demoPicture(params, random), params));
+    EXPECT_EQ(h.width, params.width);
+    EXPECT_EQ(h.height, params.height);
+    EXPECT_EQ(h.components, params.grey ? 1 : 3);
+    ASSERT_EQ(h.jfif, params.jfif);
+    if (params.jfif) {
+      EXPECT_EQ(h.unit, params.densityUnit);
+      EXPECT_EQ(h.xDensity, params.xDensity);
+      EXPECT_EQ(h.yDensity, params.yDensity);
     }
   }
 }
 
 TEST(DemoJpeg, RejectsAPictureOfTheWrongSize) {
   Picture picture{4, 4, false, std::string(10, '\0')};
-  EXPECT_THROW(encodeJpeg(picture, JpegSpec{}), std::invalid_argument);
+  EXPECT_THROW(encodeJpeg(picture, JpegParams{}), std::invalid_argument);
 }
 
 }  // namespace

@@ -83,9 +83,9 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 8, 8);
   column->setSpacing(12);
-  for (const auto& spec : browse::commandBarPanels()) {
+  for (const auto& layout : browse::commandBarPanels()) {
     auto* box = new QWidget(this);
-    box->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+    box->setObjectName(QString::fromLatin1(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
     box->setAutoFillBackground(true);
     QPalette p = box->palette();
     p.setColor(QPalette::Window, kPanelBackground);
@@ -93,16 +93,16 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent) {
     auto* lines = new QVBoxLayout(box);
     lines->setContentsMargins(0, 0, 0, 6);
     lines->setSpacing(3);
-    lines->addWidget(new PanelHeader(browse::fromCp1251(spec.header), box));
-    const bool underlined = spec.shownOnPage >= 0;  // the page labels of "Разделы" are not underlined
-    for (const auto& item : spec.items) {
+    lines->addWidget(new PanelHeader(browse::fromCp1251(layout.header), box));
+    const bool underlined = layout.shownOnPage >= 0;  // the page labels of "Разделы" are not underlined
+    for (const auto& item : layout.items) {
       auto* label = new BarLabel(item, underlined, this, box);
       label->setContentsMargins(10, 0, 2, 0);
       lines->addWidget(label);
       labels_.emplace(std::string(item.name), label);
     }
     column->addWidget(box);
-    panels_.push_back({&spec, box});
+    panels_.push_back({&layout, box});
   }
   column->addStretch(1);
   showPage(0);
@@ -110,7 +110,7 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent) {
 
 void CommandBar::showPage(int page) {
   for (const auto& panel : panels_) {
-    panel.widget->setVisible(panel.spec->shownOnPage < 0 || panel.spec->shownOnPage == page);
+    panel.widget->setVisible(panel.layout->shownOnPage < 0 || panel.layout->shownOnPage == page);
   }
   for (const auto& item : browse::commandBarPanels().front().items) {
     QLabel* mode = label(item.name);
@@ -128,7 +128,7 @@ QLabel* CommandBar::label(std::string_view name) const {
 
 QWidget* CommandBar::panel(std::string_view name) const {
   for (const auto& panel : panels_) {
-    if (panel.spec->name == name) return panel.widget;
+    if (panel.layout->name == name) return panel.widget;
   }
   return nullptr;
 }

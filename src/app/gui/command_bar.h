@@ -34,7 +34,7 @@ class CommandBar : public QWidget {
 
  private:
   struct Panel {
-    const browse::BarPanel* spec;
+    const browse::BarPanel* layout;
     QWidget* widget;
   };
   std::vector<Panel> panels_;

@@ -32,7 +32,7 @@ struct Output {
 };
 
 // Kept apart from encodeJpeg so that no C++ object lives across the jump.
-bool runCompressor(jpeg_compress_struct* info, ErrorManager* errors, const Picture* picture, const JpegSpec* spec,
+bool runCompressor(jpeg_compress_struct* info, ErrorManager* errors, const Picture* picture, const JpegParams* params,
                    Output* out) {
   if (setjmp(errors->jump)) return false;
   jpeg_CreateCompress(info, JPEG_LIB_VERSION, sizeof(jpeg_compress_struct));
@@ -42,12 +42,12 @@ bool runCompressor(jpeg_compress_struct* info, ErrorManager* errors, const Pictu
   info->input_components = picture->grey ? 1 : 3;
   info->in_color_space = picture->grey ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(info);
-  jpeg_set_quality(info, spec->quality, TRUE);
+  jpeg_set_quality(info, params->quality, TRUE);
   info->dct_method = JDCT_ISLOW;  // the same bytes on every machine
-  info->write_JFIF_header = spec->jfif ? TRUE : FALSE;
-  info->density_unit = static_cast<UINT8>(spec->densityUnit);
-  info->X_density = static_cast<UINT16>(spec->xDensity);
-  info->Y_density = static_cast<UINT16>(spec->yDensity);
+  info->write_JFIF_header = params->jfif ? TRUE : FALSE;
+  info->density_unit = static_cast<UINT8>(params->densityUnit);
+  info->X_density = static_cast<UINT16>(params->xDensity);
+  info->Y_density = static_cast<UINT16>(params->yDensity);
   jpeg_start_compress(info, TRUE);
   const auto stride = static_cast<std::size_t>(picture->width) * (picture->grey ? 1u : 3u);
   while (info->next_scanline < info->image_height) {
@@ -62,39 +62,39 @@ unsigned char clampByte(int v) { return static_cast<unsigned char>(v < 0 ? 0 : v
 
 }  // namespace
 
-JpegSpec randomJpegSpec(DemoRandom& random) {
-  JpegSpec spec;
+JpegParams randomJpegParams(DemoRandom& random) {
+  JpegParams params;
   const bool portrait = random.chance(30);
   const int longSide = random.between(48, 480);
   const int shortSide = longSide * random.between(55, 85) / 100;
-  spec.width = portrait ? shortSide : longSide;
-  spec.height = portrait ? longSide : shortSide;
-  spec.grey = random.chance(35);
-  spec.quality = random.between(55, 92);
-  spec.jfif = !random.chance(15);
+  params.width = portrait ? shortSide : longSide;
+  params.height = portrait ? longSide : shortSide;
+  params.grey = random.chance(35);
+  params.quality = random.between(55, 92);
+  params.jfif = !random.chance(15);
   const int unit = random.between(1, 10);
   if (unit <= 6) {
     static constexpr int kDpi[] = {72, 96, 150, 200, 300, 600};
-    spec.densityUnit = 1;
-    spec.xDensity = kDpi[random.between(0, 5)];
-    spec.yDensity = random.chance(90) ? spec.xDensity : spec.xDensity * 2;
+    params.densityUnit = 1;
+    params.xDensity = kDpi[random.between(0, 5)];
+    params.yDensity = random.chance(90) ? params.xDensity : params.xDensity * 2;
   } else if (unit <= 8) {
     static constexpr int kDpcm[] = {28, 59, 118};
-    spec.densityUnit = 2;
-    spec.xDensity = spec.yDensity = kDpcm[random.between(0, 2)];
+    params.densityUnit = 2;
+    params.xDensity = params.yDensity = kDpcm[random.between(0, 2)];
   } else {
-    spec.densityUnit = 0;  // an aspect ratio only
-    spec.xDensity = 1;
-    spec.yDensity = random.chance(70) ? 1 : 2;
+    params.densityUnit = 0;  // an aspect ratio only
+    params.xDensity = 1;
+    params.yDensity = random.chance(70) ? 1 : 2;
   }
-  return spec;
+  return params;
 }
 
-Picture demoPicture(const JpegSpec& spec, DemoRandom& random) {
+Picture demoPicture(const JpegParams& params, DemoRandom& random) {
   Picture p;
-  p.width = spec.width;
-  p.height = spec.height;
-  p.grey = spec.grey;
+  p.width = params.width;
+  p.height = params.height;
+  p.grey = params.grey;
   const int channels = p.grey ? 1 : 3;
   p.pixels.resize(static_cast<std::size_t>(p.width) * static_cast<std::size_t>(p.height) *
                   static_cast<std::size_t>(channels));
@@ -141,7 +141,7 @@ Picture demoPicture(const JpegSpec& spec, DemoRandom& random) {
   return p;
 }
 
-std::string encodeJpeg(const Picture& picture, const JpegSpec& spec) {
+std::string encodeJpeg(const Picture& picture, const JpegParams& params) {
   if (picture.width <= 0 || picture.height <= 0 ||
       picture.pixels.size() != static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) *
                                    (picture.grey ? 1u : 3u)) {
@@ -152,7 +152,7 @@ std::string encodeJpeg(const Picture& picture, const JpegSpec& spec) {
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = onJpegError;
   Output out;
-  const bool ok = runCompressor(&info, &errors, &picture, &spec, &out);
+  const bool ok = runCompressor(&info, &errors, &picture, &params, &out);
   jpeg_destroy_compress(&info);
   std::string bytes;
   if (ok) bytes.assign(reinterpret_cast<const char*>(out.data), out.size);

@@ -10,7 +10,7 @@
 
 namespace kestrin::archive::demo {
 
-struct JpegSpec {
+struct JpegParams {
   int width = 64;
   int height = 48;
   bool grey = false;
@@ -29,15 +29,15 @@ struct Picture {
   std::string pixels;
 };
 
-// A varied JpegSpec: sizes from thumbnails to a few hundred pixels.
-JpegSpec randomJpegSpec(DemoRandom& random);
+// A varied JpegParams: sizes from thumbnails to a few hundred pixels.
+JpegParams randomJpegParams(DemoRandom& random);
 
 // A simple scene in the picture's size: a sky-and-ground gradient with a few
 // blocks, so that the JPEGs look like something and compress like photos.
-Picture demoPicture(const JpegSpec& spec, DemoRandom& random);
+Picture demoPicture(const JpegParams& params, DemoRandom& random);
 
-// The JPEG file bytes of `picture` written as `spec` says. Throws
+// The JPEG file bytes of `picture` written as `params` says. Throws
 // std::runtime_error with libjpeg's message when the compressor fails.
-std::string encodeJpeg(const Picture& picture, const JpegSpec& spec);
+std::string encodeJpeg(const Picture& picture, const JpegParams& params);
 
 }  // namespace kestrin::archive::demo

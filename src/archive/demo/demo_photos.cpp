@@ -124,8 +124,8 @@ PhotoCounts writeDemoPhotos(const fs::path& photoFolder, const std::vector<Photo
     const bool withDescriptions = !random.chance(15);
     std::string descriptIon;
     for (const std::string& name : names) {
-      const JpegSpec spec = randomJpegSpec(random);
-      const std::string jpeg = encodeJpeg(demoPicture(spec, random), spec);
+      const JpegParams params = randomJpegParams(random);
+      const std::string jpeg = encodeJpeg(demoPicture(params, random), params);
       writeBytes(folder / pathFromCp1251(name), jpeg);
       ++counts.pictures;
       counts.bytes += static_cast<long long>(jpeg.size());

@@ -25,8 +25,8 @@ CursorTableModel::CursorTableModel(int level, dbf::TableCursor& cursor, archive:
       rows_(cursor),
       reader_(cursor, which),
       cells_(level, reader_.cursor(), places) {
-  const auto spec = gridColumns(level);
-  gridColumns_.assign(spec.begin(), spec.end());
+  const auto columns = gridColumns(level);
+  gridColumns_.assign(columns.begin(), columns.end());
   followReader();
   cursor_.addObserver(this);
 }

@@ -41,8 +41,9 @@ LevelGrid::LevelGrid(CursorTableModel* model, QWidget* parent)
     header_->setMarker(column, columns[i].initialMarker);
   }
   connect(header_, &QHeaderView::sectionClicked, this, [this](int column) {
-    const auto spec = gridColumns(level());
-    if (column >= 0 && static_cast<std::size_t>(column) < spec.size() && spec[static_cast<std::size_t>(column)].titleButton) {
+    const auto titles = gridColumns(level());
+    if (column >= 0 && static_cast<std::size_t>(column) < titles.size() &&
+        titles[static_cast<std::size_t>(column)].titleButton) {
       emit titleClicked(column);
     }
   });

@@ -60,8 +60,7 @@ void IndexSet::select(std::string_view name) {
   }
   for (const auto& file : files_) {
     if (CdxTag* tag = file->findTag(name)) {
-      ExprHandler& key = keyExpression(*tag);
-      (void)key;
+      keyExpression(*tag);  // compiles the key once and fixes the tag's key type
       if (current_ && current_ != tag) current_->release();
       current_ = tag;
       return;

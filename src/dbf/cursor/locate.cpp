@@ -160,7 +160,7 @@ bool TableCursor::locateByScan(const std::vector<int>& fieldNos, const std::vect
     table_->positionOn(remembered);
     return false;
   }
-  foundAt(currentRecNo_);
+  takeFound();
   return true;
 }
 
@@ -198,7 +198,7 @@ bool TableCursor::locateByTag(CdxTag& tag, const char* keyImage, LocateOptions o
   while (n != 0) {
     table_->readRecord(static_cast<int>(n));
     if (table_->isVisible()) {
-      foundAt(static_cast<int>(n));
+      takeFound();
       return true;
     }
     n = tag.next();

@@ -364,15 +364,14 @@ void TableCursor::setIndexName(const std::string& name) {
     if (inView && table_->expressionActive()) inView = table_->filterBits().test(remembered);
     if (inView) {
       table_->readRecord(remembered);
-      foundAt(remembered);
+      takeFound();
       return;
     }
   }
   first();
 }
 
-void TableCursor::foundAt(int recno) {
-  (void)recno;
+void TableCursor::takeFound() {
   takeCurrent();
   eof_ = bof_ = false;
   notifyDataSetChanged();

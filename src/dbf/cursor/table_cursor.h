@@ -159,7 +159,7 @@ class TableCursor {
   CdxTag* locateTag(const std::vector<int>& fieldNos);
   bool locateByTag(CdxTag& tag, const char* keyImage, LocateOptions options);
   void openIndexes(bool failOnRepeat);
-  void foundAt(int recno);
+  void takeFound();
 
   std::string databaseName_;
   std::string tableName_;
