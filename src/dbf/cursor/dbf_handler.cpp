@@ -1,6 +1,7 @@
 #include "dbf/cursor/dbf_handler.h"
 
 #include "dbf/base/errors.h"
+#include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -130,17 +131,25 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   filterText_.clear();
   filterBits_.clear();
   const int remembered = currentRecNo();
+  // Memo fields the condition names are read through their buffer.
   const bool hadReadAhead = readAhead();
   setReadAhead(true);
-  tagSuspended_ = true;
   auto restore = [&] {
-    tagSuspended_ = false;
     setReadAhead(hadReadAhead);
     positionForStep(remembered);
   };
   try {
-    for (bool found = fetch(rnFirst); found; found = fetch(rnNext)) {
-      if (expression->evaluate().asBoolean()) filterBits_.set(currentRecNo());
+    // Physical order, each record evaluated where it lies in the scan's
+    // block; deleted records and those the callback rejects are passed over.
+    ActiveRecordScope scope(*this, nullptr);
+    TableScan scan(*this);
+    for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
+      const char* image = run.records;
+      for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
+        setActiveRecord(image);
+        positionForStep(n);
+        if (isVisible() && expression->evaluate().asBoolean()) filterBits_.set(n);
+      }
     }
   } catch (...) {
     restore();

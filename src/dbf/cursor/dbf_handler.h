@@ -37,7 +37,7 @@ class DbfHandler : public DbfFields {
   // The index files and the active tag; stepping follows the tag when one is
   // selected, physical order otherwise.
   IndexSet& indexes() { return indexes_; }
-  CdxTag* currentTag() const { return tagSuspended_ ? nullptr : indexes_.current(); }
+  CdxTag* currentTag() const { return indexes_.current(); }
 
   // Visibility of the record in the table's record image.
   bool isVisible();
@@ -62,7 +62,6 @@ class DbfHandler : public DbfFields {
 
   DbfExprLink link_;
   IndexSet indexes_{*this, link_};
-  bool tagSuspended_ = false;  // a filter scan walks in physical order
   std::vector<char> scratchImage_;
   std::unique_ptr<ExprHandler> compiled_;
   std::string filterText_;

@@ -126,7 +126,7 @@ const CursorField& TableCursor::fieldByName(std::string_view name) const {
 
 const char* TableCursor::valueImage() const {
   if (!table_) return nullptr;
-  if (inFilterState_) return table_->ownRecordBuffer();
+  if (inFilterState_) return table_->activeRecord();  // the record being filtered, wherever it lies
   return currentRecNo_ > 0 ? currentImage_.data() : nullptr;
 }
 

@@ -59,6 +59,9 @@ class DbfTable {
   const std::string& tableAlias() const { return tableAlias_; }
   const std::vector<FieldDescriptor>& fieldDescriptors() const { return fields_; }
 
+  // The file the records are read from.
+  const DiskFile& file() const { return file_; }
+
   // The table's own record image: RecordLength bytes as last read.
   const char* ownRecordBuffer() const { return recordBuffer_.data(); }
 
@@ -77,7 +80,6 @@ class DbfTable {
   // Called after each successful record read; the handler keeps its state in step.
   virtual void recordWasRead() {}
 
-  const DiskFile& file() const { return file_; }
   // Makes `recno` current for the next relative step without reading it.
   void positionForStep(int recno) {
     currentRecNo_ = recno;
