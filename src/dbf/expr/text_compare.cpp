@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
 #include "text/cp1251_case.h"
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace kestrin::dbf {
 namespace {
@@ -97,14 +102,30 @@ int sign(int v) { return (v > 0) - (v < 0); }
 
 std::string_view trimRightBlanks(std::string_view text) {
   std::size_t n = text.size();
-  // Character fields end in runs of blanks: skip them eight at a time.
+  // Character fields end in long runs of blanks: skip them a block at a time.
+#if defined(__SSE2__) || defined(_M_X64)
+  const __m128i blank = _mm_set1_epi8(' ');
+  const auto load = [&](std::size_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at)); };
+  // Bit i set when byte i is a blank or a control: its unsigned maximum with ' ' is ' '.
+  const auto blankBits = [&](__m128i block) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(block, blank), blank)));
+  };
+  while (n >= 64) {
+    const __m128i most = _mm_max_epu8(_mm_max_epu8(load(n - 64), load(n - 48)), _mm_max_epu8(load(n - 32), load(n - 16)));
+    if (blankBits(most) != 0xFFFF) break;
+    n -= 64;
+  }
+  for (; n >= 16; n -= 16) {
+    const unsigned others = ~blankBits(load(n - 16)) & 0xFFFF;
+    if (others != 0) return text.substr(0, n - 16 + static_cast<std::size_t>(std::bit_width(others)));
+  }
+#else
   constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
-  while (n >= 8) {
-    std::uint64_t word;
+  for (std::uint64_t word; n >= 8; n -= 8) {
     std::memcpy(&word, text.data() + n - 8, 8);
     if (word != kEightBlanks) break;
-    n -= 8;
   }
+#endif
   while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
   return text.substr(0, n);
 }

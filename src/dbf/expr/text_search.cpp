@@ -48,7 +48,7 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   }
   if (firstCount == 1) firstBytes_[1] = firstBytes_[0];
   if (lastCount == 1) lastBytes_[1] = lastBytes_[0];
-  blocks_ = m >= 2 && firstCount <= 2 && lastCount <= 2;
+  blocks_ = firstCount <= 2 && lastCount <= 2;
 }
 
 std::size_t TextSearcher::find(std::string_view text) const {
@@ -67,8 +67,9 @@ std::size_t TextSearcher::find(std::string_view text) const {
   return findBySkips(text, pos, budget);
 }
 
-// Tests the blocks of sixteen positions that lie wholly in the text; `pos`
-// is left at the first position not tested.
+// Tests the positions in blocks of sixteen, the last block overlapping the one
+// before, while a block fits into the text; `pos` is left at the first
+// position not tested.
 std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
                                        std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
@@ -83,14 +84,24 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
   const __m128i first1 = splat(firstBytes_[1]);
   const __m128i last0 = splat(lastBytes_[0]);
   const __m128i last1 = splat(lastBytes_[1]);
-  while (pos + m - 1 + 16 <= n) {
-    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + pos));
-    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + pos + m - 1));
+  while (pos + m <= n) {
+    // The block of sixteen positions from `start`; where the last block would
+    // run past the text, it is moved back to end at the last position and the
+    // positions already tested are masked off.
+    std::size_t start = pos;
+    unsigned done = 0;
+    if (start + m - 1 + 16 > n) {
+      if (n < m - 1 + 16) break;
+      start = n - (m - 1) - 16;
+      done = (1u << (pos - start)) - 1;
+    }
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + start));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + start + m - 1));
     const __m128i heads = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
     const __m128i tails = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
-    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails)));
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails))) & ~done;
     while (mask != 0) {
-      const std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(mask));
+      const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
       std::size_t k = 1;
       while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
       if (k + 1 >= m) return at;
@@ -102,7 +113,7 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
       budget -= k;
       mask &= mask - 1;
     }
-    pos += 16;
+    pos = start + 16;
   }
 #else
   (void)text;
