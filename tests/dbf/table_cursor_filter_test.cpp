@@ -140,6 +140,17 @@ TEST(CursorFilter, ScanOfALargeTableMatchesRecordByRecordChecks) {
     if (i % 2 == 0 && i % 7 != 0 && i % 3 != 0) expected.push_back(i);
   }
   EXPECT_EQ(forwardWalk(cursor), expected);
+  // Counting scans too, and leaves the cursor where it was.
+  cursor.exactCount = true;
+  cursor.first();
+  for (int i = 0; i < 5; ++i) cursor.next();
+  EXPECT_EQ(cursor.recordCount(), static_cast<int>(expected.size()));
+  cursor.next();
+  EXPECT_EQ(cursor.recNo(), expected[6]);
+  cursor.setFilter("");
+  int visible = 0;
+  for (int i = 1; i <= 40000; ++i) visible += i % 7 != 0 && i % 3 != 0;
+  EXPECT_EQ(cursor.recordCount(), visible);
 }
 
 TEST(CursorFilter, FilterSetBeforeOpeningAppliesAtOpen) {

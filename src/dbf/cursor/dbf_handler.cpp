@@ -107,6 +107,41 @@ bool DbfHandler::fetch(int code) {
   return true;
 }
 
+template <typename Visit>
+void DbfHandler::scanVisible(Visit&& visit) {
+  // Memo fields are read through their buffer meanwhile; afterwards the read-
+  // ahead state and the current record are as they were.
+  const int remembered = currentRecNo();
+  const bool hadReadAhead = readAhead();
+  setReadAhead(true);
+  auto restore = [&] {
+    setReadAhead(hadReadAhead);
+    positionForStep(remembered);
+  };
+  try {
+    ActiveRecordScope scope(*this, nullptr);
+    TableScan scan(*this);
+    for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
+      const char* image = run.records;
+      for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
+        setActiveRecord(image);
+        positionForStep(n);
+        if (isVisible()) visit(n);
+      }
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+int DbfHandler::countVisible() {
+  int count = 0;
+  scanVisible([&](int) { ++count; });
+  return count;
+}
+
 void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
   if (text.empty()) {
     compiled_.reset();
@@ -130,32 +165,9 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   compiled_.reset();
   filterText_.clear();
   filterBits_.clear();
-  const int remembered = currentRecNo();
-  // Memo fields the condition names are read through their buffer.
-  const bool hadReadAhead = readAhead();
-  setReadAhead(true);
-  auto restore = [&] {
-    setReadAhead(hadReadAhead);
-    positionForStep(remembered);
-  };
-  try {
-    // Physical order, each record evaluated where it lies in the scan's
-    // block; deleted records and those the callback rejects are passed over.
-    ActiveRecordScope scope(*this, nullptr);
-    TableScan scan(*this);
-    for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
-      const char* image = run.records;
-      for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
-        setActiveRecord(image);
-        positionForStep(n);
-        if (isVisible() && expression->evaluate().asBoolean()) filterBits_.set(n);
-      }
-    }
-  } catch (...) {
-    restore();
-    throw;
-  }
-  restore();
+  scanVisible([&](int n) {
+    if (expression->evaluate().asBoolean()) filterBits_.set(n);
+  });
   ++scanCount_;
   compiled_ = std::move(expression);
   filterText_ = text;

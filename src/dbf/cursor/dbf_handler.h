@@ -42,6 +42,9 @@ class DbfHandler : public DbfFields {
   // Visibility of the record in the table's record image.
   bool isVisible();
 
+  // The visible records, counted in physical order in one block scan.
+  int countVisible();
+
   bool useDeleted = false;
   // The cursor's per-record callback; consulted only while `filterOn`.
   std::function<bool()> recordAcceptor;
@@ -58,6 +61,11 @@ class DbfHandler : public DbfFields {
 
  private:
   bool fetchCandidate(int code);
+  // Makes each record current in turn, in physical order, where it lies in
+  // the scan's block, and calls `visit` for each visible one (deleted
+  // records and those the callback rejects are passed over).
+  template <typename Visit>
+  void scanVisible(Visit&& visit);
   std::uint32_t tagStep(CdxTag& tag, int code);
 
   DbfExprLink link_;

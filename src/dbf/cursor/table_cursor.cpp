@@ -202,8 +202,14 @@ int TableCursor::recNo() const {
 int TableCursor::recordCount() {
   requireOpen();
   if (!exactCount) return table_->recordCount();
-  // Counting walks the view once; read ahead while it does so, then leave the
-  // engine where the current record is.
+  // In physical order the view is counted in one block scan; in tag order by
+  // walking the tag (the tag may leave records out). Either way the engine is
+  // left where the current record is.
+  if (!table_->currentTag()) {
+    const int count = table_->countVisible();
+    table_->positionOn(currentRecNo_);
+    return count;
+  }
   const bool hadReadAhead = table_->readAhead();
   table_->setReadAhead(true);
   int count = 0;
