@@ -58,6 +58,13 @@ std::optional<double> parseDbfNumber(std::string_view text) {
     if (i == exponentStart) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
+  if (digits == i - numberStart && digits <= 15) {
+    // A whole number (memo block numbers, codes, counts): exact in a double
+    // when it has at most fifteen digits.
+    std::int64_t whole = 0;
+    for (std::size_t k = numberStart; k < i; ++k) whole = whole * 10 + (text[k] - '0');
+    return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+  }
   double value = 0;
   std::string_view number = text.substr(numberStart);
   if (!number.empty() && number.front() == '.') {
