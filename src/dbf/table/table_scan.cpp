@@ -11,10 +11,8 @@ TableScan::TableScan(DbfTable& table, std::size_t blockSize)
     : table_(table),
       recordLength_(static_cast<std::size_t>(table.recordLength())),
       recordsPerBlock_(static_cast<int>(std::max<std::size_t>(1, blockSize / recordLength_))) {
-  const std::size_t blockBytes = static_cast<std::size_t>(recordsPerBlock_) * recordLength_;
-  direct_.bytes.resize(blockBytes);
   if (table.recordCount() <= recordsPerBlock_) return;
-  for (Block& block : blocks_) block.bytes.resize(blockBytes);
+  for (Block& block : blocks_) block.bytes.resize(static_cast<std::size_t>(recordsPerBlock_) * recordLength_);
   try {
     reader_ = std::thread([this] { readAhead(); });
     fromReader_ = true;
@@ -105,6 +103,11 @@ TableScan::Run TableScan::readDirect() {
     table_.refreshHeader();
     if (nextRecord_ > table_.recordCount()) return {};
   }
+  if (direct_.bytes.empty()) {
+    // A small table needs no more than its own size.
+    const int records = std::clamp(table_.recordCount() - nextRecord_ + 1, 1, recordsPerBlock_);
+    direct_.bytes.resize(static_cast<std::size_t>(records) * recordLength_);
+  }
   const std::int64_t offset =
       table_.headerLength() + static_cast<std::int64_t>(nextRecord_ - 1) * static_cast<std::int64_t>(recordLength_);
   direct_.filled = table_.file().read(offset, direct_.bytes.data(), direct_.bytes.size());
@@ -119,7 +122,7 @@ TableScan::Run TableScan::readDirect() {
 
 TableScan::Run TableScan::takeRecords(const Block& block) {
   const auto whole = static_cast<int>(block.filled / recordLength_);
-  if (nextRecord_ - 1 + whole > table_.recordCount()) table_.refreshHeader();
+  if (std::int64_t{nextRecord_} - 1 + whole > table_.recordCount()) table_.refreshHeader();
   const int count = std::clamp(table_.recordCount() - nextRecord_ + 1, 0, whole);
   const Run run{nextRecord_, block.bytes.data(), count};
   nextRecord_ += count;
