@@ -9,6 +9,7 @@
 
 #include "archive/columns/level_columns.h"
 #include "browse/grid_columns.h"
+#include "dbf/cursor/field_binding.h"
 
 namespace kestrin::browse {
 
@@ -25,12 +26,13 @@ class LevelCells {
   bool bold() const;
 
  private:
-  int level_;
   const dbf::TableCursor& cursor_;
   archive::LevelColumns columns_;
   // Per grid column: the display column it shows, or none for a stored field.
   std::vector<std::optional<archive::DisplayColumn>> display_;
-  std::vector<std::string_view> fields_;
+  // The stored field of every grid column, then the type code and bold fields.
+  dbf::FieldBinding fields_;
+  std::size_t columnCount_;
 };
 
 }  // namespace kestrin::browse
