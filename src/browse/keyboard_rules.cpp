@@ -1,14 +1,11 @@
 #include "browse/keyboard_rules.h"
 
+#include "archive/text/char_classes.h"
 #include "dbf/cursor/table_cursor.h"
 
 namespace kestrin::browse {
 
-bool startsTypeToSearch(char cp1251) {
-  const auto c = static_cast<unsigned char>(cp1251);
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == 0xA8 ||
-         c == 0xB8 || c >= 0xC0;
-}
+bool startsTypeToSearch(char cp1251) { return archive::chars::isAlphanumeric(static_cast<unsigned char>(cp1251)); }
 
 void stepWithWrap(dbf::TableCursor& cursor, bool forward) {
   if (!cursor.active() || cursor.isEmpty()) return;

@@ -7,10 +7,11 @@ namespace {
 constexpr const char* kFondIndex = "fond.cdx";
 constexpr const char* kDeloIndex = "delo.cdx";
 
-// Adds the level's index file when the list has none yet, when there is
-// something to sort and the file exists.
+// Adds the level's index file when the list has none yet, when the file
+// exists and there is something to sort (the count, which may walk the whole
+// list, is asked last).
 void attachIndexWhenUseful(IndexOrder& list, const char* file) {
-  if (!list.hasIndexFiles() && list.recordCount() > 1 && list.indexFileExists(file)) list.addIndexFile(file);
+  if (!list.hasIndexFiles() && list.indexFileExists(file) && list.recordCount() > 1) list.addIndexFile(file);
 }
 
 void setMarker(std::vector<SortMarker>& markers, int column, SortMarker marker) {
