@@ -146,7 +146,7 @@ std::string LevelColumns::fondText(DisplayColumn column) const {
       return fileCountText(total);
     }
     case DisplayColumn::Hran:
-      return places_ ? places_->placeOf(textOf(KOD), textOf(FKOD)) : std::string();
+      return places_ ? places_->placeOf(textOf(KOD), [this] { return textOf(FKOD); }) : std::string();
     default:
       return {};
   }

@@ -62,7 +62,6 @@ StoragePlaces::StoragePlaces(std::vector<std::string> lines) {
     byNumber_[number].push_back(places_.size());
     places_.push_back(trimmedControls(std::string_view(line).substr(tab + 1, kMaxPlaceLength)));
   }
-  remaining_ = places_.size();
 }
 
 std::string& StoragePlaces::cacheSlot(int key) {
@@ -73,22 +72,17 @@ std::string& StoragePlaces::cacheSlot(int key) {
   return outsideCache_[key];
 }
 
-std::string StoragePlaces::takeFromList(std::string_view fondNumber) {
-  const auto found = byNumber_.find(fondNumber);
+std::string StoragePlaces::takeFromList(std::string_view fkod) {
+  const auto found = byNumber_.find(dbf::trimBlanks(fkod));
   if (found == byNumber_.end() || found->second.empty()) return {};
   std::string place = std::move(places_[found->second.front()]);
   found->second.erase(found->second.begin());
-  --remaining_;
   return place;
 }
 
-std::string StoragePlaces::placeOf(std::string_view kod, std::string_view fkod) {
+std::string* StoragePlaces::slotOf(std::string_view kod) {
   const auto key = recordKeyNumber(kod);
-  if (!key) return {};
-  std::string& slot = cacheSlot(*key);
-  // An empty slot holds no text: the list is searched again.
-  if (slot.empty()) slot = takeFromList(trimmedControls(fkod));
-  return slot;
+  return key ? &cacheSlot(*key) : nullptr;
 }
 
 }  // namespace kestrin::archive

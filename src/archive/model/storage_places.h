@@ -8,6 +8,7 @@
 // under the record's key, so that record keeps showing it.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -40,13 +41,30 @@ class StoragePlaces {
   // when no line of the list has that number. Keys outside the cache table
   // keep their places in a store of their own, so they too show their place
   // on every request, not only on the first.
-  std::string placeOf(std::string_view kod, std::string_view fkod);
+  std::string placeOf(std::string_view kod, std::string_view fkod) {
+    return placeOf(kod, [fkod] { return fkod; });
+  }
 
-  // Lines not yet taken by a fond, tab-less lines not counted.
-  std::size_t remainingLines() const { return remaining_; }
+  // The same with the fond number read by `readFkod()` (anything that turns
+  // into a string_view), called only when the cache does not hold the place:
+  // the grid reads FKOD only then.
+  template <std::invocable ReadFkod>
+  std::string placeOf(std::string_view kod, ReadFkod&& readFkod) {
+    std::string* slot = slotOf(kod);
+    if (!slot) return {};
+    // An empty slot holds no text: the list is searched again.
+    if (slot->empty()) {
+      const auto& fkod = readFkod();
+      *slot = takeFromList(std::string_view(fkod));
+    }
+    return *slot;
+  }
 
  private:
-  std::string takeFromList(std::string_view fondNumber);
+  // The fond number is trimmed of blanks and controls before the look-up.
+  std::string takeFromList(std::string_view fkod);
+  // The cache slot of key text `kod`; null when the key is not a number.
+  std::string* slotOf(std::string_view kod);
   std::string& cacheSlot(int key);
 
   // Hashing that lets a string_view look up a std::string key.
@@ -60,7 +78,6 @@ class StoragePlaces {
   std::vector<std::string> places_;
   // Fond number -> positions of its lines not yet taken, in list order.
   std::unordered_map<std::string, std::vector<std::size_t>, TransparentHash, std::equal_to<>> byNumber_;
-  std::size_t remaining_ = 0;
   std::vector<std::string> cache_;
   std::unordered_map<int, std::string> outsideCache_;
 };
