@@ -77,11 +77,11 @@ std::string fileDatesText(std::string_view l10, int firstYear, int lastYear) {
 
 std::string tidyUnreadDates(std::string_view text) {
   std::string s(text);
-  s = replaceUntilGone(s, "- ", "-");
-  s = replaceUntilGone(s, " -", "-");
-  s = replaceUntilGone(s, ". ", ".");
-  s = replaceUntilGone(s, "-0.", "-");
-  s = replaceUntilGone(s, ".0.", ".");
+  replaceUntilGoneInPlace(s, "- ", "-");
+  replaceUntilGoneInPlace(s, " -", "-");
+  replaceUntilGoneInPlace(s, ". ", ".");
+  replaceUntilGoneInPlace(s, "-0.", "-");
+  replaceUntilGoneInPlace(s, ".0.", ".");
   while (s.size() >= 2 && s.starts_with("0.")) s.erase(0, 2);
   if (s == "0-0") s.clear();
   if (s.size() >= 2 && s.ends_with("-0")) s.erase(s.size() - 2);

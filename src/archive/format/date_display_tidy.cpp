@@ -69,7 +69,8 @@ void tidyDateDisplay(std::string& t) {
 
   if (isPairListWithOneYear(t)) insertAt(t, 7, t.substr(13, 4));
   if (t.find('[') != std::string::npos && t.find(']') == std::string::npos) t += ']';
-  t = replaceAll(replaceAll(t, ".,", ","), ",.", ",");
+  replaceAllInPlace(t, ".,", ",");
+  replaceAllInPlace(t, ",.", ",");
 
   // The whole of a year written as months 01 to 12.
   if (length(t) == 10 && startsWith(t, "01-12.") && yearAt(t, 7)) t = t.substr(6);

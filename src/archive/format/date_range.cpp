@@ -58,7 +58,7 @@ bool shortDateAt(std::string_view text, Pos p) { return dayMonthAt(text, p) && d
 // Two dates or two day-month-year phrases written with a space between them
 // become a range.
 void joinSpacedDates(std::string& t) {
-  t = collapseSpaces(t);
+  collapseSpacesInPlace(t);
   if (length(t) == 21 && fullDateAt(t, 1) && charIs(t, 11, ' ') && fullDateAt(t, 12)) t[10] = '-';
   if (length(t) == 17 && shortDateAt(t, 1) && charIs(t, 9, ' ') && shortDateAt(t, 10)) t[8] = '-';
   if (std::count(t.begin(), t.end(), ' ') == 5) {  // 1 мая 1920 5 июня 1921
@@ -69,16 +69,20 @@ void joinSpacedDates(std::string& t) {
   }
 }
 
+// The month numbers as they replace the words, in the order of kMonthStems.
+constexpr std::array<std::string_view, 12> kMonthNumbers = {
+    ".01.", ".02.", ".03.", ".04.", ".05.", ".06.", ".07.", ".08.", ".09.", ".10.", ".11.", ".12.",
+};
+
 // "5 марта" → "5 .03.": month words in lower case become their numbers.
 void monthWordsToNumbers(std::string& t) {
-  t = replaceAll(t, "май"_cp1251, "мая"_cp1251);
-  for (std::size_t month = 1; month <= kMonthStems.size(); ++month) {
-    const std::string number = (month < 10 ? ".0" : ".") + std::to_string(month) + ".";
-    for (Pos p = posFrom(kMonthStems[month - 1], t); p != 0; p = posFrom(kMonthStems[month - 1], t)) {
+  replaceAllInPlace(t, "май"_cp1251, "мая"_cp1251);
+  for (std::size_t month = 0; month < kMonthStems.size(); ++month) {
+    for (Pos p = posFrom(kMonthStems[month], t); p != 0; p = posFrom(kMonthStems[month], t)) {
       Pos wordEnd = p;
       while (chars::isLowerCyrillicAToYa(charAt(t, wordEnd))) ++wordEnd;
       deleteRange(t, p, wordEnd - p);
-      insertAt(t, p, number);
+      insertAt(t, p, kMonthNumbers[month]);
     }
   }
 }
@@ -161,7 +165,9 @@ DateRange parseDateRange(std::string_view input) {
   std::string& display = result.display;
 
   // Protect decades (1920-е, 1920-х) from being read as ranges.
-  std::string t = replaceAll(replaceAll(input, "-е"_cp1251, "_е"_cp1251), "-х"_cp1251, "_х"_cp1251);
+  std::string t(input);
+  replaceAllInPlace(t, "-е"_cp1251, "_е"_cp1251);
+  replaceAllInPlace(t, "-х"_cp1251, "_х"_cp1251);
 
   // 5мая1920 → 5 мая 1920.
   for (Pos i = length(t) - 1; i >= 1; --i) {
@@ -172,11 +178,13 @@ DateRange parseDateRange(std::string_view input) {
 
   if (!contains(t, '-') && !contains(t, ',')) joinSpacedDates(t);
   monthWordsToNumbers(t);
-  t = replaceUntilGone(removeSpaces(t), "..", ".");
-  t = replaceAll(replaceAll(t, "[.", ".["), ".]", "].");
-  t = replaceAll(t, "начало"_cp1251, "нач."_cp1251);
-  t = replaceAll(t, "середина"_cp1251, "сер."_cp1251);
-  t = replaceAll(t, "конец"_cp1251, "кон."_cp1251);
+  std::erase(t, ' ');
+  replaceUntilGoneInPlace(t, "..", ".");
+  replaceAllInPlace(t, "[.", ".[");
+  replaceAllInPlace(t, ".]", "].");
+  replaceAllInPlace(t, "начало"_cp1251, "нач."_cp1251);
+  replaceAllInPlace(t, "середина"_cp1251, "сер."_cp1251);
+  replaceAllInPlace(t, "конец"_cp1251, "кон."_cp1251);
   widenShortEndYear(t);
 
   // Brackets (an established date) stay in the display text only.

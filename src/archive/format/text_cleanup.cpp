@@ -13,21 +13,40 @@ std::string removeSpaces(std::string_view text) {
   return out;
 }
 
-std::string collapseSpaces(std::string_view text) { return replaceUntilGone(text, "  ", " "); }
+std::string collapseSpaces(std::string_view text) {
+  std::string out(text);
+  collapseSpacesInPlace(out);
+  return out;
+}
+
+// Replacing "  " by " " until it is gone leaves one space of every run.
+void collapseSpacesInPlace(std::string& text) {
+  const auto bothSpaces = [](char a, char b) { return a == ' ' && b == ' '; };
+  const auto pair = std::adjacent_find(text.begin(), text.end(), bothSpaces);
+  if (pair == text.end()) return;
+  text.erase(std::unique(pair, text.end(), bothSpaces), text.end());
+}
 
 std::string replaceUntilGone(std::string_view text, std::string_view pattern,
                              std::string_view replacement) {
   std::string out(text);
-  if (pattern.empty()) return out;
-  Pos found = posFrom(pattern, out, 1);
-  if (found == 0) return out;
-  if (replacement.size() >= pattern.size()) return replaceAll(out, pattern, replacement);
+  replaceUntilGoneInPlace(out, pattern, replacement);
+  return out;
+}
+
+void replaceUntilGoneInPlace(std::string& text, std::string_view pattern, std::string_view replacement) {
+  if (pattern.empty()) return;
+  Pos found = posFrom(pattern, text, 1);
+  if (found == 0) return;
+  if (replacement.size() >= pattern.size()) {
+    replaceAllInPlace(text, pattern, replacement);
+    return;
+  }
   // Every pass shortens the text, so the loop ends.
   while (found != 0) {
-    out = replaceAll(out, pattern, replacement);
-    found = posFrom(pattern, out, found);
+    replaceAllInPlace(text, pattern, replacement);
+    found = posFrom(pattern, text, found);
   }
-  return out;
 }
 
 std::string stripControls(std::string_view text) {

@@ -56,6 +56,22 @@ std::string replaceEvery(std::string_view text, std::string_view pattern,
   return out;
 }
 
+// The text with every exact occurrence of `pattern` replaced, the first of
+// them at `first`.
+std::string replacedFrom(std::string_view text, std::size_t first, std::string_view pattern,
+                         std::string_view replacement) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  for (std::size_t at = first; at != std::string_view::npos; at = text.find(pattern, copied)) {
+    out.append(text.substr(copied, at - copied));
+    out.append(replacement);
+    copied = at + pattern.size();
+  }
+  out.append(text.substr(copied));
+  return out;
+}
+
 }  // namespace
 
 Pos posFrom(std::string_view pattern, std::string_view text, Pos start) {
@@ -78,7 +94,16 @@ Pos posBeforeNoCase(std::string_view pattern, std::string_view text, Pos before)
 }
 
 std::string replaceAll(std::string_view text, std::string_view pattern, std::string_view replacement) {
-  return replaceEvery(text, pattern, replacement, equalExact);
+  const std::size_t first = pattern.empty() ? std::string_view::npos : text.find(pattern);
+  if (first == std::string_view::npos) return std::string(text);
+  return replacedFrom(text, first, pattern, replacement);
+}
+
+bool replaceAllInPlace(std::string& text, std::string_view pattern, std::string_view replacement) {
+  const std::size_t first = pattern.empty() ? std::string::npos : text.find(pattern);
+  if (first == std::string::npos) return false;
+  text = replacedFrom(text, first, pattern, replacement);
+  return true;
 }
 
 std::string replaceAllNoCase(std::string_view text, std::string_view pattern,

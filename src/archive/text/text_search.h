@@ -31,6 +31,9 @@ Pos posBeforeNoCase(std::string_view pattern, std::string_view text, Pos before)
 // Every occurrence of `pattern` replaced, scanning left to right without
 // overlap, in one pass. An empty pattern changes nothing.
 std::string replaceAll(std::string_view text, std::string_view pattern, std::string_view replacement);
+// The same in place; a text without the pattern is left as it is at the cost
+// of one search. True when something was replaced.
+bool replaceAllInPlace(std::string& text, std::string_view pattern, std::string_view replacement);
 std::string replaceAllNoCase(std::string_view text, std::string_view pattern,
                              std::string_view replacement);
 

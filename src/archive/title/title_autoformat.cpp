@@ -174,11 +174,12 @@ constexpr Replacement kFinalReplacements[] = {
 
 void finalReplacements(std::string& t) {
   if (charIs(t, length(t), '/')) t.back() = ')';
-  t = replaceUntilGone(collapseSpaces(t), "--", "-");
+  collapseSpacesInPlace(t);
+  replaceUntilGoneInPlace(t, "--", "-");
   for (const auto& [pattern, replacement] : kFinalReplacements) {
-    t = replaceAll(t, pattern, replacement);
+    replaceAllInPlace(t, pattern, replacement);
   }
-  t = replaceUntilGone(t, "№ №"_cp1251, "№№"_cp1251);
+  replaceUntilGoneInPlace(t, "№ №"_cp1251, "№№"_cp1251);
 }
 
 // Quotes standing free between spaces lean towards their word: an opening
@@ -203,7 +204,8 @@ void freeStandingQuotes(std::string& t) {
 }  // namespace
 
 std::string titleAutoformat(std::string_view title) {
-  std::string t = collapseSpaces(trimmedControls(title));
+  std::string t = trimmedControls(title);
+  collapseSpacesInPlace(t);
   const Pos bound = tidyOuterQuotes(t);
   detail::titleCharacterPass(t, bound);
   numberSignAtStart(t);
@@ -212,7 +214,8 @@ std::string titleAutoformat(std::string_view title) {
   yearRanges(t);
   finalReplacements(t);
   freeStandingQuotes(t);
-  return collapseSpaces(t);
+  collapseSpacesInPlace(t);
+  return t;
 }
 
 }  // namespace kestrin::archive
