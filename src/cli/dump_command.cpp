@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "cli/table_options.h"
+#include "dbf/base/civil_date.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::cli {
@@ -21,13 +22,13 @@ std::string dateJson(const dbf::CivilDate& d) {
 
 std::string dateTimeJson(double ms) {
   const auto total = static_cast<long long>(ms);
-  const long long msPerDay = 86400000;
-  // Day 1 is 0001-01-01; day 693594 is 1899-12-30.
-  const dbf::CivilDate d = dbf::civilFromDays(total / msPerDay - 693594);
-  const long long inDay = total % msPerDay;
+  // Day 1 is 0001-01-01.
+  const dbf::CivilDate d = dbf::civilFromDays(total / dbf::kMsPerDay - dbf::kDayOf18991230FromDayOne);
+  const long long inDay = total % dbf::kMsPerDay;
   char buffer[48];
   std::snprintf(buffer, sizeof buffer, "\"%04d-%02d-%02dT%02lld:%02lld:%02lld.%03lld\"", d.year, d.month, d.day,
-                inDay / 3600000, inDay / 60000 % 60, inDay / 1000 % 60, inDay % 1000);
+                inDay / dbf::kMsPerHour, inDay / dbf::kMsPerMinute % 60, inDay / dbf::kMsPerSecond % 60,
+                inDay % dbf::kMsPerSecond);
   return buffer;
 }
 

@@ -43,5 +43,49 @@ TEST(DbfDate, TextForms) {
   EXPECT_FALSE(dates.julianFromText("garbage"));
 }
 
+TEST(CivilDate, EightDigitText) {
+  const auto date = civilFromYyyymmdd("19800131");
+  ASSERT_TRUE(date);
+  EXPECT_EQ(date->year, 1980);
+  EXPECT_EQ(date->month, 1);
+  EXPECT_EQ(date->day, 31);
+  const auto impossible = civilFromYyyymmdd("20011301");  // read, not checked
+  ASSERT_TRUE(impossible);
+  EXPECT_EQ(impossible->month, 13);
+  EXPECT_FALSE(isValidCivil(*impossible));
+  EXPECT_FALSE(civilFromYyyymmdd("1980013"));
+  EXPECT_FALSE(civilFromYyyymmdd("198001311"));
+  EXPECT_FALSE(civilFromYyyymmdd("1980 131"));
+  EXPECT_FALSE(civilFromYyyymmdd("        "));
+}
+
+TEST(CivilDate, Texts) {
+  std::string out;
+  appendYyyymmdd(out, {980, 1, 2});
+  EXPECT_EQ(out, "09800102");
+  out.clear();
+  appendPaddedNumber(out, -5, 4);  // as "%04d" writes it
+  appendPaddedNumber(out, -4713, 4);
+  appendPaddedNumber(out, 7, 1);
+  EXPECT_EQ(out, "-005-47137");
+  EXPECT_EQ(displayDateFormat("d/M/yy"), "D/M/YYYY");
+  EXPECT_EQ(displayDateFormat("yy.MM.dd y"), "YYYY.MM.DD Y");
+  EXPECT_EQ(displayDateFormat("dd.MM"), "DD.MM");
+  out.clear();
+  appendDisplayDate(out, {1980, 1, 2}, "D/MM/YYYY г.");
+  EXPECT_EQ(out, "2/01/1980 г.");
+}
+
+TEST(CivilDate, DayCounts) {
+  EXPECT_EQ(daysSince18991230(1899, 12, 30), 0);
+  EXPECT_EQ(daysSince18991230(1970, 1, 1), 25569);
+  EXPECT_EQ(kJulianOfDayZero, 1721425);
+  const CivilDate first = civilFromDays(1 - kDayOf18991230FromDayOne);
+  EXPECT_EQ(first.year, 1);
+  EXPECT_EQ(first.month, 1);
+  EXPECT_EQ(first.day, 1);
+  EXPECT_EQ(daysFromCivil({1, 1, 1}), 1 - kDayOf18991230FromDayOne);
+}
+
 }  // namespace
 }  // namespace kestrin::dbf

@@ -9,28 +9,11 @@
 namespace kestrin::dbf {
 namespace {
 
-constexpr double kMsPerDay = 86400000.0;
-// The date-time count reaches 1899-12-30 at day 693594 (0001-01-01 is day 1).
-constexpr double kDaysFromDayOneTo1899 = 693594.0;
-
 bool allBlank(std::string_view bytes) {
   for (char c : bytes) {
     if (c != ' ') return false;
   }
   return true;
-}
-
-bool allDigits(std::string_view s) {
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-int toInt(std::string_view s) {
-  int v = 0;
-  for (char c : s) v = v * 10 + (c - '0');
-  return v;
 }
 
 std::string plainNumber(double value) {
@@ -105,7 +88,7 @@ std::string CursorField::asString() const {
       const auto msOfDay = static_cast<long long>(std::fmod(ms, kMsPerDay));
       char buffer[48];
       std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d %lld:%02lld:%02lld", date.day, date.month, date.year,
-                    msOfDay / 3600000, msOfDay / 60000 % 60, msOfDay / 1000 % 60);
+                    msOfDay / kMsPerHour, msOfDay / kMsPerMinute % 60, msOfDay / kMsPerSecond % 60);
       return buffer;
     }
   }
@@ -170,9 +153,9 @@ std::optional<CivilDate> CursorField::asDate() const {
   ActiveRecordScope scope(table, image);
   std::string_view text = table.fieldRawText(fieldNo_);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (text.size() != 8 || text == "00000000" || !allDigits(text)) return std::nullopt;
-  const CivilDate date{toInt(text.substr(0, 4)), toInt(text.substr(4, 2)), toInt(text.substr(6, 2))};
-  if (!daysFromCivil(date)) return std::nullopt;
+  if (text == "00000000") return std::nullopt;
+  const auto date = civilFromYyyymmdd(text);
+  if (!date || !isValidCivil(*date)) return std::nullopt;
   return date;
 }
 
@@ -195,7 +178,7 @@ double CursorField::asDateTime() const {
   }
   const double ms = asDateTimeMs();
   if (ms == 0) return 0;
-  return ms / kMsPerDay - kDaysFromDayOneTo1899;
+  return ms / kMsPerDay - kDayOf18991230FromDayOne;
 }
 
 }  // namespace kestrin::dbf

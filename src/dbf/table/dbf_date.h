@@ -1,22 +1,19 @@
 // Julian day numbers as the engine uses them: days since 1899-12-30 plus
 // 2415019, so 1980-01-01 is 2444240. Dates are stored in tables as YYYYMMDD.
+// The calendar itself is in dbf/base/civil_date.h.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace kestrin::dbf {
+#include "dbf/base/civil_date.h"
 
-struct CivilDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
+namespace kestrin::dbf {
 
 class DbfDate {
  public:
-  static constexpr int kDelphiEpochJulian = 2415019;  // 1899-12-30
+  static constexpr int kDelphiEpochJulian = kJulianOf18991230;  // 1899-12-30
 
   // `shortDateFormat` uses d, M and y as the user's regional settings do.
   explicit DbfDate(std::string shortDateFormat = "dd.MM.yyyy");
@@ -41,13 +38,5 @@ class DbfDate {
 
 // The engine's shared instance, with the Russian defaults.
 const DbfDate& dbfDate();
-
-// Days from 1899-12-30 for a valid civil date; nullopt for an impossible one.
-std::optional<int> daysFromCivil(const CivilDate& date);
-CivilDate civilFromDays(long long daysSince18991230);
-
-// Julian day number of a valid civil date, nullopt for an impossible one.
-std::optional<int> julianFromCivil(const CivilDate& date);
-CivilDate civilFromJulian(int julian);
 
 }  // namespace kestrin::dbf

@@ -13,9 +13,6 @@
 namespace kestrin::dbf {
 namespace {
 
-constexpr double kMsPerDay = 86400000.0;
-constexpr int kJulianOfDayZero = 1721425;  // the day before 0001-01-01
-
 bool isBlank(std::string_view bytes) {
   for (char c : bytes) {
     if (c != ' ') return false;
