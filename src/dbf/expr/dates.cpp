@@ -10,31 +10,6 @@
 namespace kestrin::dbf::expr_detail {
 namespace {
 
-// Days from 1970-01-01 to a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const auto yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-CivilDate civilFromDays(std::int64_t z) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const auto doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-  const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-  return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
-}
-
-const std::int64_t kDaysTo18991230 = daysFromCivil(1899, 12, 30);
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the day, month and year of a text in the order the format gives them,
@@ -81,17 +56,6 @@ std::optional<CivilDate> parseByFormat(std::string_view text, std::string_view f
   return date;
 }
 
-void appendNumber(std::string& out, int value, int minDigits) {
-  char buf[16];
-  int n = 0;
-  do {
-    buf[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value > 0);
-  for (int k = n; k < minDigits; ++k) out.push_back('0');
-  while (n > 0) out.push_back(buf[--n]);
-}
-
 CivilDate civilOrThrow(double dayNumber) {
   CivilDate date;
   if (!civilFromDayNumber(dayNumber, date)) throwExpr(expr_msg::kDateOutOfRange);
@@ -101,16 +65,7 @@ CivilDate civilOrThrow(double dayNumber) {
 }  // namespace
 
 std::int64_t dayNumberFromCivil(int year, int month, int day) {
-  return daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-         kDaysTo18991230 + kDayNumberOf18991230;
-}
-
-bool isValidCivil(int year, int month, int day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  const int last = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-  return day <= last;
+  return daysSince18991230(year, month, day) + kDayNumberOf18991230;
 }
 
 bool civilFromDayNumber(double dayNumber, CivilDate& date) {
@@ -118,8 +73,7 @@ bool civilFromDayNumber(double dayNumber, CivilDate& date) {
   static const double kLast = static_cast<double>(dayNumberFromCivil(9999, 12, 31));
   const double whole = std::trunc(dayNumber);
   if (!(whole >= kFirst && whole <= kLast)) return false;
-  const auto days = static_cast<std::int64_t>(whole) - kDayNumberOf18991230 + kDaysTo18991230;
-  date = civilFromDays(days);
+  date = civilFromDays(static_cast<std::int64_t>(whole) - kDayNumberOf18991230);
   return true;
 }
 
@@ -132,19 +86,9 @@ std::optional<double> dayNumberFromText(std::string_view text, std::string_view 
   while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
   const std::string_view trimmed = text.substr(0, n);
   if (trimmed.empty() || text == "00000000") return 0.0;
-  bool allDigits = trimmed.size() == 8;
-  for (const char c : trimmed) allDigits = allDigits && isDigit(c);
-  if (allDigits) {
-    auto number = [&](std::size_t from, std::size_t len) {
-      int v = 0;
-      for (std::size_t i = from; i < from + len; ++i) v = v * 10 + (trimmed[i] - '0');
-      return v;
-    };
-    const int y = number(0, 4);
-    const int m = number(4, 2);
-    const int d = number(6, 2);
-    if (!isValidCivil(y, m, d)) return static_cast<double>(kDayNumberOf18991230);
-    return static_cast<double>(dayNumberFromCivil(y, m, d));
+  if (const auto date = civilFromYyyymmdd(trimmed)) {
+    if (!isValidCivil(*date)) return static_cast<double>(kDayNumberOf18991230);
+    return static_cast<double>(dayNumberFromCivil(date->year, date->month, date->day));
   }
   const auto date = parseByFormat(trimmed, shortDateFormat);
   if (!date) return std::nullopt;
@@ -157,19 +101,7 @@ void yyyymmddFromDayNumber(double dayNumber, std::string& out) {
     out.assign(8, ' ');
     return;
   }
-  const CivilDate date = civilOrThrow(dayNumber);
-  appendNumber(out, date.year, 4);
-  appendNumber(out, date.month, 2);
-  appendNumber(out, date.day, 2);
-}
-
-std::string displayDateFormat(std::string_view shortDateFormat) {
-  std::string format = text::upper1251(shortDateFormat);
-  const std::size_t firstY = format.find('Y');
-  if (firstY != std::string::npos) {
-    while (format.find("YYYY") == std::string::npos) format.insert(firstY, 1, 'Y');
-  }
-  return format;
+  appendYyyymmdd(out, civilOrThrow(dayNumber));
 }
 
 void displayFromDayNumber(double dayNumber, std::string_view shortDateFormat, std::string& out) {
@@ -179,23 +111,7 @@ void displayFromDayNumber(double dayNumber, std::string_view shortDateFormat, st
     out.assign(format.size(), ' ');
     return;
   }
-  const CivilDate date = civilOrThrow(dayNumber);
-  std::size_t i = 0;
-  while (i < format.size()) {
-    const char c = format[i];
-    std::size_t run = 1;
-    while (i + run < format.size() && format[i + run] == c) ++run;
-    if (c == 'D') {
-      appendNumber(out, date.day, run >= 2 ? 2 : 1);
-    } else if (c == 'M') {
-      appendNumber(out, date.month, run >= 2 ? 2 : 1);
-    } else if (c == 'Y') {
-      appendNumber(out, date.year, 4);
-    } else {
-      out.append(run, c);
-    }
-    i += run;
-  }
+  appendDisplayDate(out, civilOrThrow(dayNumber), format);
 }
 
 double todayDayNumber() {

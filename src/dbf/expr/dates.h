@@ -7,20 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "dbf/base/civil_date.h"
+
 namespace kestrin::dbf::expr_detail {
 
-inline constexpr std::int64_t kDayNumberOf18991230 = 2415019;
+inline constexpr std::int64_t kDayNumberOf18991230 = kJulianOf18991230;
 
-struct CivilDate {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
-
+// The day number of a date with a month of 1 to 12.
 std::int64_t dayNumberFromCivil(int year, int month, int day);
 // False for a day number outside the years 1 to 9999 (and for NaN).
 bool civilFromDayNumber(double dayNumber, CivilDate& date);
-bool isValidCivil(int year, int month, int day);
 
 // 0 and the CTOD marker 1e100 (and anything not above 0) are blank dates.
 bool isBlankDayNumber(double dayNumber);
@@ -34,9 +30,8 @@ std::optional<double> dayNumberFromText(std::string_view text, std::string_view 
 // number outside the calendar.
 void yyyymmddFromDayNumber(double dayNumber, std::string& out);
 
-// The short date format upper-cased, its year widened to four digits.
-std::string displayDateFormat(std::string_view shortDateFormat);
-// The date in that display format; blanks of the format's length for a blank
+// The date in the display format of the short date format (see
+// displayDateFormat in dbf/base/civil_date.h); blanks of the format's length for a blank
 // date. Throws EDbfExpression for a day number outside the calendar.
 void displayFromDayNumber(double dayNumber, std::string_view shortDateFormat, std::string& out);
 
