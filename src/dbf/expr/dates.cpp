@@ -105,7 +105,14 @@ void yyyymmddFromDayNumber(double dayNumber, std::string& out) {
 }
 
 void displayFromDayNumber(double dayNumber, std::string_view shortDateFormat, std::string& out) {
-  const std::string format = displayDateFormat(shortDateFormat);
+  // DTOC runs on every record of a scan with the same settings: the display
+  // format is made again only when the short date format changes.
+  thread_local std::string lastShortFormat;
+  thread_local std::string format;  // displayDateFormat("") is ""
+  if (shortDateFormat != lastShortFormat) {
+    format = displayDateFormat(shortDateFormat);
+    lastShortFormat.assign(shortDateFormat);
+  }
   out.clear();
   if (isBlankDayNumber(dayNumber)) {
     out.assign(format.size(), ' ');
