@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "dbf/base/civil_date.h"
 #include "dbf/cdx/cdx_general_collation.h"
 
 namespace kestrin::dbf {
@@ -42,27 +43,17 @@ std::string cdxNumberText(double value, char decimalSeparator) {
 }
 
 std::string cdxDateText(std::int32_t julianDay) {
-  // Civil date from the Julian day number (Fliegel and Van Flandern).
-  const std::int64_t l0 = std::int64_t{julianDay} + 68569;
-  const std::int64_t n = 4 * l0 / 146097;
-  const std::int64_t l1 = l0 - (146097 * n + 3) / 4;
-  const std::int64_t i = 4000 * (l1 + 1) / 1461001;
-  const std::int64_t l2 = l1 - 1461 * i / 4 + 31;
-  const std::int64_t j = 80 * l2 / 2447;
-  const std::int64_t day = l2 - 2447 * j / 80;
-  const std::int64_t l3 = j / 11;
-  const std::int64_t month = j + 2 - 12 * l3;
-  const std::int64_t year = 100 * (n - 49) + i + l3;
+  const CivilDate date = civilFromJulian(julianDay);
+  if (date.year < 0 || date.year > 9999) return std::string();
   char buffer[32];
-  auto put = [](char* p, std::int64_t v, int width) {
+  auto put = [](char* p, int v, int width) {
     for (int k = width - 1; k >= 0; --k, v /= 10) p[k] = static_cast<char>('0' + v % 10);
   };
-  if (year < 0 || year > 9999) return std::string();
-  put(buffer, day, 2);
+  put(buffer, date.day, 2);
   buffer[2] = '.';
-  put(buffer + 3, month, 2);
+  put(buffer + 3, date.month, 2);
   buffer[5] = '.';
-  put(buffer + 6, year, 4);
+  put(buffer + 6, date.year, 4);
   return std::string(buffer, 10);
 }
 
