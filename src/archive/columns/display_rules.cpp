@@ -18,11 +18,6 @@ using namespace literals;
 constexpr std::string_view kNoDateFond = "б/д"_cp1251;
 constexpr std::string_view kNoDateFile = "н/д"_cp1251;
 
-std::string_view trimRightBlanks(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
-  return text;
-}
-
 int yearOf(const std::chrono::year_month_day& date) { return static_cast<int>(date.year()); }
 
 // One year when both are equal, else "first-last".
@@ -45,7 +40,8 @@ std::string inventoryNumberText(std::string_view okod) {
 
 std::string fileNumberText(std::string_view l1) { return text::upper1251(removeSpaces(l1)); }
 
-std::string titleText(std::string_view title) { return quoteTypography(titleAutoformat(trimRightBlanks(title))); }
+// titleAutoformat trims blanks and controls at both ends itself.
+std::string titleText(std::string_view title) { return quoteTypography(titleAutoformat(title)); }
 
 std::string fondNameText(std::string_view fname) { return quoteTypography(fname); }
 

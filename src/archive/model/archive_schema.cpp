@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "dbf/table/dbf_fields.h"
 #include "dbf/table/dbf_table.h"
 #include "text/cp1251_case.h"
 
@@ -11,9 +12,7 @@ namespace {
 const dbf::FieldDescriptor* findDescriptor(const std::vector<dbf::FieldDescriptor>& descriptors,
                                            std::string_view name) {
   for (const auto& d : descriptors) {
-    std::string_view stored = d.name;
-    while (!stored.empty() && stored.back() == ' ') stored.remove_suffix(1);
-    if (text::equalsNoCase1251(stored, name)) return &d;
+    if (text::equalsNoCase1251(dbf::trimRight(d.name), name)) return &d;
   }
   return nullptr;
 }

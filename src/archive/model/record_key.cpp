@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "archive/format/numbers.h"
+#include "dbf/table/dbf_fields.h"
 
 namespace kestrin::archive {
 
@@ -12,9 +13,6 @@ std::string recordKey(long long number) {
   return buffer;
 }
 
-std::optional<int> recordKeyNumber(std::string_view key) {
-  while (!key.empty() && key.front() == ' ') key.remove_prefix(1);
-  return wholeNumber(key);
-}
+std::optional<int> recordKeyNumber(std::string_view key) { return wholeNumber(dbf::trimLeft(key)); }
 
 }  // namespace kestrin::archive

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "dbf/expr/text_compare.h"
+
 namespace kestrin::archive {
 
 void insertAt(std::string& text, Pos p, std::string_view what) {
@@ -22,18 +24,11 @@ void removeChars(std::string& text, std::string_view set) {
   std::erase_if(text, [&](char c) { return inSet[static_cast<unsigned char>(c)]; });
 }
 
-std::string trimmedControls(std::string_view text) {
-  const auto blank = [](char c) { return chars::isBlankOrControl(static_cast<unsigned char>(c)); };
-  const auto first = std::find_if_not(text.begin(), text.end(), blank);
-  const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), blank).base();
-  return std::string(first, last);
-}
+// The engine trims the same codes 0..32 (chars::isBlankOrControl).
+std::string trimmedControls(std::string_view text) { return std::string(dbf::trimBlanks(text)); }
 
 void trimControls(std::string& text) { text = trimmedControls(text); }
 
-bool isBlank(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return chars::isBlankOrControl(static_cast<unsigned char>(c)); });
-}
+bool isBlank(std::string_view text) { return dbf::trimRightBlanks(text).empty(); }
 
 }  // namespace kestrin::archive
