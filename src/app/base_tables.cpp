@@ -5,6 +5,7 @@
 #include "app/folders.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
+#include "archive/model/code_tables.h"
 #include "archive/text/cp1251_literal.h"
 
 namespace kestrin::app {
@@ -63,7 +64,7 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
 
   if (exists("fond.dbf")) {
     status("Загрузка: фонды..."_cp1251);
-    tables.fond.setFilter(std::string(kFondHeldFilter));
+    tables.fond.setFilter(std::string(archive::kFondsPresentFilter));
     tables.fond.setFiltered(true);
     applyIndexOrder(tables.fond, baseFolder, "fond.cdx", "FKOD");
     archive::openArchiveCursor(tables.fond, archive::ArchiveCursor::Fond);
@@ -71,7 +72,7 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
   if (exists("opis.dbf")) {
     status("Загрузка: описи..."_cp1251);
     archive::openArchiveCursor(tables.opis, archive::ArchiveCursor::Opis);
-    tables.opis.setFilter(std::string(kOpisHeldFilter));
+    tables.opis.setFilter(std::string(archive::kInventoriesPresentFilter));
     tables.opis.setFiltered(true);
     tables.opis.clearIndexFiles();
   }

@@ -45,8 +45,4 @@ void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, st
 // `baseFolder` (names without a folder are the table's own and stay).
 void dropIndexFilesOfOtherFolders(dbf::TableCursor& cursor, const std::string& baseFolder);
 
-// The start filters of the fond and inventory lists: only what is held.
-inline constexpr std::string_view kFondHeldFilter = "A100=1";
-inline constexpr std::string_view kOpisHeldFilter = "G15=1";
-
 }  // namespace kestrin::app

@@ -1,5 +1,6 @@
 #include "browse/row_style.h"
 
+#include "archive/model/code_tables.h"
 #include "browse/level_pages.h"
 
 namespace kestrin::browse {
@@ -10,9 +11,9 @@ CellStyle cellStyle(int level, const CellState& state, const RowFacts& row, bool
   if (level != kDocPage) {
     if (highlighted) {
       style.text = TextColour::onHighlight;
-    } else if (colorTypes && row.typeCode == 2) {
+    } else if (colorTypes && row.typeCode == archive::kTypePersonalOrigin) {
       style.text = TextColour::blue;
-    } else if (colorTypes && row.typeCode == 4) {
+    } else if (colorTypes && row.typeCode == archive::kTypePersonnel) {
       style.text = TextColour::green;
     }
   }
