@@ -7,12 +7,9 @@ namespace {
 // right-aligned, so byte order is number order; "UPPER(FNAME)" sorts titles
 // without regard to case.
 constexpr DemoTag kTags[] = {
-    {"FOND.CDX", "FOND.DBF", ArchiveCursor::Fond, "FKOD", "FKOD", 8},
-    {"FOND.CDX", "FOND.DBF", ArchiveCursor::Fond, "NAME", "UPPER(FNAME)", 100},
-    {"DELO.CDX", "DELO.DBF", ArchiveCursor::Delo, "DELO", "OPIS+L1", 17},
-    {"DOCUM.CDX", "DOCUM.DBF", ArchiveCursor::Doc, "DELO", "DELO", 7},
-    {"FOND3.CDX", "FOND3.DBF", ArchiveCursor::Rename, "FOND", "FOND", 7},
-    {"OPIS2.CDX", "OPIS2.DBF", ArchiveCursor::Top, "OPIS", "OPIS", 7},
+    {"FOND.CDX", "FOND.DBF", "FKOD", "FKOD", 8},     {"FOND.CDX", "FOND.DBF", "NAME", "UPPER(FNAME)", 100},
+    {"DELO.CDX", "DELO.DBF", "DELO", "OPIS+L1", 17}, {"DOCUM.CDX", "DOCUM.DBF", "DELO", "DELO", 7},
+    {"FOND3.CDX", "FOND3.DBF", "FOND", "FOND", 7},   {"OPIS2.CDX", "OPIS2.DBF", "OPIS", "OPIS", 7},
 };
 
 }  // namespace

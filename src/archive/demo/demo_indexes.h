@@ -19,9 +19,8 @@
 namespace kestrin::archive::demo {
 
 struct DemoTag {
-  std::string_view indexFile;  // "DELO.CDX"
-  std::string_view tableFile;  // "DELO.DBF"
-  ArchiveCursor cursor;
+  std::string_view indexFile;   // "DELO.CDX"
+  std::string_view tableFile;   // "DELO.DBF"
   std::string_view name;        // "DELO"
   std::string_view expression;  // "OPIS+L1"
   std::uint16_t keyLength;

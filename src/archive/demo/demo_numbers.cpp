@@ -2,17 +2,14 @@
 
 #include "archive/format/number_keys.h"
 #include "archive/text/cp1251_literal.h"
+#include "dbf/table/dbf_fields.h"
 
 namespace kestrin::archive::demo {
 namespace {
 
 using namespace literals;
 
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+std::string trimmed(std::string_view text) { return std::string(dbf::trimLeft(dbf::trimRight(text))); }
 
 }  // namespace
 

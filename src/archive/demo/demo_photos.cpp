@@ -9,6 +9,7 @@
 #include "archive/demo/demo_random.h"
 #include "archive/demo/demo_text.h"
 #include "archive/demo/demo_vocabulary.h"
+#include "archive/format/number_keys.h"
 #include "archive/text/cp1251_literal.h"
 #include "text/cp1251_case.h"
 #include "text/cp1251_utf8.h"
@@ -22,17 +23,6 @@ using namespace literals;
 fs::path pathFromCp1251(std::string_view name) {
   const std::string utf8 = text::cp1251ToUtf8(name);
   return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string padLeft(std::string text, std::size_t width) {
-  if (text.size() < width) text.insert(0, width - text.size(), ' ');
-  return text;
 }
 
 std::string zeroPadded(int n, int width) {
@@ -92,9 +82,15 @@ std::vector<std::string> photoSubfolderLevels(const std::string& fondCode, const
   const std::string volumeMark = text::upper1251(". Т."_cp1251);
   const auto cut = text::upper1251(number).find(volumeMark);
   if (cut != std::string::npos) number.resize(cut);
-  if (!number.empty()) number = padLeft(number, 4);
-  const std::string file = fileNumber.empty() ? fileNumber : padLeft(fileNumber, 6);
+  if (!number.empty()) number = rightAligned(number, 4);
+  const std::string file = fileNumber.empty() ? fileNumber : rightAligned(fileNumber, 6);
   return {std::string("Ф."_cp1251) + fond, std::string("Оп."_cp1251) + number, std::string("Д."_cp1251) + file};
+}
+
+void writeFileBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
 }
 
 PhotoCounts writeDemoPhotos(const fs::path& photoFolder, const std::vector<PhotoFile>& files, std::uint64_t seed,
@@ -126,7 +122,7 @@ PhotoCounts writeDemoPhotos(const fs::path& photoFolder, const std::vector<Photo
     for (const std::string& name : names) {
       const JpegParams params = randomJpegParams(random);
       const std::string jpeg = encodeJpeg(demoPicture(params, random), params);
-      writeBytes(folder / pathFromCp1251(name), jpeg);
+      writeFileBytes(folder / pathFromCp1251(name), jpeg);
       ++counts.pictures;
       counts.bytes += static_cast<long long>(jpeg.size());
 
@@ -138,12 +134,12 @@ PhotoCounts writeDemoPhotos(const fs::path& photoFolder, const std::vector<Photo
       }
       catalogue += catalogueLine(folderText + separator + name, description) + "\r\n";
     }
-    if (withDescriptions) writeBytes(folder / "descript.ion", descriptIon);
+    if (withDescriptions) writeFileBytes(folder / "descript.ion", descriptIon);
     if (random.chance(5))
-      writeBytes(folder / pathFromCp1251("опись.txt"_cp1251), std::string("Опись фотографий\r\n"_cp1251));
+      writeFileBytes(folder / pathFromCp1251("опись.txt"_cp1251), std::string("Опись фотографий\r\n"_cp1251));
     if (progress && counts.folders % 100 == 0) progress("photo folders: " + std::to_string(counts.folders));
   }
-  writeBytes(root / "photo.dat", catalogue);
+  writeFileBytes(root / "photo.dat", catalogue);
   return counts;
 }
 

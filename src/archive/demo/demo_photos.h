@@ -41,4 +41,8 @@ struct PhotoCounts {
 PhotoCounts writeDemoPhotos(const std::filesystem::path& photoFolder, const std::vector<PhotoFile>& files,
                             std::uint64_t seed, const std::function<void(const std::string&)>& progress);
 
+// Writes `bytes` as the whole file `path`. Throws std::runtime_error naming
+// the file when it cannot be written.
+void writeFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
 }  // namespace kestrin::archive::demo

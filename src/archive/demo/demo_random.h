@@ -30,9 +30,6 @@ class DemoRandom {
   const T& pick(std::span<const T> items) {
     return items[static_cast<std::size_t>(next() % items.size())];
   }
-  // An independent source for one part of the base, so that that part can
-  // change without shifting the numbers every other part draws.
-  DemoRandom fork(std::uint64_t salt) { return DemoRandom(next() ^ (salt * 0xD6E8FEB86659FD93ULL)); }
 
  private:
   std::uint64_t state_;

@@ -1,7 +1,9 @@
 #include "archive/demo/demo_text.h"
 
 #include "archive/demo/demo_vocabulary.h"
+#include "archive/text/char_classes.h"
 #include "archive/text/cp1251_literal.h"
+#include "archive/text/text_search.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::archive::demo {
@@ -9,13 +11,7 @@ namespace {
 
 using namespace literals;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-void replaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
+using chars::isDigit;
 
 // The initials of "Пётр Николаевич": "П.Н.".
 std::string initialsOf(std::string_view firstNames) {
@@ -57,7 +53,8 @@ void initialsApart(std::string& text) {
   for (std::size_t at = 1; at + 2 < text.size(); ++at) {
     const auto before = static_cast<unsigned char>(text[at - 1]);
     const auto after = static_cast<unsigned char>(text[at + 1]);
-    if (text[at] == '.' && before >= 0xC0 && before <= 0xDF && after >= 0xC0 && after <= 0xDF && text[at + 2] == '.') {
+    if (text[at] == '.' && chars::isUpperCyrillicAToYa(before) && chars::isUpperCyrillicAToYa(after) &&
+        text[at + 2] == '.') {
       text.insert(at + 1, " ");
     }
   }
@@ -122,24 +119,24 @@ Person randomPerson(DemoRandom& random) {
 }
 
 std::string typedCarelessly(std::string text, DemoRandom& random) {
-  if (random.chance(35)) replaceAll(text, ", ", ",");
+  if (random.chance(35)) replaceAllInPlace(text, ", ", ",");
   const int numberSign = random.between(1, 100);
   if (numberSign <= 30) {
-    replaceAll(text, "№ "_cp1251, "N");
+    replaceAllInPlace(text, "№ "_cp1251, "N");
   } else if (numberSign <= 40) {
-    replaceAll(text, "№ "_cp1251, "#");
+    replaceAllInPlace(text, "№ "_cp1251, "#");
   } else if (numberSign <= 45) {
-    replaceAll(text, "№"_cp1251, "N");
+    replaceAllInPlace(text, "№"_cp1251, "N");
   }
   if (random.chance(30)) yearsWithoutBlank(text);
   if (random.chance(65)) {
-    replaceAll(text, "«"_cp1251, "\"");
-    replaceAll(text, "»"_cp1251, "\"");
+    replaceAllInPlace(text, "«"_cp1251, "\"");
+    replaceAllInPlace(text, "»"_cp1251, "\"");
   }
-  if (random.chance(50)) replaceAll(text, "(б)"_cp1251, random.chance(50) ? " /б/"_cp1251 : "/б/"_cp1251);
+  if (random.chance(50)) replaceAllInPlace(text, "(б)"_cp1251, random.chance(50) ? " /б/"_cp1251 : "/б/"_cp1251);
   if (random.chance(15)) initialsApart(text);
   if (random.chance(15)) spacedYearRanges(text);
-  if (random.chance(10)) replaceAll(text, "ул. "_cp1251, "ул."_cp1251);
+  if (random.chance(10)) replaceAllInPlace(text, "ул. "_cp1251, "ул."_cp1251);
   if (random.chance(8)) {
     const auto blank = text.find(' ');
     if (blank != std::string::npos) text.insert(blank, " ");

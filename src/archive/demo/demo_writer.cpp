@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <stdexcept>
 
 #include "archive/model/code_tables.h"
 #include "archive/model/record_key.h"
@@ -92,12 +90,6 @@ std::string inventoryTitle(DemoRandom& random, const FondPlan& fond, const Inven
                        std::to_string(inventory.storedLastYear) + std::string(" гг."_cp1251);
   }
   return typedCarelessly(title, random);
-}
-
-void writeFileBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace

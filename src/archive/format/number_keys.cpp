@@ -5,23 +5,12 @@
 #include "archive/format/text_cleanup.h"
 #include "archive/text/char_classes.h"
 #include "archive/text/text_edit.h"
+#include "dbf/table/dbf_fields.h"
 
 namespace kestrin::archive {
 namespace {
 
-// printf's "%Ns": filled with spaces on the left, never cut.
-std::string rightAligned(std::string_view text, std::size_t width) {
-  std::string out;
-  if (text.size() < width) out.assign(width - text.size(), ' ');
-  out.append(text);
-  return out;
-}
-
-std::string trimmedSpaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
+std::string trimmedSpaces(std::string_view text) { return std::string(dbf::trimLeft(dbf::trimRight(text))); }
 
 bool lastIsDigit(std::string_view text) { return chars::isDigit(charAt(text, length(text))); }
 
@@ -66,6 +55,13 @@ std::string fileNumberKey(std::string_view typed) {
   std::string number = trimmedSpaces(typed);
   appendLetterPositions(number);
   return rightAligned(number, 10);
+}
+
+std::string rightAligned(std::string_view text, std::size_t width) {
+  std::string out;
+  if (text.size() < width) out.assign(width - text.size(), ' ');
+  out.append(text);
+  return out;
 }
 
 }  // namespace kestrin::archive

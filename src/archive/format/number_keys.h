@@ -2,6 +2,7 @@
 // stored key layouts so that they can be compared with the fields as stored.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,8 @@ std::string inventoryNumberKey(std::string_view typed);
 // The 10-character L1 layout: the number with its letter positions
 // right-aligned in 10 ("12" gives "      12  ").
 std::string fileNumberKey(std::string_view typed);
+
+// printf's "%Ns": `text` filled with spaces on the left to `width`, never cut.
+std::string rightAligned(std::string_view text, std::size_t width);
 
 }  // namespace kestrin::archive
