@@ -2,6 +2,7 @@
 
 #include "app/folders.h"
 #include "app/settings_keys.h"
+#include "dbf/base/file_name.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::app {
@@ -34,7 +35,7 @@ std::string locateBaseFolder(std::string current, const BaseFolderSources& sourc
   }
   if (current.empty()) {
     for (const auto& place : standardBasePlaces(platform)) {
-      if (folderHoldsFile(place, "fond.dbf")) {
+      if (dbf::fileExistsNoCase(place, "fond.dbf")) {
         current = place;
         break;
       }

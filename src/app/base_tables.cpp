@@ -6,7 +6,9 @@
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
 #include "archive/model/code_tables.h"
+#include "archive/model/index_order.h"
 #include "archive/text/cp1251_literal.h"
+#include "dbf/base/file_name.h"
 
 namespace kestrin::app {
 
@@ -29,14 +31,19 @@ std::array<dbf::TableCursor*, 9> BaseTables::all() {
   return {&fond, &opis, &delo, &deloPhoto, &doc, &rename, &top, &temp, &rubr};
 }
 
-void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, std::string_view cdxName,
-                     std::string_view tagName) {
-  cursor.clearIndexFiles();
-  const std::string file = fileInFolder(baseFolder, std::string(cdxName));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return;
-  cursor.addIndexFile(file);
-  cursor.setIndexName(std::string(tagName));
+dbf::TableCursor* BaseTables::level(int page) {
+  switch (page) {
+    case 0:
+      return &fond;
+    case 1:
+      return &opis;
+    case 2:
+      return &delo;
+    case 3:
+      return &doc;
+    default:
+      return nullptr;
+  }
 }
 
 void dropIndexFilesOfOtherFolders(dbf::TableCursor& cursor, const std::string& baseFolder) {
@@ -60,13 +67,13 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
   // never those of another base folder.
   dropIndexFilesOfOtherFolders(tables.delo, baseFolder);
   dropIndexFilesOfOtherFolders(tables.doc, baseFolder);
-  const auto exists = [&](const char* name) { return folderHoldsFile(baseFolder, name); };
+  const auto exists = [&](const char* name) { return dbf::fileExistsNoCase(baseFolder, name); };
 
   if (exists("fond.dbf")) {
     status("Загрузка: фонды..."_cp1251);
     tables.fond.setFilter(std::string(archive::kFondsPresentFilter));
     tables.fond.setFiltered(true);
-    applyIndexOrder(tables.fond, baseFolder, "fond.cdx", "FKOD");
+    archive::applyIndexOrder(tables.fond, baseFolder, "fond.cdx", "FKOD");
     archive::openArchiveCursor(tables.fond, archive::ArchiveCursor::Fond);
   }
   if (exists("opis.dbf")) {
@@ -86,12 +93,12 @@ void openBaseTables(BaseTables& tables, const std::string& baseFolder, const Sta
   }
   if (exists("fond3.dbf")) {
     status("Загрузка: переименования..."_cp1251);
-    applyIndexOrder(tables.rename, baseFolder, "fond3.cdx", "FOND");
+    archive::applyIndexOrder(tables.rename, baseFolder, "fond3.cdx", "FOND");
     archive::openArchiveCursor(tables.rename, archive::ArchiveCursor::Rename);
   }
   if (exists("opis2.dbf")) {
     status("Загрузка: топография..."_cp1251);
-    applyIndexOrder(tables.top, baseFolder, "opis2.cdx", "OPIS");
+    archive::applyIndexOrder(tables.top, baseFolder, "opis2.cdx", "OPIS");
     archive::openArchiveCursor(tables.top, archive::ArchiveCursor::Top);
   }
   if (exists("delo5.dbf")) {

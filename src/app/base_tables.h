@@ -26,6 +26,8 @@ struct BaseTables {
 
   // In the order they are closed and pointed at a new folder.
   std::array<dbf::TableCursor*, 9> all();
+  // The cursor of a level page (0 fonds .. 3 documents); nullptr for others.
+  dbf::TableCursor* level(int page);
 };
 
 // Receives the progress texts (Windows-1251) of the opening.
@@ -35,11 +37,6 @@ using StatusSink = std::function<void(std::string_view)>;
 // exist there, reporting progress. Engine errors propagate; tables opened
 // before the failing one stay open.
 void openBaseTables(BaseTables& tables, const std::string& baseFolder, const StatusSink& status);
-
-// Gives `cursor` the order of tag `tagName` of the index file `cdxName` in
-// `baseFolder` when that file exists, else record order.
-void applyIndexOrder(dbf::TableCursor& cursor, const std::string& baseFolder, std::string_view cdxName,
-                     std::string_view tagName);
 
 // Removes from `cursor` the index files that lie in a folder other than
 // `baseFolder` (names without a folder are the table's own and stay).

@@ -1,11 +1,8 @@
 #include "app/folders.h"
 
-#include <filesystem>
-
 #include "dbf/base/file_name.h"
 
 namespace kestrin::app {
-namespace fs = std::filesystem;
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 
@@ -33,11 +30,6 @@ std::string parentFolder(std::string path, int levels) {
 
 std::string fileInFolder(const std::string& folder, const std::string& name) {
   return dbf::resolveFileNoCase(folder, name);
-}
-
-bool folderHoldsFile(const std::string& folder, const std::string& name) {
-  std::error_code error;
-  return fs::is_regular_file(fileInFolder(folder, name), error);
 }
 
 }  // namespace kestrin::app

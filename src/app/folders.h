@@ -17,8 +17,6 @@ std::string withoutTrailingSeparator(std::string folder);
 // removed first and put back at the end; each level removes everything from
 // the last separator on. "/opt/kestrin/bin/" less one level is "/opt/kestrin/".
 std::string parentFolder(std::string path, int levels);
-// True when `folder` holds a file called `name`, matched without regard to case.
-bool folderHoldsFile(const std::string& folder, const std::string& name);
 // The path of `name` in `folder` as it is spelled on disk (case-blind match),
 // or folder + name when there is no such file. An empty folder means the
 // current folder.

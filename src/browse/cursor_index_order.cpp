@@ -1,7 +1,5 @@
 #include "browse/cursor_index_order.h"
 
-#include <filesystem>
-
 #include "dbf/base/file_name.h"
 #include "dbf/cursor/table_path.h"
 
@@ -20,8 +18,7 @@ std::string CursorIndexOrder::indexFilePath(const std::string& name) const {
 }
 
 bool CursorIndexOrder::indexFileExists(const std::string& name) const {
-  std::error_code error;
-  return std::filesystem::is_regular_file(indexFilePath(name), error);
+  return dbf::fileExistsNoCase(dbf::databaseFolder(cursor_.databaseName()), name);
 }
 
 }  // namespace kestrin::browse

@@ -1,18 +1,18 @@
 // kestrin-cli columns BASE LEVEL [--all] [--filter EXPR]: the display columns
 // of one level, record by record, as the level's grid shows them after
 // start-up.
-#include <filesystem>
 #include <string>
 
 #include "archive/columns/level_columns.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
 #include "archive/model/code_tables.h"
+#include "archive/model/index_order.h"
 #include "archive/model/storage_places.h"
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "dbf/base/errors.h"
-#include "dbf/base/file_name.h"
+#include "dbf/cursor/field_binding.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::cli {
@@ -38,8 +38,7 @@ ColumnsOptions parseOptions(const Args& args) {
     if (args[i] == "--all") {
       options.all = true;
     } else if (args[i] == "--filter") {
-      if (i + 1 >= args.size()) throw UsageError("Option --filter needs a value");
-      options.filter = args[++i];
+      options.filter = optionValue(args, i);
       options.hasFilter = true;
     } else if (args[i].rfind("--", 0) == 0) {
       throw UsageError("Unknown option " + args[i] + "; " + kUsage);
@@ -55,29 +54,6 @@ ColumnsOptions parseOptions(const Args& args) {
   return options;
 }
 
-archive::ArchiveCursor cursorOf(Level level) {
-  switch (level) {
-    case Level::Fonds:
-      return archive::ArchiveCursor::Fond;
-    case Level::Inventories:
-      return archive::ArchiveCursor::Opis;
-    case Level::Files:
-      return archive::ArchiveCursor::Delo;
-    case Level::Documents:
-      return archive::ArchiveCursor::Doc;
-  }
-  return archive::ArchiveCursor::Fond;
-}
-
-// Fonds are listed by fond number (fond.cdx, tag FKOD) when the base has that
-// index file; otherwise in record order.
-void applyStartupOrder(dbf::TableCursor& cursor, const std::string& base) {
-  const std::string indexFile = dbf::resolveFileNoCase(base, "fond.cdx");
-  if (!std::filesystem::is_regular_file(indexFile)) return;
-  cursor.setIndexFiles({indexFile});
-  cursor.setIndexName("FKOD");
-}
-
 // The filter the level has after start-up: only holdings present in the
 // archive for fonds and inventories; none for files and documents.
 std::string startupFilter(Level level) {
@@ -86,24 +62,40 @@ std::string startupFilter(Level level) {
   return {};
 }
 
+// The stored fields each level's list shows beside its display columns.
+std::vector<std::string_view> storedFields(Level level) {
+  switch (level) {
+    case Level::Fonds:
+      return {"A5"};
+    case Level::Inventories:
+      return {"G7"};
+    case Level::Files:
+      return {"L11"};
+    case Level::Documents:
+      return {"T1", "T2"};
+  }
+  return {};
+}
+
 // A stored count as the grid shows it; a damaged number shows as 0.
-std::int64_t storedInteger(const dbf::TableCursor& cursor, std::string_view name) {
+std::int64_t storedInteger(const dbf::CursorField* field) {
   try {
-    return cursor.fieldByName(name).asInteger();
+    return field ? field->asInteger() : 0;
   } catch (const dbf::EDbfError&) {
     return 0;
   }
 }
 
-std::string storedText(const dbf::TableCursor& cursor, std::string_view name) {
+std::string storedText(const dbf::CursorField* field) {
   try {
-    return text::cp1251ToUtf8(cursor.fieldByName(name).asString());
+    return field ? text::cp1251ToUtf8(field->asString()) : std::string();
   } catch (const dbf::EDbfError&) {
     return {};
   }
 }
 
-void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& columns, std::ostream& out) {
+void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& columns, const dbf::FieldBinding& stored,
+                 std::ostream& out) {
   auto shown = [&](DisplayColumn column) { return text::cp1251ToUtf8(columns.text(column)); };
   JsonLine line(out);
   line.integer("recno", cursor.recNo());
@@ -111,7 +103,7 @@ void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& co
     case Level::Fonds:
       line.string("Num", shown(DisplayColumn::Num))
           .string("Cap", shown(DisplayColumn::Cap))
-          .integer("A5", storedInteger(cursor, "A5"))
+          .integer("A5", storedInteger(stored.field(0)))
           .string("Hran", shown(DisplayColumn::Hran))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
@@ -122,18 +114,18 @@ void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& co
           .string("Cap", shown(DisplayColumn::Cap))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
-          .integer("G7", storedInteger(cursor, "G7"));
+          .integer("G7", storedInteger(stored.field(0)));
       break;
     case Level::Files:
       line.string("Num", shown(DisplayColumn::Num))
           .string("Cap", shown(DisplayColumn::Cap))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
-          .integer("L11", storedInteger(cursor, "L11"));
+          .integer("L11", storedInteger(stored.field(0)));
       break;
     case Level::Documents:
-      line.string("T1", storedText(cursor, "T1"))
-          .string("T2", storedText(cursor, "T2"))
+      line.string("T1", storedText(stored.field(0)))
+          .string("T2", storedText(stored.field(1)))
           .string("Date", shown(DisplayColumn::Date));
       break;
   }
@@ -143,7 +135,7 @@ void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& co
 
 int runColumns(const Args& args, std::ostream& out) {
   const ColumnsOptions options = parseOptions(args);
-  const archive::ArchiveCursor which = cursorOf(options.level);
+  const archive::ArchiveCursor which = archive::archiveCursorOf(options.level);
 
   dbf::TableCursor cursor;
   archive::setUpArchiveCursor(cursor, which);
@@ -154,12 +146,14 @@ int runColumns(const Args& args, std::ostream& out) {
     cursor.setFilter(filter);
     cursor.setFiltered(true);
   }
-  if (options.level == Level::Fonds) applyStartupOrder(cursor, options.base);
+  // Fonds are listed by fond number when the base has their index file.
+  if (options.level == Level::Fonds) archive::applyIndexOrder(cursor, options.base, "fond.cdx", "FKOD");
   archive::openArchiveCursor(cursor, which);
 
   archive::StoragePlaces places(archive::loadStorageList(options.base));
   const archive::LevelColumns columns(cursor, options.level, &places);
-  for (cursor.first(); !cursor.eof(); cursor.next()) printRecord(cursor, columns, out);
+  const dbf::FieldBinding stored(cursor, storedFields(options.level));
+  for (cursor.first(); !cursor.eof(); cursor.next()) printRecord(cursor, columns, stored, out);
   return 0;
 }
 

@@ -20,6 +20,7 @@
 #include "app/gui/status_caption.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
+#include "archive/columns/level_columns.h"
 #include "browse/gui/cursor_table_model.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
@@ -154,10 +155,8 @@ void MainWindow::buildFrame() {
 
 QWidget* MainWindow::buildLevelPage(int level) {
   const std::size_t i = static_cast<std::size_t>(level);
-  dbf::TableCursor* cursors[] = {&tables_.fond, &tables_.opis, &tables_.delo, &tables_.doc};
-  const archive::ArchiveCursor which[] = {archive::ArchiveCursor::Fond, archive::ArchiveCursor::Opis,
-                                          archive::ArchiveCursor::Delo, archive::ArchiveCursor::Doc};
-  models_[i] = new browse::CursorTableModel(level, *cursors[i], which[i], &storagePlaces_);
+  models_[i] = new browse::CursorTableModel(
+      level, *tables_.level(level), archive::archiveCursorOf(static_cast<archive::Level>(level)), &storagePlaces_);
   grids_[i] = new browse::LevelGrid(models_[i]);
   static const char* const kGridNames[] = {"dbgeFond", "dbgeOpis", "dbgeDelo", "dbgeDoc"};
   grids_[i]->setObjectName(QString::fromLatin1(kGridNames[i]));

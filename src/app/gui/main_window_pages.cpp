@@ -34,16 +34,6 @@ namespace {
 
 Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-dbf::TableCursor* levelCursor(BaseTables& tables, int page) {
-  switch (page) {
-    case browse::kFondPage: return &tables.fond;
-    case browse::kOpisPage: return &tables.opis;
-    case browse::kDeloPage: return &tables.delo;
-    case browse::kDocPage: return &tables.doc;
-    default: return nullptr;
-  }
-}
-
 }  // namespace
 
 int MainWindow::activePage() const { return pageControl_->currentIndex(); }
@@ -66,7 +56,7 @@ void MainWindow::pageControlChange() {
   commandBar_->showPage(page);
   pnTop_->setText(fromCp1251(browse::pageInfo(page).header));
 
-  dbf::TableCursor* cursor = levelCursor(tables_, page);
+  dbf::TableCursor* cursor = tables_.level(page);
   if (page == browse::kFondPage && tables_.fond.active()) {
     const bool hasRecord = !tables_.fond.isEmpty();
     dbf::Bookmark bookmark = tables_.fond.getBookmark();
@@ -74,7 +64,8 @@ void MainWindow::pageControlChange() {
     if (hasRecord) tables_.fond.gotoBookmark(bookmark);
     tables_.fond.freeBookmark(bookmark);
   }
-  const int count = cursor && cursor->active() ? cursor->recordCount() : 0;
+  // An exact count may walk the whole table: taken only when it is shown.
+  const int count = frame_.kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
   status_[1]->setText(fromCp1251(browse::recordCountText(frame_.kolRec, count)));
 
   fitColumns();
@@ -195,7 +186,7 @@ bool MainWindow::handleWindowKey(QObject* watched, QKeyEvent* key) {
     case Qt::Key_Up:
     case Qt::Key_Down:
       if (searchBoxFocused) return false;
-      if (dbf::TableCursor* cursor = levelCursor(tables_, activePage())) {
+      if (dbf::TableCursor* cursor = tables_.level(activePage())) {
         browse::stepWithWrap(*cursor, key->key() == Qt::Key_Down);
       }
       return true;

@@ -60,6 +60,20 @@ std::span<const DisplayColumn> displayColumnsOf(Level level) {
   return {};
 }
 
+ArchiveCursor archiveCursorOf(Level level) {
+  switch (level) {
+    case Level::Fonds:
+      return ArchiveCursor::Fond;
+    case Level::Inventories:
+      return ArchiveCursor::Opis;
+    case Level::Files:
+      return ArchiveCursor::Delo;
+    case Level::Documents:
+      return ArchiveCursor::Doc;
+  }
+  return ArchiveCursor::Fond;
+}
+
 LevelColumns::LevelColumns(const dbf::TableCursor& cursor, Level level, StoragePlaces* places)
     : cursor_(cursor), level_(level), places_(places) {
   static_assert(std::size(kSlotNames) == kSlotEnd && kSlotEnd == kSlotCount);

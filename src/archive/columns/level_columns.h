@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "archive/model/archive_tables.h"
 #include "archive/model/storage_places.h"
 #include "dbf/cursor/table_cursor.h"
 
@@ -27,6 +28,8 @@ std::optional<DisplayColumn> displayColumnByName(std::string_view name);
 // The columns a level has: fonds Num, Cap, FullName, Tip, Dates, Kol, Hran,
 // FNAME; inventories and files Num, Cap, Tip, Dates; documents Cap, Date.
 std::span<const DisplayColumn> displayColumnsOf(Level level);
+// The archive cursor a level lists: Fond, Opis, Delo, Doc.
+ArchiveCursor archiveCursorOf(Level level);
 
 class LevelColumns {
  public:

@@ -34,6 +34,11 @@ std::string resolveFileNoCase(const std::string& folder, const std::string& name
   return exact.string();
 }
 
+bool fileExistsNoCase(const std::string& folder, const std::string& name) {
+  std::error_code error;
+  return fs::is_regular_file(resolveFileNoCase(folder, name), error);
+}
+
 std::string resolvePathNoCase(const std::string& path) {
   const fs::path p(path);
   if (!p.has_filename()) return path;

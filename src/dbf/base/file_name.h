@@ -13,6 +13,9 @@ namespace kestrin::dbf {
 // otherwise folder + name unchanged.
 std::string resolveFileNoCase(const std::string& folder, const std::string& name);
 
+// True when `folder` holds a regular file called `name`, matched as above.
+bool fileExistsNoCase(const std::string& folder, const std::string& name);
+
 // Resolves the last component of `path` as above.
 std::string resolvePathNoCase(const std::string& path);
 
