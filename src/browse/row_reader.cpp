@@ -1,10 +1,10 @@
 #include "browse/row_reader.h"
 
-#include "archive/model/archive_schema.h"
+#include "archive/model/archive_tables.h"
 
 namespace kestrin::browse {
 
-RowReader::RowReader(const dbf::TableCursor& level, archive::ArchiveCursor which) : level_(level), which_(which) {
+RowReader::RowReader(const dbf::TableCursor& level, archive::ArchiveCursor which) : level_(level) {
   archive::setUpArchiveCursor(reader_, which);
   // Rows are chosen by the level cursor; the reader reads them as they are.
   reader_.useDeleted = true;
@@ -23,7 +23,7 @@ void RowReader::follow() {
   reader_.close();
   reader_.setDatabaseName(level_.databaseName());
   reader_.setTableName(level_.tableName());
-  archive::openArchiveCursor(reader_, which_);
+  reader_.open();  // the level cursor has checked the table's fields already
 }
 
 void RowReader::moveTo(int recNo) {

@@ -29,7 +29,6 @@ class RowReader {
 
  private:
   const dbf::TableCursor& level_;
-  archive::ArchiveCursor which_;
   dbf::TableCursor reader_;
   int currentRecNo_ = 0;
 };
