@@ -77,7 +77,7 @@ bool DbfHandler::fetchCandidate(int code) {
       n = filterBits_.nextSet(1);
       break;
     case rnLast:
-      n = filterBits_.priorSet(filterBits_.highest());
+      n = filterBits_.highest();  // always a set bit, or -1
       break;
     case rnNext:
       n = filterBits_.nextSet(currentRecNo() + 1);
@@ -109,15 +109,10 @@ bool DbfHandler::fetch(int code) {
 
 template <typename Visit>
 void DbfHandler::scanVisible(Visit&& visit) {
-  // Memo fields are read through their buffer meanwhile; afterwards the read-
-  // ahead state and the current record are as they were.
+  // Memo fields are read through their buffer meanwhile; afterwards the
+  // current record is as it was.
   const int remembered = currentRecNo();
-  const bool hadReadAhead = readAhead();
-  setReadAhead(true);
-  auto restore = [&] {
-    setReadAhead(hadReadAhead);
-    positionForStep(remembered);
-  };
+  ReadAheadScope readAhead(*this);
   try {
     ActiveRecordScope scope(*this, nullptr);
     TableScan scan(*this);
@@ -130,10 +125,10 @@ void DbfHandler::scanVisible(Visit&& visit) {
       }
     }
   } catch (...) {
-    restore();
+    positionForStep(remembered);
     throw;
   }
-  restore();
+  positionForStep(remembered);
 }
 
 int DbfHandler::countVisible() {

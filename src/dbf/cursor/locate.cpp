@@ -17,10 +17,8 @@ std::vector<std::string> splitFieldNames(const std::string& keyFields) {
   std::size_t start = 0;
   while (start <= keyFields.size()) {
     const std::size_t end = std::min(keyFields.find(';', start), keyFields.size());
-    std::string name = keyFields.substr(start, end - start);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    while (!name.empty() && name.front() == ' ') name.erase(0, 1);
-    if (!name.empty()) names.push_back(std::move(name));
+    const std::string_view name = trimLeft(trimRight(std::string_view(keyFields).substr(start, end - start)));
+    if (!name.empty()) names.emplace_back(name);
     start = end + 1;
   }
   return names;
@@ -131,31 +129,32 @@ bool TableCursor::locate(const std::string& keyFields, const std::vector<LocateV
 bool TableCursor::locateByScan(const std::vector<int>& fieldNos, const std::vector<std::string>& keys,
                                LocateOptions options) {
   const int remembered = currentRecNo_;
-  const bool hadReadAhead = table_->readAhead();
-  table_->setReadAhead(true);
   bool found = false;
-  try {
-    auto matches = [&] {
-      for (std::size_t i = 0; i < fieldNos.size(); ++i) {
-        std::string text = table_->fieldAsString(fieldNos[i]);
-        if (options.caseInsensitive) text = text::upper1251(text);
-        const bool partial = options.partialKey && i + 1 == fieldNos.size();
-        if (partial ? text.compare(0, keys[i].size(), keys[i]) != 0 : text != keys[i]) return false;
+  {
+    ReadAheadScope readAhead(*table_);
+    try {
+      auto matches = [&] {
+        for (std::size_t i = 0; i < fieldNos.size(); ++i) {
+          std::string text = table_->fieldAsString(fieldNos[i]);
+          if (options.caseInsensitive) {
+            for (char& c : text) c = text::toUpper1251(c);
+          }
+          const bool partial = options.partialKey && i + 1 == fieldNos.size();
+          if (partial ? text.compare(0, keys[i].size(), keys[i]) != 0 : text != keys[i]) return false;
+        }
+        return true;
+      };
+      for (bool more = table_->fetch(rnFirst); more; more = table_->fetch(rnNext)) {
+        if (matches()) {
+          found = true;
+          break;
+        }
       }
-      return true;
-    };
-    for (bool more = table_->fetch(rnFirst); more; more = table_->fetch(rnNext)) {
-      if (matches()) {
-        found = true;
-        break;
-      }
+    } catch (...) {
+      table_->positionOn(remembered);
+      throw;
     }
-  } catch (...) {
-    table_->setReadAhead(hadReadAhead);
-    table_->positionOn(remembered);
-    throw;
   }
-  table_->setReadAhead(hadReadAhead);
   if (!found) {
     table_->positionOn(remembered);
     return false;

@@ -59,7 +59,6 @@ void TableCursor::open() {
   table_ = std::make_unique<DbfHandler>(path, !exclusive, !readOnly);
   try {
     table_->useDeleted = useDeleted;
-    table_->setReadAhead(false);
     table_->recordAcceptor = [this] { return acceptCandidate(); };
     buildFields();
     currentImage_.assign(static_cast<std::size_t>(table_->recordLength()) + 1, ' ');
@@ -69,7 +68,7 @@ void TableCursor::open() {
     if (filtered_) applyFilter();
     openIndexes(false);
     if (!indexName_.empty()) table_->indexes().select(indexName_);
-    table_->setReadAhead(table_->indexes().hasFiles() && indexName_.empty());
+    syncReadAhead();
   } catch (...) {
     fields_.clear();
     table_.reset();
@@ -210,17 +209,16 @@ int TableCursor::recordCount() {
     table_->positionOn(currentRecNo_);
     return count;
   }
-  const bool hadReadAhead = table_->readAhead();
-  table_->setReadAhead(true);
   int count = 0;
-  try {
-    for (bool found = table_->fetch(rnFirst); found; found = table_->fetch(rnNext)) ++count;
-  } catch (...) {
-    table_->setReadAhead(hadReadAhead);
-    table_->positionOn(currentRecNo_);
-    throw;
+  {
+    ReadAheadScope readAhead(*table_);
+    try {
+      for (bool found = table_->fetch(rnFirst); found; found = table_->fetch(rnNext)) ++count;
+    } catch (...) {
+      table_->positionOn(currentRecNo_);
+      throw;
+    }
   }
-  table_->setReadAhead(hadReadAhead);
   table_->positionOn(currentRecNo_);
   return count;
 }
@@ -256,9 +254,7 @@ void TableCursor::gotoRecNo(int recno) {
   if (table_->eofFlag() || table_->bofFlag()) {
     throw EDbfError("Record number %d is not in table %s", {std::to_string(recno), table_->fileName()});
   }
-  takeCurrent();
-  eof_ = bof_ = false;
-  notifyDataSetChanged();
+  takeFound();
 }
 
 void TableCursor::applyFilter() {
@@ -338,7 +334,7 @@ void TableCursor::setIndexFiles(const std::vector<std::string>& names) {
   } catch (const EDbfError&) {
     indexName_.clear();
   }
-  table_->setReadAhead(indexName_.empty());
+  syncReadAhead();
 }
 
 void TableCursor::addIndexFile(const std::string& name) {
@@ -347,12 +343,16 @@ void TableCursor::addIndexFile(const std::string& name) {
   setIndexFiles(names);
 }
 
+// Physical order chosen while index files are open reads ahead; the order of
+// a tag, and a table without index files, read record by record.
+void TableCursor::syncReadAhead() { table_->setReadAhead(table_->indexes().hasFiles() && indexName_.empty()); }
+
 void TableCursor::clearIndexFiles() {
   indexFiles_.clear();
   indexName_.clear();
   if (!active()) return;
   table_->indexes().close();
-  table_->setReadAhead(false);
+  syncReadAhead();
   table_->positionOn(currentRecNo_);
 }
 
@@ -364,7 +364,7 @@ void TableCursor::setIndexName(const std::string& name) {
   const int remembered = currentRecNo_;
   table_->indexes().select(name);
   indexName_ = table_->indexes().current() ? name : std::string();
-  table_->setReadAhead(indexName_.empty() && table_->indexes().hasFiles());
+  syncReadAhead();
   if (remembered > 0) {
     bool inView = table_->positionOn(remembered);
     if (inView && table_->expressionActive()) inView = table_->filterBits().test(remembered);

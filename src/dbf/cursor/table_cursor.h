@@ -21,7 +21,6 @@
 
 namespace kestrin::dbf {
 
-enum class FilterOption { foCaseInsensitive = 1, foNoPartialCompare = 2 };
 struct FilterOptions {
   bool caseInsensitive = false;
   bool noPartialCompare = false;
@@ -159,6 +158,7 @@ class TableCursor {
   CdxTag* locateTag(const std::vector<int>& fieldNos);
   bool locateByTag(CdxTag& tag, const char* keyImage, LocateOptions options);
   void openIndexes(bool failOnRepeat);
+  void syncReadAhead();
   void takeFound();
 
   std::string databaseName_;

@@ -73,9 +73,6 @@ class DbfTable {
   void setReadAhead(bool on);
   bool readAhead() const { return readAhead_ != nullptr; }
 
-  // Fills the own record image with blanks (a read that lands on no record).
-  void blankRecord();
-
  protected:
   // Called after each successful record read; the handler keeps its state in step.
   virtual void recordWasRead() {}
@@ -106,6 +103,20 @@ class DbfTable {
   bool bof_ = false;
   std::vector<char> recordBuffer_;
   std::unique_ptr<ReadAheadBuffer> readAhead_;
+};
+
+// Read-ahead on for one walk through the table; the earlier state comes back
+// when the scope ends, however it ends.
+class ReadAheadScope {
+ public:
+  explicit ReadAheadScope(DbfTable& table) : table_(table), had_(table.readAhead()) { table.setReadAhead(true); }
+  ~ReadAheadScope() { table_.setReadAhead(had_); }
+  ReadAheadScope(const ReadAheadScope&) = delete;
+  ReadAheadScope& operator=(const ReadAheadScope&) = delete;
+
+ private:
+  DbfTable& table_;
+  bool had_;
 };
 
 }  // namespace kestrin::dbf
