@@ -20,8 +20,10 @@ std::string expandFileName(const std::string& name) {
 
 }  // namespace
 
-DiskFile::DiskFile(std::string fileName, bool shared, bool readWrite)
-    : fileName_(expandFileName(fileName)), shared_(shared), readWrite_(readWrite) {
+// POSIX has no share modes: a plain descriptor never blocks other writers,
+// which is what a shared open needs, so `shared` changes nothing here.
+DiskFile::DiskFile(std::string fileName, bool /*shared*/, bool readWrite)
+    : fileName_(expandFileName(fileName)), readWrite_(readWrite) {
   std::error_code error;
   existed_ = std::filesystem::is_regular_file(fileName_, error);
 }
@@ -30,9 +32,6 @@ DiskFile::~DiskFile() { close(); }
 
 void DiskFile::open() {
   if (fd_ >= 0) return;
-  // POSIX has no share modes: a plain descriptor never blocks other writers,
-  // which is what a shared open needs. `shared_` matters only to writers.
-  (void)shared_;
   const int flags = (readWrite_ ? O_RDWR : O_RDONLY) | O_CLOEXEC;
   int fd;
   do {

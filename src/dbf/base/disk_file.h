@@ -20,7 +20,6 @@ class DiskFile {
   // Opens the file; throws EDbfError "Access denied to file %s" on failure.
   void open();
   void close();
-  bool isOpen() const { return fd_ >= 0; }
 
   // Reads up to `length` bytes at `offset`; the count may be short at the end
   // of the file. Throws "Error on Read of file %s" when the system refuses.
@@ -37,7 +36,6 @@ class DiskFile {
 
  private:
   std::string fileName_;
-  bool shared_;
   bool readWrite_;
   bool existed_;
   int fd_ = -1;

@@ -9,16 +9,6 @@
 namespace kestrin::dbf {
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
-
 void IndexSet::open(const std::vector<std::string>& names, bool failOnRepeat) {
   close();
   std::vector<std::unique_ptr<CdxFile>> opened;
@@ -52,7 +42,7 @@ void IndexSet::close() {
 }
 
 void IndexSet::select(std::string_view name) {
-  name = trim(name);
+  name = trimLeft(trimRight(name));
   if (name.empty()) {
     if (current_) current_->release();
     current_ = nullptr;

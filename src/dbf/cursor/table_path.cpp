@@ -5,6 +5,7 @@
 #include <map>
 
 #include "dbf/base/file_name.h"
+#include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::dbf {
@@ -23,11 +24,7 @@ std::string programFolder() {
   return error ? fs::current_path().string() : exe.parent_path().string();
 }
 
-std::string trim(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return std::string(s);
-}
+std::string trim(std::string_view s) { return std::string(trimBlanks(s)); }
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 

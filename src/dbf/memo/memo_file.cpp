@@ -87,19 +87,6 @@ std::uint32_t DbtMemo::lengthAt(std::int64_t offset) {
   return std::min(length, kDbt3MaxLength);
 }
 
-std::uint32_t DbtMemo::readMemo(std::uint32_t block, char* buffer, std::uint32_t requested) {
-  if (requested == 0) return 0;
-  if (block == 0) {
-    buffer[0] = '\0';
-    return 0;
-  }
-  const std::uint32_t count = std::min(requested, memoLength(block));
-  const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
-  checkDataFits(dataOffset, count);
-  readExactAt(dataOffset, buffer, count);
-  return count;
-}
-
 std::string DbtMemo::readMemoText(std::uint32_t block) {
   std::string text;
   readMemoInto(block, text);

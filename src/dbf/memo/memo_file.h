@@ -25,11 +25,6 @@ class DbtMemo {
   // Length of the memo data in bytes; 0 for block 0.
   std::uint32_t memoLength(std::uint32_t block);
 
-  // Reads min(requested, memo length) bytes of the memo into `buffer` and
-  // returns the count. Block 0 writes a single NUL and returns 0; a request
-  // of 0 does nothing. The data comes byte for byte.
-  std::uint32_t readMemo(std::uint32_t block, char* buffer, std::uint32_t requested);
-
   // The whole memo as one string.
   std::string readMemoText(std::uint32_t block);
   // The whole memo into `text`, whose capacity is reused from call to call.

@@ -25,8 +25,11 @@ DbfTable::DbfTable(const std::string& fileName, bool shared, bool readWrite)
   tableAlias_ = text::upper1251(baseNameWithoutExtension(file_.fileName()));
   recordBuffer_.assign(static_cast<std::size_t>(header_.recordLength) + 1, ' ');
   recordBuffer_.back() = '\0';
-  recordCount_ = countFromFileSize();
-  if (shared_) refreshHeader();
+  if (shared_) {
+    refreshHeader();  // which derives the count
+  } else {
+    recordCount_ = countFromFileSize();
+  }
 }
 
 DbfTable::~DbfTable() = default;
@@ -151,7 +154,5 @@ void DbfTable::setReadAhead(bool on) {
     readAhead_.reset();
   }
 }
-
-void DbfTable::blankRecord() { std::fill(recordBuffer_.begin(), recordBuffer_.end() - 1, ' '); }
 
 }  // namespace kestrin::dbf
