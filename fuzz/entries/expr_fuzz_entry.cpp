@@ -59,7 +59,6 @@ class MemoryTable final : public ExprTableLink {
   std::string_view fieldName(int f) const override { return field(f).name; }
   char fieldType(int f) const override { return field(f).type; }
   int fieldWidth(int f) const override { return field(f).width; }
-  int fieldDecimals(int f) const override { return f == 5 ? 2 : 0; }
   std::string_view fieldBytes(int f) override { return record().bytes[static_cast<std::size_t>(f - 1)]; }
   double fieldNumber(int f) override {
     return f == 4 ? record().numbers[0] : f == 5 ? record().numbers[1] : record().numbers[2];

@@ -65,7 +65,6 @@ class FakeTable : public ExprTableLink {
   std::string_view fieldName(int f) const override { return field(f).name; }
   char fieldType(int f) const override { return field(f).type; }
   int fieldWidth(int f) const override { return field(f).width; }
-  int fieldDecimals(int f) const override { return field(f).decimals; }
   std::string_view fieldBytes(int f) override { return records_.at(current_).at(index(f)); }
   double fieldNumber(int f) override {
     std::string text(fieldBytes(f));

@@ -11,19 +11,17 @@ namespace {
 struct GeneralTables {
   std::array<unsigned char, 256> primary{};
   std::array<unsigned char, 256> secondary{};
-  std::array<unsigned char, 256> expansion{};  // indexed by primary weight
 };
 
-// Weights 0, 6 and 18 stand for letters that sort as a pair of letters
-// (Œ as OE, Æ as AE, Þ as TH); Windows-1251 has none of them, so every other
-// primary weight stays clear of these three values.
+// In other code pages the weights 0, 6 and 18 stand for letters that sort as
+// a pair of letters (Œ as OE, Æ as AE, Þ as TH); Windows-1251 has none of
+// them, and every weight here stays clear of these three values.
 constexpr unsigned char kControlWeight = 0x10;
 constexpr unsigned char kBlankWeight = 0x11;
 constexpr unsigned char kFirstSymbolWeight = 0x13;
 constexpr unsigned char kFirstDigitWeight = 0x56;
 constexpr unsigned char kFirstCyrillicWeight = 0x80;
 constexpr unsigned char kUnaccented = 0x20;
-constexpr unsigned char kFromExpansion = 0x80;
 
 void setBothCases(GeneralTables& t, unsigned char upper, unsigned char weight,
                   unsigned char secondary = 0) {
@@ -75,7 +73,7 @@ GeneralTables buildTables() {
   }
 
   // Latin letters; the gaps are the places of letters with their own weight
-  // in other code pages, and O and T fit the expansion pairs below.
+  // in other code pages.
   const std::array<unsigned char, 26> latin = {0x60, 0x61, 0x62, 0x64, 0x66, 0x67, 0x68,
                                                0x69, 0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x6F,
                                                0x72, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78,
@@ -100,17 +98,6 @@ GeneralTables buildTables() {
     if (upper == 0xC5) setBothCases(t, 0xA8, weight, kUnaccented + 1);  // Ё sorts as Е
     ++weight;
   }
-
-  // Pairs of the expanding weights: flag, first primary, its secondary,
-  // second primary, its secondary.
-  auto pair = [&t](unsigned char w, unsigned char first, unsigned char second) {
-    t.expansion[w] = 1;
-    t.expansion[w + 1u] = first;
-    t.expansion[w + 3u] = second;
-  };
-  pair(0, 0x72, 0x66);
-  pair(6, 0x60, 0x66);
-  pair(18, 0x77, 0x69);
   return t;
 }
 
@@ -130,22 +117,9 @@ std::string generalCollationKey(std::string_view text) {
   primaries.reserve(text.size());
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
-    const unsigned char p = t.primary[c];
-    const bool expands = (p == 0 || p == 6 || p == 18) && t.expansion[p] != 0;
-    if (expands) {
-      primaries.push_back(static_cast<char>(t.expansion[p + 1u]));
-      primaries.push_back(static_cast<char>(t.expansion[p + 3u]));
-    } else {
-      primaries.push_back(static_cast<char>(p));
-    }
+    primaries.push_back(static_cast<char>(t.primary[c]));
     const unsigned char s = t.secondary[c];
-    if (s == kFromExpansion) {
-      for (unsigned at : {p + 2u, p + 4u}) {
-        if (t.expansion[at] != 0) secondaries.push_back(static_cast<char>(t.expansion[at] | 0xF0));
-      }
-    } else if (s != 0) {
-      secondaries.push_back(static_cast<char>(s | 0xF0));
-    }
+    if (s != 0) secondaries.push_back(static_cast<char>(s | 0xF0));
   }
   while (!secondaries.empty() && static_cast<unsigned char>(secondaries.back()) == 0xF0) {
     secondaries.pop_back();

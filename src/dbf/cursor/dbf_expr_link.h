@@ -17,7 +17,6 @@ class DbfExprLink : public ExprTableLink {
   std::string_view fieldName(int field) const override { return table_.descriptor(field)->name; }
   char fieldType(int field) const override { return table_.fieldType(field); }
   int fieldWidth(int field) const override { return table_.fieldWidth(field); }
-  int fieldDecimals(int field) const override { return table_.fieldDecimals(field); }
 
   std::string_view fieldBytes(int field) override { return table_.fieldRawText(field); }
   double fieldNumber(int field) override { return table_.fieldAsFloat(field); }

@@ -20,14 +20,6 @@ bool isLatin(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isNameChar(char c) { return isLatin(c) || isDigit(c) || c == '_'; }
 
-std::string upperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return out;
-}
-
 struct OperatorSpelling {
   std::string_view spelling;
   OpCode op;
@@ -173,8 +165,8 @@ class Compiler {
 
   static std::size_t negationLength(std::string_view rest) {
     if (rest[0] == '!') return 1;
-    if (rest.size() > 3 && upperAscii(rest.substr(0, 3)) == "NOT" && !isLatin(rest[3])) return 3;
-    if (rest.size() >= 5 && upperAscii(rest.substr(0, 5)) == ".NOT.") return 5;
+    if (rest.size() > 3 && text::upper1251(rest.substr(0, 3)) == "NOT" && !isLatin(rest[3])) return 3;
+    if (rest.size() >= 5 && text::upper1251(rest.substr(0, 5)) == ".NOT.") return 5;
     return 0;
   }
 
@@ -221,7 +213,7 @@ class Compiler {
   static void readLogical(std::string_view& rest, std::vector<Token>& tokens) {
     const std::size_t end = rest.find('.', 1);
     if (end == std::string_view::npos) throwExpr(expr_msg::kMissingPeriod);
-    const std::string word = upperAscii(rest.substr(0, end + 1));
+    const std::string word = text::upper1251(rest.substr(0, end + 1));
     if (word != ".T." && word != ".F.") throwExpr(expr_msg::kExpectingLogical);
     Token token(Token::Type::Logical);
     token.logical = word == ".T.";
@@ -245,7 +237,7 @@ class Compiler {
     std::size_t length = 1;
     while (length < rest.size() && isNameChar(rest[length])) ++length;
     const std::string_view firstPart = rest.substr(0, length);
-    std::string name = upperAscii(firstPart);
+    std::string name = text::upper1251(firstPart);
     while (true) {
       if (length < rest.size() && rest[length] == '(') {
         const std::size_t close = scanArgument(rest, length + 1, false);
@@ -276,7 +268,7 @@ class Compiler {
       name += '.';
       const std::size_t from = length;
       while (length < rest.size() && isNameChar(rest[length])) ++length;
-      name += upperAscii(rest.substr(from, length - from));
+      name += text::upper1251(rest.substr(from, length - from));
     }
   }
 
@@ -325,7 +317,7 @@ class Compiler {
       for (const char w : rest.substr(0, length)) {
         if (w != '.') word += w;
       }
-      word = upperAscii(word);
+      word = text::upper1251(word);
       for (const OperatorSpelling& s : kWords) {
         if (s.spelling == word) return pushOperator(s, length, rest, tokens);
       }
@@ -408,10 +400,10 @@ class Compiler {
     const int field = variable.field;
     const int width = link.fieldWidth(field);
     countOperand(width);
-    std::string_view name = link.fieldName(field);
-    name = trimRightBlanks(name.substr(0, name.find('\0')));
-    return make<FieldNode>(env_, field, text::toUpper1251(link.fieldType(field)), width,
-                           text::upper1251(name));
+    // The upper-case name found when the compiler was made: every field has
+    // its plain name and then its qualified one.
+    const std::string& name = fieldNames_[static_cast<std::size_t>(field - 1) * 2].name;
+    return make<FieldNode>(env_, field, text::toUpper1251(link.fieldType(field)), width, name);
   }
 
   Node* makeCall(const Token& token, int depth) {

@@ -14,6 +14,9 @@ namespace kestrin::dbf::expr_detail {
 // gigabytes (SPACE(1e12), STR(1, 1e10)).
 inline constexpr std::size_t kMaxTextLength = std::size_t{16} << 20;
 
+// The global variable PI and the function PI().
+inline constexpr double kPi = 3.1415926535897932385;
+
 // One function call being evaluated.
 class CallContext {
  public:
@@ -32,6 +35,9 @@ class CallContext {
   std::string_view name() const;
   // The buffer a text result is written to.
   std::string& buffer() { return node_.buffer(); }
+  const TextSearcher& searcherFor(std::string_view needle, const FoldTable& fold) {
+    return node_.searcherFor(needle, fold);
+  }
   // Throws when a text of this length would be too long.
   void checkLength(std::size_t length) const;
 

@@ -10,8 +10,6 @@
 namespace kestrin::dbf::expr_detail {
 namespace {
 
-constexpr double kPi = 3.1415926535897932385;
-
 double number(CallContext& call, int index) {
   return call.argument(index, ExprKind::Number).asNumber();
 }

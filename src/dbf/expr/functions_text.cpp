@@ -39,8 +39,7 @@ void position(CallContext& call, ExprValue& result, const FoldTable& fold) {
   const long long occurrence = call.argumentCount() >= 3 ? intArg(call, 2) : 1;
   double found = 0;
   if (!needle.empty() && occurrence >= 1) {
-    TextSearcher searcher;
-    searcher.prepare(needle, fold);
+    const TextSearcher& searcher = call.searcherFor(needle, fold);
     std::size_t from = 0;
     for (long long n = 1; from <= haystack.size(); ++n) {
       const std::size_t at = searcher.find(haystack.substr(from));
@@ -171,8 +170,7 @@ void replace(CallContext& call, ExprValue& result) {
     setText(result, text);
     return;
   }
-  TextSearcher searcher;
-  searcher.prepare(find, identityFold());
+  const TextSearcher& searcher = call.searcherFor(find, identityFold());
   std::string& out = call.buffer();
   out.clear();
   std::size_t from = 0;

@@ -56,9 +56,7 @@ ExprHandler::ExprHandler(ExprHandler&&) noexcept = default;
 ExprHandler& ExprHandler::operator=(ExprHandler&&) noexcept = default;
 
 void ExprHandler::setCaseInsensitive(bool on) { state_->caseInsensitive = on; }
-bool ExprHandler::caseInsensitive() const { return state_->caseInsensitive; }
 void ExprHandler::setPartialCompare(bool on) { state_->partialCompare = on; }
-bool ExprHandler::partialCompare() const { return state_->partialCompare; }
 void ExprHandler::setDefaultStrWidth(int width) { state_->env.defaultStrWidth = width; }
 void ExprHandler::setRegional(const ExprRegional& regional) { state_->env.regional = regional; }
 

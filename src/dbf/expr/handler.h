@@ -60,9 +60,7 @@ class ExprHandler {
   // The comparison options are copied into the tree when it is compiled:
   // set them before setExpression.
   void setCaseInsensitive(bool on);
-  bool caseInsensitive() const;
   void setPartialCompare(bool on);
-  bool partialCompare() const;
   void setDefaultStrWidth(int width);
   void setRegional(const ExprRegional& regional);
 

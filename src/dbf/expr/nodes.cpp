@@ -164,7 +164,7 @@ GlobalVariableNode::GlobalVariableNode(Which which) : Node(NodeClass::Variable),
       value_.setLogical(false);
       break;
     case Which::Pi:
-      value_.setNumber(ExprKind::Number, 3.1415926535897932385);
+      value_.setNumber(ExprKind::Number, kPi);
       break;
   }
 }
@@ -227,6 +227,15 @@ CallNode::CallNode(EvalEnv& env, const FunctionDef& function, std::vector<Node*>
     : Node(NodeClass::Call), env_(env), function_(function), arguments_(std::move(arguments)) {}
 
 void CallNode::appendName(std::string& out) const { out += function_.name; }
+
+const TextSearcher& CallNode::searcherFor(std::string_view needle, const FoldTable& fold) {
+  if (searcherFold_ != &fold || needle != searcherNeedle_) {
+    searcherNeedle_.assign(needle);
+    searcherFold_ = &fold;
+    searcher_.prepare(needle, fold);
+  }
+  return searcher_;
+}
 
 const ExprValue& CallNode::evaluate() {
   value_ = ExprValue{};

@@ -227,12 +227,18 @@ class CallNode final : public Node {
   const FunctionDef& function() const { return function_; }
   EvalEnv& env() const { return env_; }
   std::string& buffer() { return buffer_; }
+  // A searcher for `needle` under `fold`, prepared again only when either
+  // differs from the last call's (AT, ATC, STRTRAN run on every record).
+  const TextSearcher& searcherFor(std::string_view needle, const FoldTable& fold);
 
  private:
   EvalEnv& env_;
   const FunctionDef& function_;
   std::vector<Node*> arguments_;
   std::string buffer_;  // the text result, reused from record to record
+  TextSearcher searcher_;
+  std::string searcherNeedle_;
+  const FoldTable* searcherFold_ = nullptr;  // none yet
 };
 
 }  // namespace expr_detail

@@ -34,7 +34,6 @@ class ExprTableLink {
   // Bytes in the record; for a wide character field the length byte plus
   // 256 x the decimals byte.
   virtual int fieldWidth(int field) const = 0;
-  virtual int fieldDecimals(int field) const = 0;
 
   // --- The current record, read while evaluating --------------------------
 
