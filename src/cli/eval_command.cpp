@@ -1,10 +1,10 @@
 // kestrin-cli eval: compiles an expression, evaluates it once and prints its
 // kind and value.
-#include <filesystem>
 #include <memory>
 
 #include "cli/command.h"
 #include "cli/json_writer.h"
+#include "cli/table_options.h"
 #include "dbf/cursor/table_cursor.h"
 #include "dbf/expr/handler.h"
 #include "text/cp1251_utf8.h"
@@ -18,14 +18,10 @@ int runEval(const Args& args, std::ostream& out) {
   int recno = 1;
   dbf::ExprOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError("Option " + args[i] + " needs a value");
-      return args[++i];
-    };
     if (args[i] == "--table") {
-      table = value();
+      table = optionValue(args, i);
     } else if (args[i] == "--recno") {
-      recno = std::stoi(value());
+      recno = std::stoi(optionValue(args, i));
     } else if (args[i] == "--case-insensitive") {
       options.caseInsensitive = true;
     } else if (args[i] == "--no-partial") {
@@ -43,10 +39,7 @@ int runEval(const Args& args, std::ostream& out) {
   dbf::ExprTableLink* link = nullptr;
   std::string alias;
   if (!table.empty()) {
-    const std::filesystem::path path(table);
-    cursor = std::make_unique<dbf::TableCursor>();
-    cursor->setDatabaseName(path.has_parent_path() ? path.parent_path().string() : ".");
-    cursor->setTableName(path.filename().string());
+    cursor = cursorForTablePath(table);
     cursor->useDeleted = true;
     cursor->open();
     cursor->table().readRecord(recno);

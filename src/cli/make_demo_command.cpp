@@ -44,16 +44,12 @@ int runMakeDemo(const Args& args, std::ostream& out) {
   long long filesWanted = 0;
   unsigned long long seed = 1;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    auto value = [&]() -> const std::string& {
-      if (i + 1 >= args.size()) throw UsageError("Option " + args[i] + " needs a value");
-      return args[++i];
-    };
     if (args[i] == "--scale") {
-      scale = value();
+      scale = optionValue(args, i);
     } else if (args[i] == "--files") {
-      filesWanted = static_cast<long long>(parseNumber("--files", value(), 1));
+      filesWanted = static_cast<long long>(parseNumber("--files", optionValue(args, i), 1));
     } else if (args[i] == "--seed") {
-      seed = parseNumber("--seed", value(), 0);
+      seed = parseNumber("--seed", optionValue(args, i), 0);
     } else if (dir.empty()) {
       dir = args[i];
     } else {

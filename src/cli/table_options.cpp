@@ -8,14 +8,10 @@ namespace kestrin::cli {
 
 TableOptions parseTableOptions(const Args& args, bool allowFields) {
   TableOptions options;
-  auto value = [&](std::size_t& i) -> const std::string& {
-    if (i + 1 >= args.size()) throw UsageError("Option " + args[i] + " needs a value");
-    return args[++i];
-  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--fields" && allowFields) {
-      const std::string& list = value(i);
+      const std::string& list = optionValue(args, i);
       std::size_t start = 0;
       while (start <= list.size()) {
         const std::size_t end = std::min(list.find(',', start), list.size());
@@ -23,16 +19,16 @@ TableOptions parseTableOptions(const Args& args, bool allowFields) {
         start = end + 1;
       }
     } else if (arg == "--filter") {
-      options.filter = value(i);
+      options.filter = optionValue(args, i);
       options.hasFilter = true;
     } else if (arg == "--case-insensitive") {
       options.caseInsensitive = true;
     } else if (arg == "--no-partial") {
       options.noPartial = true;
     } else if (arg == "--index") {
-      options.indexFile = value(i);
+      options.indexFile = optionValue(args, i);
     } else if (arg == "--tag") {
-      options.tag = value(i);
+      options.tag = optionValue(args, i);
     } else if (arg == "--with-deleted") {
       options.withDeleted = true;
     } else if (arg.rfind("--", 0) == 0) {
@@ -47,14 +43,19 @@ TableOptions parseTableOptions(const Args& args, bool allowFields) {
   return options;
 }
 
+std::unique_ptr<dbf::TableCursor> cursorForTablePath(const std::string& path) {
+  const std::filesystem::path file(path);
+  auto cursor = std::make_unique<dbf::TableCursor>();
+  cursor->setDatabaseName(file.has_parent_path() ? file.parent_path().string() : ".");
+  cursor->setTableName(file.filename().string());
+  return cursor;
+}
+
 std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options) {
   if (options.indexFile.empty() != options.tag.empty()) {
     throw UsageError("--index and --tag go together");
   }
-  const std::filesystem::path path(options.table);
-  auto cursor = std::make_unique<dbf::TableCursor>();
-  cursor->setDatabaseName(path.has_parent_path() ? path.parent_path().string() : ".");
-  cursor->setTableName(path.filename().string());
+  auto cursor = cursorForTablePath(options.table);
   cursor->useDeleted = options.withDeleted;
   cursor->exactCount = true;
   if (options.hasFilter) {

@@ -25,6 +25,10 @@ struct TableOptions {
 // Parses TABLE and the options; throws UsageError.
 TableOptions parseTableOptions(const Args& args, bool allowFields);
 
+// A cursor, not yet open, on the table at `path` (a file name alone means
+// the current folder).
+std::unique_ptr<dbf::TableCursor> cursorForTablePath(const std::string& path);
+
 // Opens a cursor on the table with the options applied (UTF-8 texts
 // converted to Windows-1251).
 std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options);
