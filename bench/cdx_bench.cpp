@@ -7,9 +7,9 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
+#include "bench_bases.h"
 #include "dbf/cdx/cdx_file.h"
 #include "dbf/writer/cdx_writer.h"
 
@@ -27,10 +27,7 @@ std::string kod(std::uint32_t n) {
 // The index file, written on first use and removed with its folder at exit.
 class BenchIndex {
  public:
-  BenchIndex() {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kestrin-cdx-bench-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder_);
+  BenchIndex() : path_((folder_.path() / "delo.cdx").string()) {
     kestrin::dbf::CdxTagInput tag;
     tag.name = "KOD";
     tag.keyExpression = "KOD";
@@ -38,17 +35,12 @@ class BenchIndex {
     tag.keys.reserve(kKeys);
     std::mt19937 rng(1);
     for (std::uint32_t r = 1; r <= kKeys; ++r) tag.keys.push_back({kod(rng() % (kKeys * 4)), r});
-    path_ = (folder_ / "delo.cdx").string();
     kestrin::dbf::writeCdxFile(path_, {tag});
-  }
-  ~BenchIndex() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
   }
   const std::string& path() const { return path_; }
 
  private:
-  std::filesystem::path folder_;
+  kestrin::bench::ScratchFolder folder_{"kestrin-cdx-bench"};
   std::string path_;
 };
 

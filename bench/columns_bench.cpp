@@ -1,7 +1,6 @@
 // The display columns as a grid computes them: every column of every record
 // of a 10,000-record level table, stepping through the cursor.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -33,18 +32,9 @@ std::string key(int n, const char* format) {
   return buffer;
 }
 
-// A folder of its own, removed at exit.
-struct BenchFolder {
-  fs::path path = fs::temp_directory_path() / ("kestrin-columns-bench-" + std::to_string(::getpid()));
-  BenchFolder() { fs::create_directories(path); }
-  ~BenchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
-};
-
-const BenchFolder& folder() {
-  static const BenchFolder instance;
+// Removed at exit.
+const ScratchFolder& folder() {
+  static const ScratchFolder instance("kestrin-columns-bench");
   return instance;
 }
 
@@ -112,7 +102,7 @@ void openLevel(dbf::TableCursor& cursor, archive::ArchiveCursor which, const std
 
 std::string filesBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path / "files").string();
+    const std::string dir = (folder().path() / "files").string();
     fs::create_directories(dir);
     writeFiles(dir + "/DELO.DBF");
     return dir;
@@ -122,7 +112,7 @@ std::string filesBase() {
 
 std::string fondsBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path / "fonds").string();
+    const std::string dir = (folder().path() / "fonds").string();
     fs::create_directories(dir);
     writeFonds(dir + "/FOND.DBF", dir + "/Hran.txt");
     return dir;

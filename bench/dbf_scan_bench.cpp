@@ -35,18 +35,10 @@ void BM_PlainReadFpt(benchmark::State& state) {
   setBytes(state, bytes, kRecords);
 }
 
-std::unique_ptr<dbf::TableCursor> openDelo() {
-  auto cursor = std::make_unique<dbf::TableCursor>();
-  cursor->setDatabaseName(deloBase(kRecords));
-  cursor->setTableName("DELO.DBF");
-  cursor->open();
-  return cursor;
-}
-
 // The cursor as a dump or a grid walks it: every visible record, every field
 // through the value mapping (memo fields excluded: see the memo benchmark).
 void BM_CursorWalkEveryField(benchmark::State& state) {
-  auto cursor = openDelo();
+  auto cursor = openDelo(deloBase(kRecords));
   const bool readAhead = state.range(0) != 0;
   std::vector<const dbf::CursorField*> fields;
   for (const auto& field : cursor->fields()) {
@@ -66,7 +58,7 @@ void BM_CursorWalkEveryField(benchmark::State& state) {
 
 // One memo text per record (the L5 annotation).
 void BM_CursorWalkOneMemo(benchmark::State& state) {
-  auto cursor = openDelo();
+  auto cursor = openDelo(deloBase(kRecords));
   const auto& memo = cursor->fieldByName("L5");
   long long visited = 0;
   long long memoBytes = 0;
@@ -84,7 +76,7 @@ void BM_CursorWalkOneMemo(benchmark::State& state) {
 // The engine's physical-order scan with the read-ahead buffer, as a filter
 // scan runs it, touching the raw bytes of one character field.
 void BM_EngineScanRawField(benchmark::State& state) {
-  auto cursor = openDelo();
+  auto cursor = openDelo(deloBase(kRecords));
   auto& table = cursor->table();
   const int title = table.findField("L4");
   long long visited = 0;

@@ -34,12 +34,9 @@ std::string shape(int which) {
 
 // Case-insensitive, patterns on: as the quick search filters.
 std::unique_ptr<dbf::TableCursor> openFiltered(const std::string& folder) {
-  auto cursor = std::make_unique<dbf::TableCursor>();
-  cursor->setDatabaseName(folder);
-  cursor->setTableName("DELO.DBF");
+  auto cursor = openDelo(folder);
   cursor->setFilterOptions({true, false});
   cursor->setFiltered(true);
-  cursor->open();
   return cursor;
 }
 
