@@ -25,7 +25,6 @@ class StatusCaption : public QObject {
   // The task bar text: "Кестрин 5.0" whenever the window is activated.
   QString applicationTitle() const { return applicationTitle_; }
   void setApplicationTitle(const QString& text) { applicationTitle_ = text; }
-  bool counting() const { return countdown_.running(); }
 
  private:
   void tick();
