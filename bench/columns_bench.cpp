@@ -12,6 +12,7 @@
 #include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
+#include "bench_bases.h"
 #include "dbf/writer/dbf_writer.h"
 #include "text/cp1251_utf8.h"
 
