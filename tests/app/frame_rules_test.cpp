@@ -1,8 +1,7 @@
 // The rules behind the main window: settings applied, column widths, window
-// placement, edge snapping, the search strip, the query history, the caption.
+// placement, edge snapping, the search strip, the query history, the start-up checks.
 #include <gtest/gtest.h>
 
-#include "app/caption_countdown.h"
 #include "app/column_widths.h"
 #include "app/frame_settings.h"
 #include "app/query_history.h"
@@ -181,17 +180,6 @@ TEST(QueryHistory, AtMostTenSavedAndLongerOldKeysKept) {
   EXPECT_EQ(loadQueryHistory(ini).size(), 10u);
   EXPECT_FALSE(ini.hasKey("Query", "10"));
   EXPECT_EQ(ini.readString("Query", "9", ""), "q9");
-}
-
-TEST(CaptionCountdown, TenTicksAfterTheLastStatus) {
-  CaptionCountdown countdown;
-  EXPECT_FALSE(countdown.tick());
-  countdown.restart();
-  for (int i = 0; i < 9; ++i) EXPECT_FALSE(countdown.tick());
-  countdown.restart();  // a later status starts the count again
-  for (int i = 0; i < 9; ++i) EXPECT_FALSE(countdown.tick());
-  EXPECT_TRUE(countdown.tick());
-  EXPECT_FALSE(countdown.running());
 }
 
 TEST(StartupChecks, FirstMissingLevelTableNamesTheCaption) {

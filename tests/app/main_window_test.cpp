@@ -14,6 +14,8 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/frame/countdown.h"
+#include "app/frame/level_pages.h"
 #include "app/gui/command_bar.h"
 #include "app/gui/main_window.h"
 #include "app/gui/search_strip.h"
@@ -22,7 +24,6 @@
 #include "archive/demo/demo_base.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
-#include "browse/level_pages.h"
 #include "browse/test_level_tables.h"
 #include "dbf/writer/cdx_writer.h"
 #include "support/temp_dir.h"
@@ -147,7 +148,7 @@ TEST_F(MainWindowTest, DemoBaseOpens) {
   auto w = start(demoBase());
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
   EXPECT_EQ(w->baseFolder(), demoBase() + "/");
-  const auto countText = [](int count) { return browse::fromCp1251(browse::recordCountText(true, count)); };
+  const auto countText = [](int count) { return browse::fromCp1251(recordCountText(true, count)); };
   const int held = w->tables().fond.recordCount();
   EXPECT_GT(held, 0);
   EXPECT_EQ(status(*w), countText(held));
@@ -445,7 +446,7 @@ TEST_F(MainWindowTest, HintLabelsShowUntilThePageChanges) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
   EXPECT_FALSE(w->hintLabel(0)->isVisible());
   w->startHints();
-  QTest::qWait(2 * browse::HintCountdown::kTickMilliseconds);
+  QTest::qWait(2 * kHintCountdown.tickMilliseconds);
   EXPECT_TRUE(w->hintLabel(0)->isVisible());
   w->showPage(2);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !w->hintLabel(2)->isVisible(); }, 1000));

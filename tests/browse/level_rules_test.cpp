@@ -1,13 +1,9 @@
-// Rules of the level pages without a display: page texts and steps, the
-// status count, row drawing, title sorting, column fitting, the command bar,
-// keyboard rules and the hint timer.
+// Rules of the level grids without a display: row drawing, title sorting,
+// column fitting and the record steps of Up and Down.
 #include <gtest/gtest.h>
 
-#include "browse/command_bar_items.h"
 #include "browse/grid_columns.h"
-#include "browse/hint_countdown.h"
-#include "browse/keyboard_rules.h"
-#include "browse/level_pages.h"
+#include "browse/level_steps.h"
 #include "browse/row_style.h"
 #include "browse/test_level_tables.h"
 #include "browse/title_sort.h"
@@ -18,38 +14,6 @@ namespace kestrin::browse {
 namespace {
 
 using text::cp1251ToUtf8;
-
-TEST(LevelPages, CaptionsAndHeaders) {
-  const char* const captions[] = {"Фонд", "Опись", "Дело", "Документ", "Фото", "", "О программе"};
-  const char* const headers[] = {"Список фондов",     "Список описей",    "Список дел", "Список документов",
-                                 "Список фотографий", "",                 "О программе Кестрин"};
-  for (int page = 0; page < kPageCount; ++page) {
-    EXPECT_EQ(cp1251ToUtf8(pageInfo(page).caption), captions[page]);
-    EXPECT_EQ(cp1251ToUtf8(pageInfo(page).header), headers[page]);
-    EXPECT_EQ(pageInfo(page).hasTable, isLevelPage(page));
-  }
-}
-
-TEST(LevelPages, AltArrowsWrapOverTheLevelPages) {
-  const int previous[] = {3, 0, 1, 2, 3, 3, 3};
-  const int next[] = {1, 2, 3, 0, 0, 0, 0};
-  for (int page = 0; page < kPageCount; ++page) {
-    EXPECT_EQ(previousLevelPage(page), previous[page]) << page;
-    EXPECT_EQ(nextLevelPage(page), next[page]) << page;
-  }
-}
-
-TEST(LevelPages, RecordCountText) {
-  const std::pair<int, const char*> cases[] = {{0, "Нет записей"},
-                                                {7, "Записей: 7"},
-                                                {999, "Записей: 999"},
-                                                {1000, "Записей: 1 000"},
-                                                {12345, "Записей: 12 345"},
-                                                {1234567, "Записей: 1 234 567"}};
-  for (const auto& [count, expected] : cases) EXPECT_EQ(cp1251ToUtf8(recordCountText(true, count)), expected);
-  EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 5)), "Количество записей неизвестно. См. настройки.");
-  EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 0)), "Количество записей неизвестно. См. настройки.");
-}
 
 struct StyleCase {
   const char* name;
@@ -206,26 +170,7 @@ TEST(GridColumns, TitlesWidthsAndFitting) {
   EXPECT_EQ(fittedTitleColumnWidth(700, widths, 17), before - 30);
 }
 
-TEST(CommandBar, PanelsAndTheActiveMark) {
-  const auto panels = commandBarPanels();
-  ASSERT_EQ(panels.size(), 4u);
-  EXPECT_EQ(cp1251ToUtf8(panels[0].header), "Разделы");
-  EXPECT_EQ(panels[1].shownOnPage, 0);
-  EXPECT_EQ(panels[3].items.size(), 7u);
-  const BarItem& opis = panels[0].items[1];
-  EXPECT_EQ(cp1251ToUtf8(modeLabelCaption(opis, 1)), "Опись •");
-  EXPECT_EQ(cp1251ToUtf8(modeLabelCaption(opis, 2)), "Опись");
-  EXPECT_EQ(panels[0].items[4].page, 4);
-}
-
-TEST(KeyboardRules, TypeToSearchCharacters) {
-  for (char c : std::string("09AZaz")) EXPECT_TRUE(startsTypeToSearch(c)) << c;
-  for (const char* letter : {"Ё", "ё", "А", "я", "Ж"}) EXPECT_TRUE(startsTypeToSearch(text::utf8ToCp1251(letter)[0]));
-  for (char c : std::string(" -+.,/*\t")) EXPECT_FALSE(startsTypeToSearch(c)) << c;
-  for (const char* other : {"№", "«", "—"}) EXPECT_FALSE(startsTypeToSearch(text::utf8ToCp1251(other)[0]));
-}
-
-TEST(KeyboardRules, StepsWrapAround) {
+TEST(LevelSteps, StepsWrapAround) {
   kestrin::testing::TempDir dir;
   testing::writeLevelTable(dir.path(), archive::ArchiveCursor::Delo, testing::numberedFiles(4, 3));  // 3 deleted
   dbf::TableCursor files;
@@ -246,22 +191,6 @@ TEST(KeyboardRules, StepsWrapAround) {
 
   dbf::TableCursor closed;
   stepWithWrap(closed, true);  // nothing to do, no error
-}
-
-TEST(HintCountdown, ShownForItsTicksOrCutShort) {
-  HintCountdown hints;
-  EXPECT_FALSE(hints.tick());
-  hints.start();
-  int shown = 0;
-  while (hints.tick()) ++shown;
-  EXPECT_EQ(shown, HintCountdown::kTicks - 1);
-  EXPECT_FALSE(hints.running());
-  hints.start();
-  EXPECT_TRUE(hints.tick());
-  hints.cutShort();
-  EXPECT_FALSE(hints.tick());  // gone at the next tick
-  hints.cutShort();             // nothing running: nothing starts
-  EXPECT_FALSE(hints.running());
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class PanelHeader : public QWidget {
 // A link-style label that reports clicks.
 class BarLabel : public QLabel {
  public:
-  BarLabel(const browse::BarItem& item, bool underlined, CommandBar* bar, QWidget* parent)
+  BarLabel(const BarItem& item, bool underlined, CommandBar* bar, QWidget* parent)
       : QLabel(browse::fromCp1251(item.caption), parent), item_(item), bar_(bar) {
     QFont font = tahoma(false);
     font.setUnderline(underlined);
@@ -71,7 +71,7 @@ class BarLabel : public QLabel {
   }
 
  private:
-  const browse::BarItem& item_;
+  const BarItem& item_;
   CommandBar* bar_;
 };
 
@@ -83,7 +83,7 @@ CommandBar::CommandBar(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 8, 8);
   column->setSpacing(12);
-  for (const auto& layout : browse::commandBarPanels()) {
+  for (const auto& layout : commandBarPanels()) {
     auto* box = new QWidget(this);
     box->setObjectName(QString::fromLatin1(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
     box->setAutoFillBackground(true);
@@ -112,9 +112,9 @@ void CommandBar::showPage(int page) {
   for (const auto& panel : panels_) {
     panel.widget->setVisible(panel.layout->shownOnPage < 0 || panel.layout->shownOnPage == page);
   }
-  for (const auto& item : browse::commandBarPanels().front().items) {
+  for (const auto& item : commandBarPanels().front().items) {
     QLabel* mode = label(item.name);
-    mode->setText(browse::fromCp1251(browse::modeLabelCaption(item, page)));
+    mode->setText(browse::fromCp1251(modeLabelCaption(item, page)));
     QFont font = mode->font();
     font.setBold(item.page == page);
     mode->setFont(font);

@@ -7,7 +7,7 @@
 #include <map>
 #include <vector>
 
-#include "browse/command_bar_items.h"
+#include "app/frame/command_bar_items.h"
 
 namespace kestrin::app {
 
@@ -27,14 +27,14 @@ class CommandBar : public QWidget {
   QWidget* panel(std::string_view name) const;
 
  signals:
-  void commandClicked(kestrin::browse::BarCommand command, int page);
+  void commandClicked(kestrin::app::BarCommand command, int page);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   struct Panel {
-    const browse::BarPanel* layout;
+    const BarPanel* layout;
     QWidget* widget;
   };
   std::vector<Panel> panels_;

@@ -24,7 +24,7 @@
 #include "browse/gui/cursor_table_model.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
-#include "browse/level_pages.h"
+#include "app/frame/level_pages.h"
 
 namespace kestrin::app {
 
@@ -105,25 +105,25 @@ void MainWindow::buildFrame() {
   pageControl_->setObjectName(QStringLiteral("PageControl"));
   pageControl_->tabBar()->setExpanding(false);
   pageControl_->setUsesScrollButtons(false);
-  for (int page = 0; page < browse::kPageCount; ++page) {
+  for (int page = 0; page < kPageCount; ++page) {
     QWidget* content = nullptr;
-    if (browse::isLevelPage(page)) {
+    if (isLevelPage(page)) {
       content = buildLevelPage(page);
-    } else if (page == browse::kPhotoPage) {
+    } else if (page == kPhotoPage) {
       lbxPhoto_ = new QListWidget();
       lbxPhoto_->setObjectName(QStringLiteral("lbxPhoto"));
       content = lbxPhoto_;
-    } else if (page == browse::kAboutPage) {
+    } else if (page == kAboutPage) {
       about_ = new AboutPage();
       about_->setObjectName(QStringLiteral("tsAbout"));
       content = about_;
     } else {
       content = new QWidget();
     }
-    pageControl_->addTab(content, fromCp1251(browse::pageInfo(page).caption));
+    pageControl_->addTab(content, fromCp1251(pageInfo(page).caption));
   }
-  pageControl_->setTabVisible(browse::kUnusedPage, false);
-  pageControl_->setTabVisible(browse::kAboutPage, false);
+  pageControl_->setTabVisible(kUnusedPage, false);
+  pageControl_->setTabVisible(kAboutPage, false);
   splitter_->addWidget(pageControl_);
 
   pnInfo_ = new QWidget(splitter_);
@@ -196,8 +196,8 @@ void MainWindow::connectFrame() {
       busyCursor_ = true;
     }
   });
-  connect(commandBar_, &CommandBar::commandClicked, this, [this](browse::BarCommand command, int page) {
-    if (command == browse::BarCommand::showPage) showPage(page);
+  connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
+    if (command == BarCommand::showPage) showPage(page);
   });
   for (int level = 0; level < 4; ++level) {
     browse::LevelGrid* g = grids_[static_cast<std::size_t>(level)];
@@ -205,7 +205,7 @@ void MainWindow::connectFrame() {
     connect(models_[static_cast<std::size_t>(level)], &browse::CursorTableModel::engineError, this,
             &MainWindow::reportError);
   }
-  hintTimer_.setInterval(browse::HintCountdown::kTickMilliseconds);
+  hintTimer_.setInterval(hintCountdown_.length().tickMilliseconds);
   connect(&hintTimer_, &QTimer::timeout, this, &MainWindow::hintTick);
   connect(searchStrip_->searchBox(), &QComboBox::editTextChanged, this, [this] { hintCountdown_.cutShort(); });
 }

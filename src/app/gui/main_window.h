@@ -18,7 +18,7 @@
 #include "app/settings_location.h"
 #include "archive/model/storage_places.h"
 #include "browse/cursor_index_order.h"
-#include "browse/hint_countdown.h"
+#include "app/frame/countdown.h"
 
 class QLabel;
 class QListWidget;
@@ -134,7 +134,7 @@ class MainWindow : public QMainWindow {
   archive::StoragePlaces storagePlaces_;
   browse::CursorIndexOrder fondOrder_{tables_.fond};
   browse::CursorIndexOrder deloOrder_{tables_.delo};
-  browse::HintCountdown hintCountdown_;
+  Countdown hintCountdown_{kHintCountdown};
   QTimer hintTimer_;
 
   MainMenu menu_;

@@ -22,8 +22,9 @@
 #include "app/window_geometry.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
-#include "browse/keyboard_rules.h"
-#include "browse/level_pages.h"
+#include "app/frame/frame_keys.h"
+#include "browse/level_steps.h"
+#include "app/frame/level_pages.h"
 #include "browse/title_sort.h"
 
 namespace kestrin::app {
@@ -51,13 +52,13 @@ void MainWindow::showPage(int page) {
 
 void MainWindow::pageControlChange() {
   const int page = activePage();
-  searchStrip_->numberMode()->setEnabled(page >= browse::kFondPage && page <= browse::kDeloPage);
+  searchStrip_->numberMode()->setEnabled(page >= kFondPage && page <= kDeloPage);
   hintCountdown_.cutShort();
   commandBar_->showPage(page);
-  pnTop_->setText(fromCp1251(browse::pageInfo(page).header));
+  pnTop_->setText(fromCp1251(pageInfo(page).header));
 
   dbf::TableCursor* cursor = tables_.level(page);
-  if (page == browse::kFondPage && tables_.fond.active()) {
+  if (page == kFondPage && tables_.fond.active()) {
     const bool hasRecord = !tables_.fond.isEmpty();
     dbf::Bookmark bookmark = tables_.fond.getBookmark();
     browse::reestablishFondOrder(fondOrder_, grids_[0]->markers());
@@ -66,10 +67,10 @@ void MainWindow::pageControlChange() {
   }
   // An exact count may walk the whole table: taken only when it is shown.
   const int count = frame_.kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
-  status_[1]->setText(fromCp1251(browse::recordCountText(frame_.kolRec, count)));
+  status_[1]->setText(fromCp1251(recordCountText(frame_.kolRec, count)));
 
   fitColumns();
-  pageControl_->setTabVisible(browse::kAboutPage, false);
+  pageControl_->setTabVisible(kAboutPage, false);
   if (frame_.infoInMain) pnInfo_->show();
   if (busyCursor_) {
     QApplication::restoreOverrideCursor();
@@ -111,9 +112,9 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::showAbout() {
   pnInfo_->hide();
-  pageControl_->setTabVisible(browse::kAboutPage, true);
-  setPageQuietly(browse::kAboutPage);
-  pnTop_->setText(fromCp1251(browse::pageInfo(browse::kAboutPage).header));
+  pageControl_->setTabVisible(kAboutPage, true);
+  setPageQuietly(kAboutPage);
+  pnTop_->setText(fromCp1251(pageInfo(kAboutPage).header));
   about_->fill(QString::fromStdString(location_.settingsFile.string()),
                QString::fromStdString(withoutTrailingSeparator(platform_.programFolder())));
 }
@@ -124,13 +125,13 @@ void MainWindow::startHints() {
 }
 
 void MainWindow::hintTick() {
-  const bool show = hintCountdown_.tick();
+  const bool show = hintCountdown_.tick() == Countdown::Tick::counting;
   for (auto* hint : hints_) hint->setVisible(show);
   if (!show) hintTimer_.stop();
 }
 
 void MainWindow::onTitleClicked(int level, int column) {
-  if (level == browse::kDeloPage) {
+  if (level == kDeloPage) {
     std::vector<browse::SortMarker> markers = grids_[2]->markers();
     browse::deloTitleClick(deloOrder_, column, markers);
     for (std::size_t i = 0; i < markers.size(); ++i) grids_[2]->setMarker(static_cast<int>(i), markers[i]);
@@ -179,7 +180,7 @@ bool MainWindow::handleWindowKey(QObject* watched, QKeyEvent* key) {
     case Qt::Key_Right:
       if (mods == Qt::AltModifier) {
         const int page = activePage();
-        showPage(key->key() == Qt::Key_Left ? browse::previousLevelPage(page) : browse::nextLevelPage(page));
+        showPage(key->key() == Qt::Key_Left ? previousLevelPage(page) : nextLevelPage(page));
         return true;
       }
       return false;
@@ -197,7 +198,7 @@ bool MainWindow::handleWindowKey(QObject* watched, QKeyEvent* key) {
   if (watched == grids_[0] && !searchBoxFocused && key->text().size() == 1 && mods != Qt::ControlModifier &&
       mods != Qt::AltModifier) {
     const std::string typed = browse::toCp1251(key->text());
-    if (typed.size() == 1 && browse::startsTypeToSearch(typed[0])) {
+    if (typed.size() == 1 && startsTypeToSearch(typed[0])) {
       box->setFocus(Qt::OtherFocusReason);
       box->lineEdit()->insert(key->text());
       return true;

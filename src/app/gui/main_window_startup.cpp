@@ -25,7 +25,7 @@
 #include "archive/text/cp1251_literal.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
-#include "browse/level_pages.h"
+#include "app/frame/level_pages.h"
 
 namespace kestrin::app {
 
@@ -55,7 +55,7 @@ void MainWindow::runStartup(const std::optional<std::string>& commandLineFolder)
   loadSettings();
   if (!openTables()) return;
 
-  showPage(browse::kFondPage);
+  showPage(kFondPage);
   if (readSetting(*settings_, keys::saveQuery)) {
     QStringList history;
     for (const auto& entry : loadQueryHistory(*settings_)) history << fromCp1251(entry);
@@ -69,7 +69,7 @@ void MainWindow::runStartup(const std::optional<std::string>& commandLineFolder)
     caption_->setCaption(fromCp1251(*missing));
     return;
   }
-  pageControl_->setTabVisible(browse::kAboutPage, false);
+  pageControl_->setTabVisible(kAboutPage, false);
   restorePlacement();
   caption_->setCaption(fromCp1251(programTitle()));
 }

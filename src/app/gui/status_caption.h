@@ -7,7 +7,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "app/caption_countdown.h"
+#include "app/frame/countdown.h"
 
 class QWidget;
 
@@ -31,7 +31,7 @@ class StatusCaption : public QObject {
 
   QWidget* window_;
   QTimer timer_;
-  CaptionCountdown countdown_;
+  Countdown countdown_{kCaptionCountdown};
   QString applicationTitle_;
 };
 

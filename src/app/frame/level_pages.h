@@ -1,12 +1,16 @@
-// The level pages of the main window by index, as every part of the program
-// names them: 0 fonds, 1 inventories, 2 files, 3 documents, 4 photographs,
-// 6 About (5 holds nothing that is ever shown).
+// The pages of the main window by index, as every part of the program names
+// them: 0 fonds, 1 inventories, 2 files, 3 documents, 4 photographs, 6 About
+// (5 holds nothing that is ever shown). The first four show the levels.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
-namespace kestrin::browse {
+#include "archive/columns/level_columns.h"
+
+namespace kestrin::app {
 
 enum PageIndex : int {
   kFondPage = 0,
@@ -19,6 +23,10 @@ enum PageIndex : int {
   kPageCount = 7,
 };
 
+// The four levels in the order of their pages.
+inline constexpr std::array<archive::Level, 4> kLevels = {archive::Level::Fonds, archive::Level::Inventories,
+                                                          archive::Level::Files, archive::Level::Documents};
+
 // Texts are Windows-1251.
 struct PageInfo {
   std::string_view caption;  // the page tab
@@ -30,6 +38,8 @@ const PageInfo& pageInfo(int index);
 
 // True for the pages of the four level tables.
 inline bool isLevelPage(int index) { return index >= kFondPage && index <= kDocPage; }
+// The level a page shows; nullopt for the photo, About and unused pages.
+std::optional<archive::Level> levelOfPage(int page);
 
 // Alt+Left and Alt+Right: only the level pages take part, and both wrap.
 int previousLevelPage(int current);
@@ -39,4 +49,4 @@ int nextLevelPage(int current);
 // counting on when it is off.
 std::string recordCountText(bool countRecords, int count);
 
-}  // namespace kestrin::browse
+}  // namespace kestrin::app

@@ -1,11 +1,11 @@
-#include "browse/level_pages.h"
+#include "app/frame/level_pages.h"
 
 #include <array>
 
 #include "archive/format/text_cleanup.h"
 #include "archive/text/cp1251_literal.h"
 
-namespace kestrin::browse {
+namespace kestrin::app {
 
 using namespace archive::literals;
 
@@ -22,6 +22,11 @@ const PageInfo& pageInfo(int index) {
   return kPages[static_cast<std::size_t>(index >= 0 && index < kPageCount ? index : kUnusedPage)];
 }
 
+std::optional<archive::Level> levelOfPage(int page) {
+  if (!isLevelPage(page)) return std::nullopt;
+  return kLevels[static_cast<std::size_t>(page)];
+}
+
 int previousLevelPage(int current) { return current > kFondPage && current <= kDocPage ? current - 1 : kDocPage; }
 
 int nextLevelPage(int current) { return current >= kFondPage && current < kDocPage ? current + 1 : kFondPage; }
@@ -32,4 +37,4 @@ std::string recordCountText(bool countRecords, int count) {
   return std::string("Записей: "_cp1251) + archive::groupThousands(std::to_string(count));
 }
 
-}  // namespace kestrin::browse
+}  // namespace kestrin::app

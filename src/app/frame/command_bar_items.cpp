@@ -1,10 +1,10 @@
-#include "browse/command_bar_items.h"
+#include "app/frame/command_bar_items.h"
 
 #include <array>
 
 #include "archive/text/cp1251_literal.h"
 
-namespace kestrin::browse {
+namespace kestrin::app {
 
 using namespace archive::literals;
 
@@ -62,4 +62,4 @@ std::string modeLabelCaption(const BarItem& item, int activePage) {
   return caption;
 }
 
-}  // namespace kestrin::browse
+}  // namespace kestrin::app

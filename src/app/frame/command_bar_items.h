@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace kestrin::browse {
+namespace kestrin::app {
 
 enum class BarCommand {
   showPage,        // the page named by `page`
@@ -43,4 +43,4 @@ std::span<const BarPanel> commandBarPanels();
 // The caption of a "Разделы" label: the active page's ends in " •".
 std::string modeLabelCaption(const BarItem& item, int activePage);
 
-}  // namespace kestrin::browse
+}  // namespace kestrin::app
