@@ -31,19 +31,18 @@ std::array<dbf::TableCursor*, 9> BaseTables::all() {
   return {&fond, &opis, &delo, &deloPhoto, &doc, &rename, &top, &temp, &rubr};
 }
 
-dbf::TableCursor* BaseTables::level(int page) {
-  switch (page) {
-    case 0:
-      return &fond;
-    case 1:
-      return &opis;
-    case 2:
-      return &delo;
-    case 3:
-      return &doc;
-    default:
-      return nullptr;
+dbf::TableCursor& BaseTables::level(archive::Level level) {
+  switch (level) {
+    case archive::Level::Fonds:
+      return fond;
+    case archive::Level::Inventories:
+      return opis;
+    case archive::Level::Files:
+      return delo;
+    case archive::Level::Documents:
+      return doc;
   }
+  return fond;
 }
 
 void dropIndexFilesOfOtherFolders(dbf::TableCursor& cursor, const std::string& baseFolder) {

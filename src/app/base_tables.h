@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "archive/columns/level_columns.h"
 #include "dbf/cursor/table_cursor.h"
 
 namespace kestrin::app {
@@ -26,8 +27,8 @@ struct BaseTables {
 
   // In the order they are closed and pointed at a new folder.
   std::array<dbf::TableCursor*, 9> all();
-  // The cursor of a level page (0 fonds .. 3 documents); nullptr for others.
-  dbf::TableCursor* level(int page);
+  // The cursor of a level: fond, opis, delo or doc.
+  dbf::TableCursor& level(archive::Level level);
 };
 
 // Receives the progress texts (Windows-1251) of the opening.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/gui/main_window.h"
+#include "app/gui/startup_controller.h"
 #include "app/platform.h"
 #include "app/startup_checks.h"
 #include "browse/gui/qt_text.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) baseFolder = arguments.at(1).toStdString();
 
-  kestrin::app::MainWindow window(*platform, baseFolder);
+  kestrin::app::MainWindow window(*platform);
+  kestrin::app::StartupController(window).run(baseFolder);
   window.show();
   return QApplication::exec();
 }

@@ -11,6 +11,8 @@
 
 #include "app/fake_platform.h"
 #include "app/gui/main_window.h"
+#include "app/gui/pages_controller.h"
+#include "app/gui/startup_controller.h"
 #include "browse/gui/level_grid.h"
 #include "support/temp_dir.h"
 
@@ -28,7 +30,8 @@ TEST(LargeBase, StartAndBrowseAMillionFiles) {
 
   QElapsedTimer t;
   t.start();
-  MainWindow w(platform, std::string(folder));
+  MainWindow w(platform);
+  StartupController(w).run(std::string(folder));
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   QApplication::processEvents();
@@ -36,13 +39,13 @@ TEST(LargeBase, StartAndBrowseAMillionFiles) {
 
   for (int page : {1, 2, 3, 2, 0}) {
     t.start();
-    w.showPage(page);
+    w.pages().showPage(page);
     QApplication::processEvents();
     std::printf("page %d: %.0f ms (%s)\n", page, ms(t), qPrintable(w.statusPanel(1)->text()));
   }
 
-  w.showPage(2);
-  browse::LevelGrid* files = w.grid(2);
+  w.pages().showPage(2);
+  browse::LevelGrid* files = w.pages().grid(archive::Level::Files);
   double worst = 0;
   t.start();
   for (int i = 0; i < 100; ++i) {

@@ -18,7 +18,9 @@
 #include "app/frame/level_pages.h"
 #include "app/gui/command_bar.h"
 #include "app/gui/main_window.h"
+#include "app/gui/pages_controller.h"
 #include "app/gui/search_strip.h"
+#include "app/gui/startup_controller.h"
 #include "app/window_geometry.h"
 #include "app/fake_platform.h"
 #include "archive/demo/demo_base.h"
@@ -32,6 +34,7 @@ namespace kestrin::app {
 namespace {
 
 namespace fs = std::filesystem;
+using archive::Level;
 using browse::testing::TestRow;
 using kestrin::testing::TempDir;
 using kestrin::testing::readFileBytes;
@@ -82,7 +85,9 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<MainWindow> start(std::optional<std::string> folder) {
-    return std::make_unique<MainWindow>(platform_, std::move(folder));
+    auto window = std::make_unique<MainWindow>(platform_);
+    StartupController(*window).run(folder);
+    return window;
   }
 
   static QString status(MainWindow& w) { return w.statusPanel(1)->text(); }
@@ -101,10 +106,10 @@ TEST_F(MainWindowTest, NoBaseAnywhere) {
   EXPECT_EQ(w->width(), std::max(initial.width, kMainWindowMinimumSize.width));
   EXPECT_EQ(w->height(), std::max(initial.height, kMainWindowMinimumSize.height));
   EXPECT_EQ(w->frameSettings().gridFontSize, MainWindow::kWindowFontPoints + 2);
-  EXPECT_FALSE(w->pageControl()->tabBar()->isVisibleTo(w.get()));
+  EXPECT_FALSE(w->pages().pageControl()->tabBar()->isVisibleTo(w.get()));
   EXPECT_TRUE(w->headerPanel()->isVisibleTo(w.get()));
   EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
-  for (int level = 0; level < 4; ++level) EXPECT_EQ(w->grid(level)->model()->rowCount(), 0);
+  for (const archive::Level level : kLevels) EXPECT_EQ(w->pages().grid(level)->model()->rowCount(), 0);
 }
 
 TEST_F(MainWindowTest, MissingLevelTableNamedInTheCaption) {
@@ -133,10 +138,10 @@ TEST_F(MainWindowTest, DamagedTableShowsTheEngineErrorAndStops) {
 TEST_F(MainWindowTest, HeldFondsWithTheirCount) {
   auto w = start(base(heldFonds(1400)));
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
-  EXPECT_EQ(w->activePage(), 0);
+  EXPECT_EQ(w->pages().activePage(), 0);
   EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("Список фондов"));
   EXPECT_EQ(status(*w), QStringLiteral("Записей: 1 050"));
-  auto* model = w->grid(0)->model();
+  auto* model = w->pages().grid(Level::Fonds)->model();
   while (model->canFetchMore({})) model->fetchMore({});
   ASSERT_EQ(model->rowCount(), 1050);
   EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("1"));
@@ -152,7 +157,7 @@ TEST_F(MainWindowTest, DemoBaseOpens) {
   const int held = w->tables().fond.recordCount();
   EXPECT_GT(held, 0);
   EXPECT_EQ(status(*w), countText(held));
-  w->showPage(2);
+  w->pages().showPage(2);
   EXPECT_EQ(status(*w), countText(w->tables().delo.recordCount()));
 }
 
@@ -160,20 +165,20 @@ TEST_F(MainWindowTest, EmptyFondTable) {
   auto w = start(base({}));
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
   EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
-  EXPECT_EQ(w->grid(0)->model()->rowCount(), 0);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->model()->rowCount(), 0);
 }
 
 TEST_F(MainWindowTest, SettingsKeysApplied) {
   settings("[Main]\r\nTabs=1\r\nMenuXP=0\r\nFontLarge=0\r\nKolRec=0\r\nColorTypes=0\r\nInfoInMain=0\r\n"
            "LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n");
   auto w = start(base(heldFonds(3)));
-  EXPECT_TRUE(w->pageControl()->tabBar()->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->pages().pageControl()->tabBar()->isVisibleTo(w.get()));
   EXPECT_FALSE(w->headerPanel()->isVisibleTo(w.get()));
   EXPECT_FALSE(w->commandBar()->isVisibleTo(w.get()));
   EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
   EXPECT_EQ(w->frameSettings().gridFontSize, MainWindow::kWindowFontPoints);
-  EXPECT_EQ(w->grid(0)->font().pointSize(), MainWindow::kWindowFontPoints);
-  EXPECT_FALSE(w->grid(2)->colorTypes());
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->font().pointSize(), MainWindow::kWindowFontPoints);
+  EXPECT_FALSE(w->pages().grid(Level::Files)->colorTypes());
   EXPECT_EQ(w->frameSettings().lastRecordMode, LastRecordMode::beep);
   EXPECT_EQ(status(*w), QStringLiteral("Количество записей неизвестно. См. настройки."));
 }
@@ -182,8 +187,8 @@ TEST_F(MainWindowTest, DefaultsShowTheFrame) {
   auto w = start(base(heldFonds(3)));
   EXPECT_TRUE(w->commandBar()->isVisibleTo(w.get()));
   EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
-  EXPECT_TRUE(w->grid(0)->colorTypes());
-  EXPECT_EQ(w->grid(0)->font().pointSize(), MainWindow::kWindowFontPoints + 2);
+  EXPECT_TRUE(w->pages().grid(Level::Fonds)->colorTypes());
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->font().pointSize(), MainWindow::kWindowFontPoints + 2);
   EXPECT_EQ(w->frameSettings().lastRecordMode, LastRecordMode::nextParent);
   EXPECT_EQ(w->commandBar()->label("lbFond")->text(), QStringLiteral("Фонд •"));
   EXPECT_TRUE(w->commandBar()->panel("pnxpFond")->isVisibleTo(w.get()));
@@ -193,14 +198,14 @@ TEST_F(MainWindowTest, DefaultsShowTheFrame) {
 TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
   settings("[FondColumns]\r\n0=200\r\n2=3\r\n4=33\r\n[DeloColumns]\r\n3=64\r\n");
   auto w = start(base(heldFonds(3)));
-  std::vector<int> widths = w->grid(0)->columnWidths();
+  std::vector<int> widths = w->pages().grid(Level::Fonds)->columnWidths();
   EXPECT_EQ(widths[0], 70);
   EXPECT_EQ(widths[2], 10);
   EXPECT_EQ(widths[3], 22);  // no key: the design width
   EXPECT_EQ(widths[4], 33);
-  EXPECT_EQ(w->grid(2)->columnWidths()[3], 64);
+  EXPECT_EQ(w->pages().grid(Level::Files)->columnWidths()[3], 64);
 
-  w->grid(2)->setColumnWidths({50, 301, 40, 61, 52});
+  w->pages().grid(Level::Files)->setColumnWidths({50, 301, 40, 61, 52});
   w->close();
   const IniFile saved(iniPath());
   EXPECT_EQ(saved.readInteger("FondColumns", "0", -1), 70);
@@ -215,7 +220,7 @@ TEST_F(MainWindowTest, TitleColumnTakesTheRoomLeft) {
   auto w = start(base(heldFonds(3)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  browse::LevelGrid* grid = w->grid(0);
+  browse::LevelGrid* grid = w->pages().grid(Level::Fonds);
   const int title = grid->columnWidths()[1];
   std::vector<int> widths = grid->columnWidths();
   grid->horizontalHeader()->resizeSection(5, widths[5] + 30);  // the user widens "Даты"
@@ -277,23 +282,23 @@ TEST_F(MainWindowTest, ClosingSavesAndTheNextStartRestores) {
 
 TEST_F(MainWindowTest, AltArrowsChangePage) {
   auto w = start(base(heldFonds(3)));
-  QWidget* grid = w->grid(0);
+  QWidget* grid = w->pages().grid(Level::Fonds);
   QTest::keyClick(grid, Qt::Key_Left, Qt::AltModifier);
-  EXPECT_EQ(w->activePage(), 3);
+  EXPECT_EQ(w->pages().activePage(), 3);
   EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("Список документов"));
-  QTest::keyClick(w->grid(3), Qt::Key_Right, Qt::AltModifier);
-  EXPECT_EQ(w->activePage(), 0);
+  QTest::keyClick(w->pages().grid(Level::Documents), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(w->pages().activePage(), 0);
   QTest::keyClick(grid, Qt::Key_Right, Qt::AltModifier);
-  EXPECT_EQ(w->activePage(), 1);
+  EXPECT_EQ(w->pages().activePage(), 1);
   EXPECT_EQ(w->commandBar()->label("lbOpis")->text(), QStringLiteral("Опись •"));
-  w->showPage(4);
-  QTest::keyClick(w->pageControl(), Qt::Key_Right, Qt::AltModifier);
-  EXPECT_EQ(w->activePage(), 0);
+  w->pages().showPage(4);
+  QTest::keyClick(w->pages().pageControl(), Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(w->pages().activePage(), 0);
 }
 
 TEST_F(MainWindowTest, UpAndDownWrapAround) {
   auto w = start(base(heldFonds(5)));  // held: 1, 2, 3, 5
-  browse::LevelGrid* grid = w->grid(0);
+  browse::LevelGrid* grid = w->pages().grid(Level::Fonds);
   dbf::TableCursor& fonds = w->tables().fond;
   std::vector<int> seen;
   for (int i = 0; i < 5; ++i) {
@@ -317,7 +322,7 @@ TEST_F(MainWindowTest, ClickedRowBecomesTheCurrentRecord) {
   auto w = start(base(heldFonds(5)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  browse::LevelGrid* grid = w->grid(0);
+  browse::LevelGrid* grid = w->pages().grid(Level::Fonds);
   const QRect cell = grid->visualRect(grid->model()->index(2, 1));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(w->tables().fond.recNo(), 3);
@@ -359,28 +364,28 @@ TEST_F(MainWindowTest, FondsInNumberOrderAndTitleSorting) {
   auto w = start(indexedFonds(base({})));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  QAbstractItemModel* model = w->grid(0)->model();
+  QAbstractItemModel* model = w->pages().grid(Level::Fonds)->model();
   EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
   EXPECT_EQ(column(model, 0), (QStringList{"1", "3", "5", "7", "9"}));
 
-  QHeaderView* header = w->grid(0)->horizontalHeader();
+  QHeaderView* header = w->pages().grid(Level::Fonds)->horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "NAME");
   EXPECT_EQ(column(model, 1), (QStringList{"Архив", "Банк", "Вокзал", "Гимназия", "Дума"}));
-  EXPECT_EQ(w->grid(0)->markers()[1], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::descending);
 
   // The inventory grid's titles act on the fond list too.
-  w->showPage(1);
-  QHeaderView* opisHeader = w->grid(1)->horizontalHeader();
+  w->pages().showPage(1);
+  QHeaderView* opisHeader = w->pages().grid(Level::Inventories)->horizontalHeader();
   QTest::mouseClick(opisHeader->viewport(), Qt::LeftButton, {},
                     QPoint(opisHeader->sectionViewportPosition(0) + 5, opisHeader->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
-  EXPECT_EQ(w->grid(0)->markers()[0], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::descending);
 
   // Back on the fond page the order follows the ascending markers: none now.
   w->tables().fond.gotoRecNo(3);
-  w->showPage(0);
+  w->pages().showPage(0);
   EXPECT_EQ(w->tables().fond.indexName(), "");
   EXPECT_EQ(w->tables().fond.recNo(), 3);
   EXPECT_EQ(column(model, 0), (QStringList{"5", "3", "9", "1", "7"}));
@@ -390,11 +395,11 @@ TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
   auto w = start(base(heldFonds(5)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  const auto before = w->grid(0)->markers();
-  QHeaderView* header = w->grid(0)->horizontalHeader();
+  const auto before = w->pages().grid(Level::Fonds)->markers();
+  QHeaderView* header = w->pages().grid(Level::Fonds)->horizontalHeader();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-  EXPECT_EQ(w->grid(0)->markers(), before);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers(), before);
   EXPECT_EQ(before[0], browse::SortMarker::ascending);
 }
 
@@ -403,9 +408,9 @@ TEST_F(MainWindowTest, EscapeAndCtrlQ) {
   auto w = start(base(heldFonds(2)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  QTest::keyClick(w->grid(0), Qt::Key_Escape);
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_Escape);
   EXPECT_TRUE(w->isVisible());
-  QTest::keyClick(w->grid(0), Qt::Key_Q, Qt::ControlModifier);
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(w->isVisible());
 }
 
@@ -413,7 +418,7 @@ TEST_F(MainWindowTest, EscapeClosesByDefault) {
   auto w = start(base(heldFonds(2)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  QTest::keyClick(w->grid(0), Qt::Key_Escape);
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_Escape);
   EXPECT_FALSE(w->isVisible());
 }
 
@@ -421,22 +426,22 @@ TEST_F(MainWindowTest, TypingOnTheFondGridStartsASearch) {
   auto w = start(base(heldFonds(2)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  w->grid(0)->setFocus();
-  QTest::keyClick(w->grid(0), Qt::Key_5);
+  w->pages().grid(Level::Fonds)->setFocus();
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_5);
   EXPECT_EQ(w->searchStrip()->searchBox()->currentText(), QStringLiteral("5"));
   EXPECT_TRUE(w->searchStrip()->searchBox()->hasFocus());
-  QTest::keyClick(w->grid(0), Qt::Key_Minus);
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_Minus);
   EXPECT_EQ(w->searchStrip()->searchBox()->currentText(), QStringLiteral("5"));
 }
 
 TEST_F(MainWindowTest, AboutPageUntilTheNextPageChange) {
   auto w = start(base(heldFonds(2)));
   w->menu().mmAbout->trigger();
-  EXPECT_EQ(w->activePage(), 6);
-  EXPECT_TRUE(w->pageControl()->isTabVisible(6));
+  EXPECT_EQ(w->pages().activePage(), 6);
+  EXPECT_TRUE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
-  w->showPage(1);
-  EXPECT_FALSE(w->pageControl()->isTabVisible(6));
+  w->pages().showPage(1);
+  EXPECT_FALSE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
 }
 
@@ -444,12 +449,12 @@ TEST_F(MainWindowTest, HintLabelsShowUntilThePageChanges) {
   auto w = start(base(heldFonds(2)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-  EXPECT_FALSE(w->hintLabel(0)->isVisible());
-  w->startHints();
+  EXPECT_FALSE(w->pages().hintLabel(Level::Fonds)->isVisible());
+  w->pages().startHints();
   QTest::qWait(2 * kHintCountdown.tickMilliseconds);
-  EXPECT_TRUE(w->hintLabel(0)->isVisible());
-  w->showPage(2);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !w->hintLabel(2)->isVisible(); }, 1000));
+  EXPECT_TRUE(w->pages().hintLabel(Level::Fonds)->isVisible());
+  w->pages().showPage(2);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w->pages().hintLabel(Level::Files)->isVisible(); }, 1000));
 }
 
 TEST_F(MainWindowTest, EdgeSnapping) {

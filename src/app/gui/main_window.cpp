@@ -1,37 +1,44 @@
 #include "app/gui/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QThread>
 #include <QVBoxLayout>
 
-#include "app/gui/about_page.h"
+#include "app/column_widths.h"
+#include "app/frame/level_pages.h"
 #include "app/gui/command_bar.h"
+#include "app/gui/pages_controller.h"
+#include "app/gui/qt_geometry.h"
 #include "app/gui/search_strip.h"
 #include "app/gui/status_caption.h"
+#include "app/gui/window_keys.h"
+#include "app/query_history.h"
+#include "app/settings_keys.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
-#include "archive/columns/level_columns.h"
-#include "browse/gui/cursor_table_model.h"
+#include "archive/text/cp1251_literal.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
-#include "app/frame/level_pages.h"
 
 namespace kestrin::app {
 
 using browse::fromCp1251;
+using namespace archive::literals;
 
-MainWindow::MainWindow(const Platform& platform, std::optional<std::string> commandLineFolder, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+MainWindow::MainWindow(const Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("fmMain"));
   setWindowTitle(fromCp1251(programCaption()));
   setMinimumSize(kMainWindowMinimumSize.width, kMainWindowMinimumSize.height);
@@ -43,19 +50,15 @@ MainWindow::MainWindow(const Platform& platform, std::optional<std::string> comm
   caption_ = new StatusCaption(this);
   buildFrame();
   connectFrame();
-  runStartup(commandLineFolder);
 }
 
-MainWindow::~MainWindow() {
-  qApp->removeEventFilter(this);
-  // The grids' models watch the cursors; let them go before the cursors do.
-  for (auto* grid : grids_) grid->setModel(nullptr);
-  for (auto* model : models_) delete model;
-}
+MainWindow::~MainWindow() = default;
 
 QString MainWindow::applicationTitle() const { return caption_->applicationTitle(); }
 
 void MainWindow::showStatus(const QString& text) { caption_->showStatus(text); }
+
+void MainWindow::setCaption(const QString& text) { caption_->setCaption(text); }
 
 void MainWindow::buildFrame() {
   menu_ = buildMainMenu(menuBar());
@@ -101,30 +104,8 @@ void MainWindow::buildFrame() {
   splitter_->setObjectName(QStringLiteral("Splitter1"));
   splitter_->setHandleWidth(3);
   splitter_->setChildrenCollapsible(false);
-  pageControl_ = new QTabWidget(splitter_);
-  pageControl_->setObjectName(QStringLiteral("PageControl"));
-  pageControl_->tabBar()->setExpanding(false);
-  pageControl_->setUsesScrollButtons(false);
-  for (int page = 0; page < kPageCount; ++page) {
-    QWidget* content = nullptr;
-    if (isLevelPage(page)) {
-      content = buildLevelPage(page);
-    } else if (page == kPhotoPage) {
-      lbxPhoto_ = new QListWidget();
-      lbxPhoto_->setObjectName(QStringLiteral("lbxPhoto"));
-      content = lbxPhoto_;
-    } else if (page == kAboutPage) {
-      about_ = new AboutPage();
-      about_->setObjectName(QStringLiteral("tsAbout"));
-      content = about_;
-    } else {
-      content = new QWidget();
-    }
-    pageControl_->addTab(content, fromCp1251(pageInfo(page).caption));
-  }
-  pageControl_->setTabVisible(kUnusedPage, false);
-  pageControl_->setTabVisible(kAboutPage, false);
-  splitter_->addWidget(pageControl_);
+  pages_ = std::make_unique<PagesController>(*this, splitter_);
+  splitter_->addWidget(pages_->pageControl());
 
   pnInfo_ = new QWidget(splitter_);
   pnInfo_->setObjectName(QStringLiteral("pnInfo"));
@@ -153,68 +134,105 @@ void MainWindow::buildFrame() {
   statusBar()->setSizeGripEnabled(true);
 }
 
-QWidget* MainWindow::buildLevelPage(int level) {
-  const std::size_t i = static_cast<std::size_t>(level);
-  models_[i] = new browse::CursorTableModel(
-      level, *tables_.level(level), archive::archiveCursorOf(static_cast<archive::Level>(level)), &storagePlaces_);
-  grids_[i] = new browse::LevelGrid(models_[i]);
-  static const char* const kGridNames[] = {"dbgeFond", "dbgeOpis", "dbgeDelo", "dbgeDoc"};
-  grids_[i]->setObjectName(QString::fromLatin1(kGridNames[i]));
-
-  auto* page = new QWidget();
-  auto* column = new QVBoxLayout(page);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  if (level < static_cast<int>(hints_.size())) {
-    static const char* const kHintNames[] = {"lbFondHint", "lbOpisHint", "lbDeloHint"};
-    hints_[i] = new QLabel(page);
-    hints_[i]->setObjectName(QString::fromLatin1(kHintNames[i]));
-    hints_[i]->setAutoFillBackground(true);
-    hints_[i]->setWordWrap(true);
-    hints_[i]->setMargin(3);
-    QPalette p = hints_[i]->palette();
-    p.setColor(QPalette::Window, p.color(QPalette::ToolTipBase));
-    p.setColor(QPalette::WindowText, p.color(QPalette::ToolTipText));
-    hints_[i]->setPalette(p);
-    hints_[i]->hide();
-    column->addWidget(hints_[i]);
-  }
-  column->addWidget(grids_[i], 1);
-  return page;
-}
-
 void MainWindow::connectFrame() {
-  qApp->installEventFilter(this);
+  keys_ = std::make_unique<WindowKeys>(*this);
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
-  connect(menu_.mmAbout, &QAction::triggered, this, &MainWindow::showAbout);
-  connect(pageControl_, &QTabWidget::currentChanged, this, [this] {
-    if (!settingPage_) pageControlChange();
-  });
-  connect(pageControl_->tabBar(), &QTabBar::tabBarClicked, this, [this](int page) {
-    if (page != pageControl_->currentIndex() && !busyCursor_) {
-      QApplication::setOverrideCursor(Qt::WaitCursor);
-      busyCursor_ = true;
-    }
-  });
+  connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
-    if (command == BarCommand::showPage) showPage(page);
+    if (command == BarCommand::showPage) pages_->showPage(page);
   });
-  for (int level = 0; level < 4; ++level) {
-    browse::LevelGrid* g = grids_[static_cast<std::size_t>(level)];
-    connect(g, &browse::LevelGrid::titleClicked, this, [this, level](int column) { onTitleClicked(level, column); });
-    connect(models_[static_cast<std::size_t>(level)], &browse::CursorTableModel::engineError, this,
-            &MainWindow::reportError);
-  }
-  hintTimer_.setInterval(hintCountdown_.length().tickMilliseconds);
-  connect(&hintTimer_, &QTimer::timeout, this, &MainWindow::hintTick);
-  connect(searchStrip_->searchBox(), &QComboBox::editTextChanged, this, [this] { hintCountdown_.cutShort(); });
+  connect(searchStrip_->searchBox(), &QComboBox::editTextChanged, this, [this] { pages_->cutHintsShort(); });
 }
 
 void MainWindow::reportError(const QString& message) {
-  // The standard error box; the program goes on.
   auto* box = new QMessageBox(QMessageBox::Critical, fromCp1251(programCaption()), message, QMessageBox::Ok, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
+}
+
+void MainWindow::loadSettings() {
+  frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);
+  pnInfo_->setVisible(frame_.infoInMain);
+  infoHeightPending_ = true;
+  if (isVisible()) applyInfoPanelHeight();
+
+  pages_->applySettings(frame_);
+  searchStrip_->setSearchFontSize(frame_.gridFontSize);
+
+  pnTop_->setVisible(!frame_.tabs);
+  pages_->pageControl()->tabBar()->setVisible(frame_.tabs);
+  pages_->pageControl()->setDocumentMode(!frame_.tabs);
+  commandBar_->setVisible(frame_.menuXp);
+  layOutFrame();
+}
+
+void MainWindow::applyInfoPanelHeight() {
+  // The splitter shares out what it has; it knows that once the window is laid out.
+  infoHeightPending_ = false;
+  const int pages = splitter_->height() - splitter_->handleWidth() - frame_.infoPanelHeight;
+  splitter_->setSizes({std::max(0, pages), frame_.infoPanelHeight});
+}
+
+void MainWindow::layOutFrame() {
+  searchStrip_->layOut(width(), searchStrip_->width());
+  pages_->fitColumns();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!infoHeightPending_) return;
+  layout()->activate();
+  centralWidget()->layout()->activate();
+  pnMain_->layout()->activate();
+  applyInfoPanelHeight();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  layOutFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (snapping_ || isMaximized() || isFullScreen() || !isVisible() || !screen()) return;
+  const QRect frame = frameGeometry();
+  const Rect snapped = snapToWorkArea(toRect(frame), toRect(screen()->availableGeometry()));
+  if (snapped.left == frame.x() && snapped.top == frame.y()) return;
+  const QScopedValueRollback snapping(snapping_, true);
+  move(snapped.left, snapped.top);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    caption_->setApplicationTitle(fromCp1251(programTitle()));
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  saveOnClose();
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::saveOnClose() {
+  IniFile& settings = *session_.settings;
+  try {
+    if (readSetting(settings, keys::saveQuery)) {
+      std::vector<std::string> history;
+      for (const QString& entry : searchStrip_->history()) history.push_back(browse::toCp1251(entry));
+      saveQueryHistory(settings, history);
+    }
+    for (const archive::Level level : kLevels) {
+      saveColumnWidths(settings, static_cast<int>(level), pages_->grid(level)->columnWidths());
+    }
+    const bool maximized = isMaximized();
+    const QRect bounds = maximized ? normalGeometry() : QRect(x(), y(), width(), height());
+    saveWindowPlacement(settings, toRect(bounds), maximized, pnInfo_->height());
+  } catch (const std::exception&) {
+    showStatus(fromCp1251("Настройки не сохранены."_cp1251));
+    QApplication::processEvents();
+    QThread::sleep(1);
+  }
 }
 
 }  // namespace kestrin::app

@@ -1,0 +1,114 @@
+#include "app/gui/startup_controller.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+
+#include "app/base_folder.h"
+#include "app/column_widths.h"
+#include "app/gui/main_window.h"
+#include "app/gui/pages_controller.h"
+#include "app/gui/qt_geometry.h"
+#include "app/gui/search_strip.h"
+#include "app/query_history.h"
+#include "app/settings_keys.h"
+#include "app/startup_checks.h"
+#include "app/window_geometry.h"
+#include "browse/gui/level_grid.h"
+#include "browse/gui/qt_text.h"
+
+namespace kestrin::app {
+
+using browse::fromCp1251;
+
+StartupController::StartupController(MainWindow& window) : window_(window), session_(window.session()) {}
+
+void StartupController::run(const std::optional<std::string>& commandLineFolder) {
+  // Size before any setting is known, then lay the pages out once.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const Size initial = initialWindowSize(screen ? screen->size().width() : 1024);
+  window_.resize(std::max(initial.width, kMainWindowMinimumSize.width),
+                 std::max(initial.height, kMainWindowMinimumSize.height));
+  PagesController& pages = window_.pages();
+  pages.pageChanged();
+
+  session_.location = locateSettingsFile(window_.platform());
+  session_.programFile = std::make_unique<IniFile>(session_.location.programFolderFile);
+  session_.settings = std::make_unique<IniFile>(session_.location.settingsFile);
+  session_.photoFolder = session_.location.photoFolder;
+
+  session_.baseFolder = locateBaseFolder({}, {commandLineFolder, session_.programFile.get(), session_.settings.get(),
+                                              session_.location.useProgramFolder},
+                                         window_.platform());
+  window_.loadSettings();
+  if (!openTables()) return;
+
+  pages.showPage(kFondPage);
+  if (readSetting(*session_.settings, keys::saveQuery)) {
+    QStringList history;
+    for (const auto& entry : loadQueryHistory(*session_.settings)) history << fromCp1251(entry);
+    window_.searchStrip()->setHistory(history);
+  }
+  session_.execQuery = readSetting(*session_.settings, keys::execQuery);
+  restoreColumnWidths();
+  loadStoragePlaces();
+
+  if (const auto missing = missingBaseFileCaption(session_.baseFolder)) {
+    window_.setCaption(fromCp1251(*missing));
+    return;
+  }
+  pages.pageControl()->setTabVisible(kAboutPage, false);
+  restorePlacement();
+  window_.setCaption(fromCp1251(programTitle()));
+}
+
+bool StartupController::openTables() {
+  window_.menu().mmNal->setChecked(true);
+  try {
+    openBaseTables(session_.tables, session_.baseFolder,
+                   [this](std::string_view text) { window_.showStatus(fromCp1251(text)); });
+  } catch (const std::exception& error) {
+    window_.reportError(QString::fromStdString(error.what()));
+    return false;
+  }
+  return true;
+}
+
+void StartupController::loadStoragePlaces() {
+  try {
+    session_.storagePlaces = archive::StoragePlaces(archive::loadStorageList(session_.baseFolder));
+  } catch (const std::exception& error) {
+    session_.storagePlaces = archive::StoragePlaces();
+    window_.reportError(QString::fromStdString(error.what()));
+  }
+}
+
+void StartupController::restoreColumnWidths() {
+  window_.centralWidget()->layout()->activate();
+  const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  for (const archive::Level level : kLevels) {
+    browse::LevelGrid* grid = window_.pages().grid(level);
+    grid->setColumnWidths(
+        restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->columnWidths(), grid->width(), scrollBar));
+  }
+}
+
+void StartupController::restorePlacement() {
+  if (session_.placementRestored || !readSetting(*session_.settings, keys::saveWindows)) return;
+  session_.placementRestored = true;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const Rect workArea = screen ? toRect(screen->availableGeometry()) : Rect{0, 0, window_.width(), window_.height()};
+  const Placement placement =
+      restoredPlacement(*session_.settings, {window_.x(), window_.y(), window_.width(), window_.height()}, workArea);
+  if (placement.maximized) {
+    window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+    return;
+  }
+  window_.move(placement.bounds.left, placement.bounds.top);
+  window_.resize(placement.bounds.width, placement.bounds.height);
+}
+
+}  // namespace kestrin::app
