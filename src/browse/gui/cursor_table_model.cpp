@@ -1,5 +1,7 @@
 #include "browse/gui/cursor_table_model.h"
 
+#include <QScopedValueRollback>
+
 #include "browse/gui/qt_text.h"
 
 namespace kestrin::browse {
@@ -118,12 +120,11 @@ void CursorTableModel::insertBatch(RowBatch batch) {
     return;
   }
   // Views may ask for more rows while they hear of a change; they get them next time.
-  inserting_ = true;
+  const QScopedValueRollback inserting(inserting_, true);
   const int first = rows_.count();
   beginInsertRows({}, first, first + static_cast<int>(batch.recNos.size()) - 1);
   rows_.append(std::move(batch));
   endInsertRows();
-  inserting_ = false;
 }
 
 int CursorTableModel::currentRow() {
@@ -145,11 +146,7 @@ int CursorTableModel::currentRow() {
 void CursorTableModel::makeCurrent(int row) {
   if (row < 0 || row >= rows_.count() || !cursor_.active()) return;
   if (cursor_.recNo() == rows_.recNo(row)) return;
-  movingCursor_ = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{movingCursor_};
+  const QScopedValueRollback moving(movingCursor_, true);
   cursor_.gotoRecNo(rows_.recNo(row));
   lastCurrentRow_ = row;
 }
@@ -169,14 +166,13 @@ void CursorTableModel::activeChanged() {
 }
 
 void CursorTableModel::startOver() {
-  inserting_ = true;
+  const QScopedValueRollback inserting(inserting_, true);
   beginResetModel();
   rows_.reset();
   followReader();
   reader_.forget();
   lastCurrentRow_ = 0;
   endResetModel();
-  inserting_ = false;
 }
 
 }  // namespace kestrin::browse
