@@ -100,8 +100,8 @@ QWidget* PagesController::buildLevelPage(Level level) {
   const std::size_t i = static_cast<std::size_t>(level);
   LevelPage& levelPage = levels_[i];
   Session& session = window_.session();
-  levelPage.model = std::make_unique<browse::CursorTableModel>(
-      static_cast<int>(level), session.tables.level(level), archive::archiveCursorOf(level), &session.storagePlaces);
+  levelPage.model = std::make_unique<browse::CursorTableModel>(static_cast<int>(level), session.tables.level(level),
+                                                               archive::archiveCursorOf(level), &session.storagePlaces);
   levelPage.grid = new browse::LevelGrid(levelPage.model.get());
   levelPage.grid->setObjectName(QString::fromLatin1(kLevelPageNames[i].grid));
 

@@ -40,9 +40,9 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
   session_.settings = std::make_unique<IniFile>(session_.location.settingsFile);
   session_.photoFolder = session_.location.photoFolder;
 
-  session_.baseFolder = locateBaseFolder({}, {commandLineFolder, session_.programFile.get(), session_.settings.get(),
-                                              session_.location.useProgramFolder},
-                                         window_.platform());
+  session_.baseFolder = locateBaseFolder(
+      {}, {commandLineFolder, session_.programFile.get(), session_.settings.get(), session_.location.useProgramFolder},
+      window_.platform());
   window_.loadSettings();
   if (!openTables()) return;
 
@@ -91,8 +91,8 @@ void StartupController::restoreColumnWidths() {
   const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (const archive::Level level : kLevels) {
     browse::LevelGrid* grid = window_.pages().grid(level);
-    grid->setColumnWidths(
-        restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->columnWidths(), grid->width(), scrollBar));
+    grid->setColumnWidths(restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->columnWidths(),
+                                               grid->width(), scrollBar));
   }
 }
 

@@ -1,7 +1,7 @@
 // The countdown behind the caption timer and the hint labels.
-#include <gtest/gtest.h>
-
 #include "app/frame/countdown.h"
+
+#include <gtest/gtest.h>
 
 namespace kestrin::app {
 namespace {

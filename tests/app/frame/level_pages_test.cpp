@@ -1,12 +1,13 @@
 // The frame's rules without a display: page texts and steps, the levels the
 // pages show, the status count, the command bar and type-to-search.
+#include "app/frame/level_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "app/frame/command_bar_items.h"
 #include "app/frame/frame_keys.h"
-#include "app/frame/level_pages.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::app {
@@ -16,8 +17,9 @@ using text::cp1251ToUtf8;
 
 TEST(LevelPages, CaptionsAndHeaders) {
   const char* const captions[] = {"Фонд", "Опись", "Дело", "Документ", "Фото", "", "О программе"};
-  const char* const headers[] = {"Список фондов",     "Список описей",    "Список дел", "Список документов",
-                                 "Список фотографий", "",                 "О программе Кестрин"};
+  const char* const headers[] = {"Список фондов",      "Список описей",     "Список дел",
+                                 "Список документов",  "Список фотографий", "",
+                                 "О программе Кестрин"};
   for (int page = 0; page < kPageCount; ++page) {
     EXPECT_EQ(cp1251ToUtf8(pageInfo(page).caption), captions[page]);
     EXPECT_EQ(cp1251ToUtf8(pageInfo(page).header), headers[page]);
@@ -44,12 +46,9 @@ TEST(LevelPages, AltArrowsWrapOverTheLevelPages) {
 }
 
 TEST(LevelPages, RecordCountText) {
-  const std::pair<int, const char*> cases[] = {{0, "Нет записей"},
-                                                {7, "Записей: 7"},
-                                                {999, "Записей: 999"},
-                                                {1000, "Записей: 1 000"},
-                                                {12345, "Записей: 12 345"},
-                                                {1234567, "Записей: 1 234 567"}};
+  const std::pair<int, const char*> cases[] = {{0, "Нет записей"},         {7, "Записей: 7"},
+                                               {999, "Записей: 999"},      {1000, "Записей: 1 000"},
+                                               {12345, "Записей: 12 345"}, {1234567, "Записей: 1 234 567"}};
   for (const auto& [count, expected] : cases) EXPECT_EQ(cp1251ToUtf8(recordCountText(true, count)), expected);
   EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 5)), "Количество записей неизвестно. См. настройки.");
   EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 0)), "Количество записей неизвестно. См. настройки.");
