@@ -34,7 +34,7 @@ TEST(DbfTable, AcceptsEveryKnownVersionByte) {
     bytes[0] = static_cast<char>(version);
     if (version == 0x30) continue;  // needs the 263-byte area; covered by the Visual FoxPro test
     writeFileBytes(path, bytes);
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     EXPECT_EQ(table.version(), version);
     EXPECT_EQ(table.recordCount(), 3);
   }
@@ -46,13 +46,13 @@ TEST(DbfTable, RejectsUnknownVersionAndEncryptedTables) {
   std::string bytes = readFileBytes(path);
   bytes[0] = static_cast<char>(0x8C);
   writeFileBytes(path, bytes);
-  EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), "Table Header for " + path + " is invalid");
+  EXPECT_EQ(errorOf([&] { DbfFields t(path); }), "Table Header for " + path + " is invalid");
 
   bytes[0] = 0x03;
   bytes[15] = 1;
   writeFileBytes(path, bytes);
-  EXPECT_THROW(DbfFields(path, true, false), EDbfEncryption);
-  EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), "No Password for encrypted file " + path);
+  EXPECT_THROW(DbfFields{path}, EDbfEncryption);
+  EXPECT_EQ(errorOf([&] { DbfFields t(path); }), "No Password for encrypted file " + path);
 }
 
 TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
@@ -63,13 +63,13 @@ TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
   bytes.pop_back();              // the end-of-file mark
   bytes += std::string(4, 'x');  // a partial fourth record
   writeFileBytes(path, bytes);
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   EXPECT_EQ(table.recordCount(), 3);
 }
 
 TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
   TempDir dir;
-  DbfFields table(threeRecordTable(dir), true, false);
+  DbfFields table(threeRecordTable(dir));
   struct Step {
     int code;
     int recno;
@@ -93,7 +93,7 @@ TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
 
 TEST(DbfTable, EmptyTableSetsBothFlags) {
   TempDir dir;
-  DbfFields table(writeTable(dir.file("E.DBF"), {{"A", 'C', 3, 0}}, {}), true, false);
+  DbfFields table(writeTable(dir.file("E.DBF"), {{"A", 'C', 3, 0}}, {}));
   table.readRecord(rnFirst);
   EXPECT_TRUE(table.eofFlag());
   EXPECT_TRUE(table.bofFlag());
@@ -104,10 +104,10 @@ TEST(DbfTable, DeletedRecordsAreStillReadAndFlagged) {
   TempDir dir;
   const std::string path = threeRecordTable(dir);
   std::string bytes = readFileBytes(path);
-  DbfFields probe(path, true, false);
+  DbfFields probe(path);
   bytes[static_cast<std::size_t>(probe.headerLength())] = '?';  // any non-blank marks a deletion
   writeFileBytes(path, bytes);
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_TRUE(table.isDeleted());
   table.readRecord(2);
@@ -120,7 +120,7 @@ TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
   TempDir dir;
   const std::string path = writeTable(dir.file("W.DBF"), {{"WIDE", 'C', 300, 0}, {"AFTER", 'C', 2, 0}},
                                       {{{std::string(299, 'a') + "b", std::string("zz")}}});
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   ASSERT_EQ(table.fieldCount(), 2);
   EXPECT_EQ(table.fieldWidth(1), 300);
   EXPECT_EQ(table.fieldDecimals(1), 0);
@@ -132,7 +132,7 @@ TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
 
 TEST(DbfTable, FindsFieldsWithoutRegardToCase) {
   TempDir dir;
-  DbfFields table(writeTable(dir.file("F.DBF"), {{"FKOD", 'C', 8, 0}, {"A1", 'N', 3, 0}}, {}), true, false);
+  DbfFields table(writeTable(dir.file("F.DBF"), {{"FKOD", 'C', 8, 0}, {"A1", 'N', 3, 0}}, {}));
   EXPECT_EQ(table.findField("fkod"), 1);
   EXPECT_EQ(table.findField("A1  "), 2);
   EXPECT_EQ(table.findField("A2"), 0);
@@ -167,13 +167,13 @@ TEST(DbfTable, DamagedHeadersGiveClearErrors) {
     std::string bytes = good;
     damage.apply(bytes);
     writeFileBytes(path, bytes);
-    EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), damage.message) << damage.name;
+    EXPECT_EQ(errorOf([&] { DbfFields t(path); }), damage.message) << damage.name;
   }
 }
 
 TEST(DbfTable, MissingFileIsReported) {
   TempDir dir;
-  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE"), true, false); }),
+  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE")); }),
             "File " + dir.file("NONE.DBF") + " could not be found");
 }
 
@@ -181,7 +181,7 @@ TEST(DbfTable, ReadAheadServesTheSameRecords) {
   TempDir dir;
   std::vector<TestRecord> records;
   for (int i = 0; i < 2000; ++i) records.push_back({{std::to_string(i)}});
-  DbfFields table(writeTable(dir.file("R.DBF"), {{"N", 'C', 20, 0}}, records), true, false);
+  DbfFields table(writeTable(dir.file("R.DBF"), {{"N", 'C', 20, 0}}, records));
   table.setReadAhead(true);
   for (int i = 1; i <= 2000; i += (i % 7) + 1) {
     table.readRecord(i);

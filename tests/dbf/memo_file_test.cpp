@@ -33,7 +33,7 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   std::string longText;
   for (int i = 0; i < 1000; ++i) longText.push_back(static_cast<char>('a' + i % 26));
   longText[10] = '\0';  // embedded NULs belong to the text
-  DbfFields table(memoTable(dir, {"short", "", longText}), true, false);
+  DbfFields table(memoTable(dir, {"short", "", longText}));
   for (bool readAhead : {false, true}) {
     SCOPED_TRACE(readAhead ? "read ahead" : "record by record");
     table.setReadAhead(readAhead);
@@ -53,7 +53,7 @@ TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
   TempDir dir;
   const std::string path = memoTable(dir, {""});
   std::filesystem::remove(dir.file("M.FPT"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(table.memoText(2), "");
 }
@@ -62,7 +62,7 @@ TEST(MemoFile, MissingMemoFileFailsOnFirstAccess) {
   TempDir dir;
   const std::string path = memoTable(dir, {"text"});
   std::filesystem::remove(dir.file("M.FPT"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(errorOf([&] { table.memoText(2); }), "File " + dir.file("M.fpt") + " could not be found");
 }
@@ -71,7 +71,7 @@ TEST(MemoFile, FindsTheMemoFileWhateverItsLetterCase) {
   TempDir dir;
   const std::string path = memoTable(dir, {"text"});
   std::filesystem::rename(dir.file("M.FPT"), dir.file("m.Fpt"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(table.memoText(2), "text");
 }
@@ -100,7 +100,7 @@ TEST(MemoFile, DamagedMemoFilesGiveClearErrors) {
     std::string bytes = good;
     damage.apply(bytes);
     writeFileBytes(fpt, bytes);
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(errorOf([&] { table.memoText(2); }), damage.message) << damage.name;
   }
@@ -121,7 +121,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   dbt.resize(1024, '\0');
   writeFileBytes(dir.file("D.DBT"), dbt);
   {
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(table.memoText(1), "dBASE three");
   }
@@ -137,7 +137,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   dbt4 += block;
   writeFileBytes(dir.file("D.DBT"), dbt4);
   {
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(table.memoText(1), "dBASE four");
   }
