@@ -2,7 +2,7 @@
 // damaged files a reader meets in practice.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
@@ -141,35 +141,62 @@ TEST(DbfTable, FindsFieldsWithoutRegardToCase) {
   EXPECT_EQ(table.typedFieldNumber("A1", 'N'), 2);
 }
 
-// Byte surgery on a good table: each damage gives a clear error, never a crash.
-TEST(DbfTable, DamagedHeadersGiveClearErrors) {
+// Byte surgery on a good table: each damage gives the engine's message and,
+// for a header that cannot be laid out, the detail that names the fault.
+struct HeaderDamage {
+  const char* name;
+  void (*apply)(std::string& bytes);
+  bool invalidHeader;  // "Table Header for %s is invalid"; otherwise "Error on Read of file %s"
+  const char* detail;  // of EDbfHeaderInvalid; empty for a read error
+};
+
+void setLE16(std::string& bytes, std::size_t at, std::uint16_t value) {
+  encodeLE16(reinterpret_cast<unsigned char*>(bytes.data()) + at, value);
+}
+
+const HeaderDamage kHeaderDamages[] = {
+    {"truncated_header", [](std::string& b) { b.resize(20); }, false, ""},
+    {"unknown_version", [](std::string& b) { b[0] = static_cast<char>(0x8C); }, true,
+     "version byte 0x8C is not a known table version"},
+    {"header_length_below_33", [](std::string& b) { setLE16(b, 8, 20); }, true,
+     "header length 20 is smaller than 33 (header and terminator)"},
+    {"foxpro_header_without_backlink", [](std::string& b) { b[0] = 0x30; }, true,
+     "header length 97 of a Visual FoxPro table is smaller than 296 (header, terminator and backlink)"},
+    {"record_length_0", [](std::string& b) { setLE16(b, 10, 0); }, true, "record length 0"},
+    {"descriptors_past_the_file", [](std::string& b) { setLE16(b, 8, 60000); }, false, ""},
+    {"field_past_the_record", [](std::string& b) { b[32 + 16] = 100; }, true,
+     "field 1 ends at byte 101, beyond the record length 10"},
+    {"second_field_past_the_record", [](std::string& b) { b[64 + 16] = 5; }, true,
+     "field 2 ends at byte 11, beyond the record length 10"},
+};
+
+class DamagedHeader : public ::testing::TestWithParam<HeaderDamage> {};
+
+TEST_P(DamagedHeader, NamesTheFault) {
+  const HeaderDamage& damage = GetParam();
   TempDir dir;
   const std::string path = threeRecordTable(dir);
-  const std::string good = readFileBytes(path);
-  const std::string invalid = "Table Header for " + path + " is invalid";
-  const std::string readError = "Error on Read of file " + path;
-  struct Damage {
-    const char* name;
-    std::function<void(std::string&)> apply;
-    std::string message;
-  };
-  const std::vector<Damage> damages = {
-      {"truncated header", [](std::string& b) { b.resize(20); }, readError},
-      {"header length below 33", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 20); },
-       invalid},
-      {"record length 0", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 10, 0); },
-       invalid},
-      {"descriptors past the file",
-       [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 60000); }, readError},
-      {"field past the record", [](std::string& b) { b[32 + 16] = 100; }, invalid},
-  };
-  for (const auto& damage : damages) {
-    std::string bytes = good;
-    damage.apply(bytes);
-    writeFileBytes(path, bytes);
-    EXPECT_EQ(errorOf([&] { DbfFields t(path); }), damage.message) << damage.name;
+  std::string bytes = readFileBytes(path);
+  damage.apply(bytes);
+  writeFileBytes(path, bytes);
+  std::string message = "no error";
+  std::string detail;
+  try {
+    DbfFields table(path);
+  } catch (const EDbfHeaderInvalid& error) {
+    message = error.what();
+    detail = error.detail();
+  } catch (const EDbfError& error) {
+    message = error.what();
   }
+  EXPECT_EQ(message, damage.invalidHeader ? "Table Header for " + path + " is invalid" : "Error on Read of file " + path);
+  EXPECT_EQ(detail, damage.detail);
 }
+
+INSTANTIATE_TEST_SUITE_P(Surgery, DamagedHeader, ::testing::ValuesIn(kHeaderDamages),
+                         [](const ::testing::TestParamInfo<HeaderDamage>& damage) {
+                           return std::string(damage.param.name);
+                         });
 
 TEST(DbfTable, MissingFileIsReported) {
   TempDir dir;

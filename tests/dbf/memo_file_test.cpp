@@ -49,6 +49,26 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   }
 }
 
+// The same table read from images in memory: records, memos and the names
+// in the messages as from the files.
+TEST(MemoFile, ReadsTableAndMemoImagesFromMemory) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {"short", "", "third memo"});
+  DbfFields table(TableSources::inMemory("M.DBF", readFileBytes(path), readFileBytes(dir.file("M.FPT"))));
+  EXPECT_EQ(table.fileName(), "M.DBF");
+  EXPECT_EQ(table.recordCount(), 3);
+  const char* expected[] = {"short", "", "third memo"};
+  for (int n = 1; n <= 3; ++n) {
+    table.readRecord(n);
+    EXPECT_EQ(table.memoText(2), expected[n - 1]) << "record " << n;
+  }
+  std::string fpt = readFileBytes(dir.file("M.FPT"));
+  fpt[512 + 3] = 2;
+  DbfFields damaged(TableSources::inMemory("M.DBF", readFileBytes(path), fpt));
+  damaged.readRecord(1);
+  EXPECT_EQ(errorOf([&] { damaged.memoText(2); }), "Memo record is bad in M.fpt");
+}
+
 TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
   TempDir dir;
   const std::string path = memoTable(dir, {""});
