@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "dbf/base/byte_source.h"
 #include "dbf/base/coding.h"
 #include "dbf/cdx/cdx_file.h"
 #include "dbf/cdx/cdx_keys.h"
-#include "dbf/base/byte_source.h"
 #include "dbf/writer/cdx_writer.h"
 
 namespace kestrin::dbf::cdxtest {

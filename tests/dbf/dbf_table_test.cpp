@@ -2,6 +2,7 @@
 // damaged files a reader meets in practice.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "dbf/base/coding.h"
@@ -170,6 +171,8 @@ const HeaderDamage kHeaderDamages[] = {
      "field 2 ends at byte 11, beyond the record length 10"},
 };
 
+void PrintTo(const HeaderDamage& damage, std::ostream* out) { *out << damage.name; }
+
 class DamagedHeader : public ::testing::TestWithParam<HeaderDamage> {};
 
 TEST_P(DamagedHeader, NamesTheFault) {
@@ -189,7 +192,8 @@ TEST_P(DamagedHeader, NamesTheFault) {
   } catch (const EDbfError& error) {
     message = error.what();
   }
-  EXPECT_EQ(message, damage.invalidHeader ? "Table Header for " + path + " is invalid" : "Error on Read of file " + path);
+  EXPECT_EQ(message,
+            damage.invalidHeader ? "Table Header for " + path + " is invalid" : "Error on Read of file " + path);
   EXPECT_EQ(detail, damage.detail);
 }
 
@@ -200,8 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Surgery, DamagedHeader, ::testing::ValuesIn(kHeaderDama
 
 TEST(DbfTable, MissingFileIsReported) {
   TempDir dir;
-  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE")); }),
-            "File " + dir.file("NONE.DBF") + " could not be found");
+  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE")); }), "File " + dir.file("NONE.DBF") + " could not be found");
 }
 
 TEST(DbfTable, ReadAheadServesTheSameRecords) {

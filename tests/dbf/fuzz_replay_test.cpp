@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,11 @@ std::string caseName(const ::testing::TestParamInfo<KeptInput>& info) {
   }
   return name;
 }
+
+void PrintTo(const KeptInput& input, std::ostream* out) {
+  *out << input.corpus->folder << "/" << input.path.filename().string();
+}
+void PrintTo(const Corpus& corpus, std::ostream* out) { *out << corpus.folder; }
 
 class FuzzReplay : public ::testing::TestWithParam<KeptInput> {};
 

@@ -64,8 +64,7 @@ void CdxFile::readDirectory() {
                                        std::to_string(offset) + ", not a block of its own");
     }
     CdxTagHeader header = readHeader(offset);
-    tags_.push_back(std::make_unique<CdxTag>(*source_, fileName_, std::move(name), offset,
-                                             std::move(header)));
+    tags_.push_back(std::make_unique<CdxTag>(*source_, fileName_, std::move(name), offset, std::move(header)));
   }
 }
 

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "dbf/base/byte_source.h"
 #include "dbf/base/errors.h"
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_keys.h"
-#include "dbf/base/byte_source.h"
 
 namespace kestrin::dbf {
 
@@ -17,8 +17,8 @@ constexpr std::size_t kMaxDepth = 64;
 
 }  // namespace
 
-CdxTag::CdxTag(const ByteSource& source, std::string fileName, std::string name,
-               std::uint32_t headerOffset, CdxTagHeader header)
+CdxTag::CdxTag(const ByteSource& source, std::string fileName, std::string name, std::uint32_t headerOffset,
+               CdxTagHeader header)
     : source_(source),
       fileName_(std::move(fileName)),
       name_(std::move(name)),

@@ -38,8 +38,8 @@ struct CdxPosition {
 
 class CdxTag {
  public:
-  CdxTag(const ByteSource& source, std::string fileName, std::string name,
-         std::uint32_t headerOffset, CdxTagHeader header);
+  CdxTag(const ByteSource& source, std::string fileName, std::string name, std::uint32_t headerOffset,
+         CdxTagHeader header);
 
   CdxTag(const CdxTag&) = delete;
   CdxTag& operator=(const CdxTag&) = delete;

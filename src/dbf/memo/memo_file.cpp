@@ -41,8 +41,8 @@ void DbtMemo::setReadAhead(bool on) {
 }
 
 void DbtMemo::readExactAt(std::int64_t offset, void* out, std::size_t length) {
-  const std::size_t got =
-      readAhead_ ? readAhead_->read(*source_, offset, static_cast<char*>(out), length) : source_->read(offset, out, length);
+  const std::size_t got = readAhead_ ? readAhead_->read(*source_, offset, static_cast<char*>(out), length)
+                                     : source_->read(offset, out, length);
   if (got != length) throw EDbfError("Error on Read of file %s", {fileName()});
 }
 

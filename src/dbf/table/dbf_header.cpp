@@ -54,7 +54,8 @@ DbfHeader DbfHeader::decode(const unsigned char* bytes, const unsigned char* lim
                        std::to_string(kMinimumHeaderLength) + " (header and terminator)");
   }
   if (header.isVisualFoxPro() && header.headerLength_ < kMinimumHeaderLength + kBacklinkLength) {
-    fail(fileName, "header length " + std::to_string(header.headerLength_) + " of a Visual FoxPro table is smaller than " +
+    fail(fileName, "header length " + std::to_string(header.headerLength_) +
+                       " of a Visual FoxPro table is smaller than " +
                        std::to_string(kMinimumHeaderLength + kBacklinkLength) + " (header, terminator and backlink)");
   }
   // The record count divides by it.

@@ -48,8 +48,8 @@ void TableScan::readAhead() {
     std::size_t filled = 0;
     std::exception_ptr error;
     try {
-      filled = table_.source().read(headerLength + k * static_cast<std::int64_t>(block.bytes.size()), block.bytes.data(),
-                                  block.bytes.size());
+      filled = table_.source().read(headerLength + k * static_cast<std::int64_t>(block.bytes.size()),
+                                    block.bytes.data(), block.bytes.size());
     } catch (...) {
       error = std::current_exception();
     }
