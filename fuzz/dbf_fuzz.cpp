@@ -5,6 +5,6 @@
 #include "entries/dbf_fuzz_entry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  kestrin::fuzz::walkTableFromBytes(data, size);
+  kestrin::fuzz::walkTableImage(data, size);
   return 0;
 }

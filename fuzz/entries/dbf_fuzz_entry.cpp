@@ -1,68 +1,62 @@
 #include "entries/dbf_fuzz_entry.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
-#include "dbf/cursor/table_cursor.h"
+#include "dbf/cursor/dbf_handler.h"
+#include "dbf/table/table_sources.h"
 
 namespace kestrin::fuzz {
 namespace {
 
-const std::string& scratchFolder() {
-  static const std::string folder = [] {
-    const auto path = std::filesystem::temp_directory_path() / ("kestrin-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(path);
-    return path.string();
-  }();
-  return folder;
-}
+// Enough to reach every kept input's records without letting a huge claimed
+// count turn one input into a long run.
+constexpr int kMaxSteps = 10000;
 
-void writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-void readEveryField(dbf::TableCursor& cursor) {
-  for (const auto& field : cursor.fields()) {
+void readEveryField(dbf::DbfFields& table) {
+  for (int n = 1; n <= table.fieldCount(); ++n) {
     try {
-      (void)field.isNull();
-      (void)field.asString();
-      (void)field.asFloat();
-      (void)field.asDate();
+      (void)table.fieldAsString(n);  // the whole text of a memo field
+      (void)table.fieldAsFloat(n);
+      (void)table.fieldAsLogical(n);
+      (void)table.fieldAsJulian(n);
     } catch (const dbf::EDbfError&) {
+      // A damaged value or memo; the other fields may still be read.
     }
   }
 }
 
 }  // namespace
 
-void walkTableFromBytes(const std::uint8_t* data, std::size_t size) {
-  if (size < 4) return;
+bool walkTableImage(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return false;
   const std::size_t tableSize = std::min<std::size_t>(dbf::decodeLE32(data), size - 4);
-  writeBytes(scratchFolder() + "/F.DBF", data + 4, tableSize);
-  writeBytes(scratchFolder() + "/F.FPT", data + 4 + tableSize, size - 4 - tableSize);
+  const auto* bytes = reinterpret_cast<const char*>(data + 4);
   try {
-    dbf::TableCursor cursor;
-    cursor.setDatabaseName(scratchFolder());
-    cursor.setTableName("F.DBF");
-    cursor.useDeleted = true;
-    cursor.exactCount = true;
-    cursor.open();
-    int steps = 0;
-    for (cursor.first(); !cursor.eof() && steps < 10000; cursor.next(), ++steps) readEveryField(cursor);
-    for (cursor.last(); !cursor.bof() && steps < 20000; cursor.prior(), ++steps) readEveryField(cursor);
-    (void)cursor.recordCount();
-    if (!cursor.fields().empty()) {
-      (void)cursor.locate(cursor.fields()[0].name(), {std::string("1")}, {true, true});
+    dbf::DbfHandler table(dbf::TableSources::inMemory("F.DBF", std::string(bytes, tableSize),
+                                                      std::string(bytes + tableSize, size - 4 - tableSize)));
+    const int last = std::min(table.recordCount(), kMaxSteps);
+    for (int n = 1; n <= last; ++n) {
+      table.readRecord(n);
+      readEveryField(table);
     }
+    for (int n = last; n >= 1; --n) {
+      table.readRecord(n);
+      readEveryField(table);
+    }
+    (void)table.countVisible();
+    if (table.fieldCount() > 0) {
+      try {
+        table.compileAndScan(table.fieldDescriptors().front().name + " = \"1\"", true, true);
+      } catch (const dbf::EDbfError&) {
+        // The name may not be one the expression language can read.
+      }
+    }
+    return true;
   } catch (const dbf::EDbfError&) {
-  } catch (const dbf::ECursorError&) {
+    return false;
   }
 }
 

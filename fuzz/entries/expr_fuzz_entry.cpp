@@ -7,7 +7,7 @@
 #include "dbf/expr/dates.h"
 #include "dbf/expr/handler.h"
 
-namespace kestrin::dbf {
+namespace kestrin::fuzz {
 namespace {
 
 using namespace std::string_view_literals;
@@ -50,7 +50,7 @@ const std::array<MemoryRecord, 3> kRecords = {{
      "\0\xFF*?"sv},
 }};
 
-class MemoryTable final : public ExprTableLink {
+class MemoryTable final : public dbf::ExprTableLink {
  public:
   void go(std::size_t index) { current_ = index; }
 
@@ -64,7 +64,7 @@ class MemoryTable final : public ExprTableLink {
     return f == 4 ? record().numbers[0] : f == 5 ? record().numbers[1] : record().numbers[2];
   }
   double fieldJulian(int f) override {
-    return expr_detail::dayNumberFromText(fieldBytes(f), "dd.MM.yyyy").value_or(0.0);
+    return dbf::expr_detail::dayNumberFromText(fieldBytes(f), "dd.MM.yyyy").value_or(0.0);
   }
   bool fieldLogical(int f) override {
     const std::string_view b = fieldBytes(f);
@@ -84,30 +84,31 @@ class MemoryTable final : public ExprTableLink {
 
 }  // namespace
 
-int runExpressionFuzzInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
+bool evaluateExpressionInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return false;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   MemoryTable table;
-  ExprOptions options;
+  dbf::ExprOptions options;
   options.caseInsensitive = (data[0] & 1) != 0;
   options.partialCompare = (data[0] & 2) == 0;
   try {
-    ExprHandler handler(&table, "DELO", text, options);
+    dbf::ExprHandler handler(&table, "DELO", text, options);
     handler.getText();
-    handler.listNames(ExprHandler::kFieldClassId);
+    handler.listNames(dbf::ExprHandler::kFieldClassId);
     for (std::size_t r = 0; r < kRecords.size(); ++r) {
       table.go(r);
       try {
         handler.evaluate();
-        ExprKeyValue key;
+        dbf::ExprKeyValue key;
         handler.evaluateKey(key);
-      } catch (const EDbfError&) {
+      } catch (const dbf::EDbfError&) {
         // an evaluation fault on one record does not end the others
       }
     }
-  } catch (const EDbfError&) {
+    return true;
+  } catch (const dbf::EDbfError&) {
+    return false;
   }
-  return 0;
 }
 
-}  // namespace kestrin::dbf
+}  // namespace kestrin::fuzz

@@ -6,11 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kestrin::dbf {
+namespace kestrin::fuzz {
 
 // Byte 0 chooses the options (bit 0 case-insensitive, bit 1 partial compare
 // off); the rest is the expression text. Errors of the language are the
-// expected outcome and are swallowed; anything else escapes. Returns 0.
-int runExpressionFuzzInput(const std::uint8_t* data, std::size_t size);
+// expected outcome and are swallowed; anything else escapes. True when the
+// text compiled.
+bool evaluateExpressionInput(const std::uint8_t* data, std::size_t size);
 
-}  // namespace kestrin::dbf
+}  // namespace kestrin::fuzz

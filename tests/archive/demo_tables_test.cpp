@@ -45,7 +45,7 @@ class DemoTableTest : public ::testing::TestWithParam<DemoTableFile> {};
 
 TEST_P(DemoTableTest, HasTheDeclaredFieldsOfItsCursorAndLiveRecords) {
   const DemoTableFile& file = GetParam();
-  const dbf::DbfTable table(baseFolder() + "/" + std::string(file.file), /*shared=*/true, /*readWrite=*/false);
+  const dbf::DbfTable table(baseFolder() + "/" + std::string(file.file));
   EXPECT_EQ(schemaMismatches(table.fieldDescriptors(), file.cursor), std::vector<std::string>{});
 
   dbf::TableCursor cursor;

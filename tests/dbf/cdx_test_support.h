@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "dbf/base/byte_source.h"
 #include "dbf/base/coding.h"
 #include "dbf/cdx/cdx_file.h"
 #include "dbf/cdx/cdx_keys.h"
-#include "dbf/cdx/cdx_storage.h"
 #include "dbf/writer/cdx_writer.h"
 
 namespace kestrin::dbf::cdxtest {
@@ -52,19 +52,20 @@ inline std::vector<KeyRec> walk(CdxTag& tag, bool forward) {
   return seen;
 }
 
-// A block source that counts the reads that reach it.
-class CountingStorage final : public CdxStorage {
+// A byte source that counts the reads that reach it.
+class CountingSource final : public ByteSource {
  public:
-  explicit CountingStorage(std::string bytes) : inner_(std::move(bytes)) {}
-  std::uint64_t size() override { return inner_.size(); }
-  bool read(std::uint64_t offset, unsigned char* out, std::size_t length) override {
+  explicit CountingSource(std::string bytes) : inner_("counted.cdx", std::move(bytes)) {}
+  std::size_t read(std::int64_t offset, void* buffer, std::size_t length) const override {
     ++reads;
-    return inner_.read(offset, out, length);
+    return inner_.read(offset, buffer, length);
   }
-  int reads = 0;
+  std::int64_t size() const override { return inner_.size(); }
+  const std::string& name() const override { return inner_.name(); }
+  mutable int reads = 0;
 
  private:
-  CdxMemoryStorage inner_;
+  MemoryImage inner_;
 };
 
 // Fields of a raw image, for tests that look at or damage the bytes.

@@ -67,9 +67,9 @@ TEST(CdxTraversal, LargeTableBuildsThreeOrMoreLevels) {
 
 TEST(CdxTraversal, StepWithinLeafReadsNothingAndAcrossLeavesReadsTheLeaf) {
   const std::string image = buildCdxImage({characterTag("KOD", 7, numberedKeys(3000))});
-  auto storage = std::make_unique<CountingStorage>(image);
-  CountingStorage& counter = *storage;
-  auto file = CdxFile::open("kod.cdx", std::move(storage));
+  auto source = std::make_unique<CountingSource>(image);
+  CountingSource& counter = *source;
+  auto file = CdxFile::open("kod.cdx", std::move(source));
   CdxTag& tag = *file->findTag("KOD");
   const Shape shape = shapeOf(image, tag);
   ASSERT_EQ(shape.levels, 2);

@@ -38,7 +38,7 @@ class OneFieldTable {
  public:
   explicit OneFieldTable(const RawCase& c) {
     path_ = writeRaw(dir_.file("ONE.DBF"), c);
-    table_ = std::make_unique<DbfFields>(path_, true, false);
+    table_ = std::make_unique<DbfFields>(path_);
     table_->readRecord(1);
   }
   DbfFields& operator*() { return *table_; }
@@ -146,14 +146,14 @@ TEST(DbfFields, VisualFoxProBinaryTypes) {
                  {{{-42LL, 12.5, std::monostate{}, std::monostate{}}}}, options);
   // Date-time 1980-01-01 00:00:01.5 and a double, written by hand.
   std::string bytes = testing::readFileBytes(path);
-  DbfFields probe(path, true, false);
+  DbfFields probe(path);
   auto* record = reinterpret_cast<unsigned char*>(bytes.data()) + probe.headerLength();
   encodeLE32(record + probe.descriptor(3)->offset, 2444240);
   encodeLE32(record + probe.descriptor(3)->offset + 4, 1500);
   encodeLEDouble(record + probe.descriptor(4)->offset, 2.25);
   testing::writeFileBytes(path, bytes);
 
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(table.fieldAsFloat(1), -42);
   EXPECT_DOUBLE_EQ(table.fieldAsFloat(2), 12.5);

@@ -2,7 +2,8 @@
 // damaged files a reader meets in practice.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <ostream>
+#include <string>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
@@ -34,7 +35,7 @@ TEST(DbfTable, AcceptsEveryKnownVersionByte) {
     bytes[0] = static_cast<char>(version);
     if (version == 0x30) continue;  // needs the 263-byte area; covered by the Visual FoxPro test
     writeFileBytes(path, bytes);
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     EXPECT_EQ(table.version(), version);
     EXPECT_EQ(table.recordCount(), 3);
   }
@@ -46,13 +47,13 @@ TEST(DbfTable, RejectsUnknownVersionAndEncryptedTables) {
   std::string bytes = readFileBytes(path);
   bytes[0] = static_cast<char>(0x8C);
   writeFileBytes(path, bytes);
-  EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), "Table Header for " + path + " is invalid");
+  EXPECT_EQ(errorOf([&] { DbfFields t(path); }), "Table Header for " + path + " is invalid");
 
   bytes[0] = 0x03;
   bytes[15] = 1;
   writeFileBytes(path, bytes);
-  EXPECT_THROW(DbfFields(path, true, false), EDbfEncryption);
-  EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), "No Password for encrypted file " + path);
+  EXPECT_THROW(DbfFields{path}, EDbfEncryption);
+  EXPECT_EQ(errorOf([&] { DbfFields t(path); }), "No Password for encrypted file " + path);
 }
 
 TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
@@ -63,13 +64,13 @@ TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
   bytes.pop_back();              // the end-of-file mark
   bytes += std::string(4, 'x');  // a partial fourth record
   writeFileBytes(path, bytes);
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   EXPECT_EQ(table.recordCount(), 3);
 }
 
 TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
   TempDir dir;
-  DbfFields table(threeRecordTable(dir), true, false);
+  DbfFields table(threeRecordTable(dir));
   struct Step {
     int code;
     int recno;
@@ -93,7 +94,7 @@ TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
 
 TEST(DbfTable, EmptyTableSetsBothFlags) {
   TempDir dir;
-  DbfFields table(writeTable(dir.file("E.DBF"), {{"A", 'C', 3, 0}}, {}), true, false);
+  DbfFields table(writeTable(dir.file("E.DBF"), {{"A", 'C', 3, 0}}, {}));
   table.readRecord(rnFirst);
   EXPECT_TRUE(table.eofFlag());
   EXPECT_TRUE(table.bofFlag());
@@ -104,10 +105,10 @@ TEST(DbfTable, DeletedRecordsAreStillReadAndFlagged) {
   TempDir dir;
   const std::string path = threeRecordTable(dir);
   std::string bytes = readFileBytes(path);
-  DbfFields probe(path, true, false);
+  DbfFields probe(path);
   bytes[static_cast<std::size_t>(probe.headerLength())] = '?';  // any non-blank marks a deletion
   writeFileBytes(path, bytes);
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_TRUE(table.isDeleted());
   table.readRecord(2);
@@ -120,7 +121,7 @@ TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
   TempDir dir;
   const std::string path = writeTable(dir.file("W.DBF"), {{"WIDE", 'C', 300, 0}, {"AFTER", 'C', 2, 0}},
                                       {{{std::string(299, 'a') + "b", std::string("zz")}}});
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   ASSERT_EQ(table.fieldCount(), 2);
   EXPECT_EQ(table.fieldWidth(1), 300);
   EXPECT_EQ(table.fieldDecimals(1), 0);
@@ -132,7 +133,7 @@ TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
 
 TEST(DbfTable, FindsFieldsWithoutRegardToCase) {
   TempDir dir;
-  DbfFields table(writeTable(dir.file("F.DBF"), {{"FKOD", 'C', 8, 0}, {"A1", 'N', 3, 0}}, {}), true, false);
+  DbfFields table(writeTable(dir.file("F.DBF"), {{"FKOD", 'C', 8, 0}, {"A1", 'N', 3, 0}}, {}));
   EXPECT_EQ(table.findField("fkod"), 1);
   EXPECT_EQ(table.findField("A1  "), 2);
   EXPECT_EQ(table.findField("A2"), 0);
@@ -141,47 +142,76 @@ TEST(DbfTable, FindsFieldsWithoutRegardToCase) {
   EXPECT_EQ(table.typedFieldNumber("A1", 'N'), 2);
 }
 
-// Byte surgery on a good table: each damage gives a clear error, never a crash.
-TEST(DbfTable, DamagedHeadersGiveClearErrors) {
+// Byte surgery on a good table: each damage gives the engine's message and,
+// for a header that cannot be laid out, the detail that names the fault.
+struct HeaderDamage {
+  const char* name;
+  void (*apply)(std::string& bytes);
+  bool invalidHeader;  // "Table Header for %s is invalid"; otherwise "Error on Read of file %s"
+  const char* detail;  // of EDbfHeaderInvalid; empty for a read error
+};
+
+void setLE16(std::string& bytes, std::size_t at, std::uint16_t value) {
+  encodeLE16(reinterpret_cast<unsigned char*>(bytes.data()) + at, value);
+}
+
+const HeaderDamage kHeaderDamages[] = {
+    {"truncated_header", [](std::string& b) { b.resize(20); }, false, ""},
+    {"unknown_version", [](std::string& b) { b[0] = static_cast<char>(0x8C); }, true,
+     "version byte 0x8C is not a known table version"},
+    {"header_length_below_33", [](std::string& b) { setLE16(b, 8, 20); }, true,
+     "header length 20 is smaller than 33 (header and terminator)"},
+    {"foxpro_header_without_backlink", [](std::string& b) { b[0] = 0x30; }, true,
+     "header length 97 of a Visual FoxPro table is smaller than 296 (header, terminator and backlink)"},
+    {"record_length_0", [](std::string& b) { setLE16(b, 10, 0); }, true, "record length 0"},
+    {"descriptors_past_the_file", [](std::string& b) { setLE16(b, 8, 60000); }, false, ""},
+    {"field_past_the_record", [](std::string& b) { b[32 + 16] = 100; }, true,
+     "field 1 ends at byte 101, beyond the record length 10"},
+    {"second_field_past_the_record", [](std::string& b) { b[64 + 16] = 5; }, true,
+     "field 2 ends at byte 11, beyond the record length 10"},
+};
+
+void PrintTo(const HeaderDamage& damage, std::ostream* out) { *out << damage.name; }
+
+class DamagedHeader : public ::testing::TestWithParam<HeaderDamage> {};
+
+TEST_P(DamagedHeader, NamesTheFault) {
+  const HeaderDamage& damage = GetParam();
   TempDir dir;
   const std::string path = threeRecordTable(dir);
-  const std::string good = readFileBytes(path);
-  const std::string invalid = "Table Header for " + path + " is invalid";
-  const std::string readError = "Error on Read of file " + path;
-  struct Damage {
-    const char* name;
-    std::function<void(std::string&)> apply;
-    std::string message;
-  };
-  const std::vector<Damage> damages = {
-      {"truncated header", [](std::string& b) { b.resize(20); }, readError},
-      {"header length below 33", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 20); },
-       invalid},
-      {"record length 0", [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 10, 0); },
-       invalid},
-      {"descriptors past the file",
-       [](std::string& b) { encodeLE16(reinterpret_cast<unsigned char*>(b.data()) + 8, 60000); }, readError},
-      {"field past the record", [](std::string& b) { b[32 + 16] = 100; }, invalid},
-  };
-  for (const auto& damage : damages) {
-    std::string bytes = good;
-    damage.apply(bytes);
-    writeFileBytes(path, bytes);
-    EXPECT_EQ(errorOf([&] { DbfFields t(path, true, false); }), damage.message) << damage.name;
+  std::string bytes = readFileBytes(path);
+  damage.apply(bytes);
+  writeFileBytes(path, bytes);
+  std::string message = "no error";
+  std::string detail;
+  try {
+    DbfFields table(path);
+  } catch (const EDbfHeaderInvalid& error) {
+    message = error.what();
+    detail = error.detail();
+  } catch (const EDbfError& error) {
+    message = error.what();
   }
+  EXPECT_EQ(message,
+            damage.invalidHeader ? "Table Header for " + path + " is invalid" : "Error on Read of file " + path);
+  EXPECT_EQ(detail, damage.detail);
 }
+
+INSTANTIATE_TEST_SUITE_P(Surgery, DamagedHeader, ::testing::ValuesIn(kHeaderDamages),
+                         [](const ::testing::TestParamInfo<HeaderDamage>& damage) {
+                           return std::string(damage.param.name);
+                         });
 
 TEST(DbfTable, MissingFileIsReported) {
   TempDir dir;
-  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE"), true, false); }),
-            "File " + dir.file("NONE.DBF") + " could not be found");
+  EXPECT_EQ(errorOf([&] { DbfFields t(dir.file("NONE")); }), "File " + dir.file("NONE.DBF") + " could not be found");
 }
 
 TEST(DbfTable, ReadAheadServesTheSameRecords) {
   TempDir dir;
   std::vector<TestRecord> records;
   for (int i = 0; i < 2000; ++i) records.push_back({{std::to_string(i)}});
-  DbfFields table(writeTable(dir.file("R.DBF"), {{"N", 'C', 20, 0}}, records), true, false);
+  DbfFields table(writeTable(dir.file("R.DBF"), {{"N", 'C', 20, 0}}, records));
   table.setReadAhead(true);
   for (int i = 1; i <= 2000; i += (i % 7) + 1) {
     table.readRecord(i);

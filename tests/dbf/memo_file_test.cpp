@@ -33,7 +33,7 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   std::string longText;
   for (int i = 0; i < 1000; ++i) longText.push_back(static_cast<char>('a' + i % 26));
   longText[10] = '\0';  // embedded NULs belong to the text
-  DbfFields table(memoTable(dir, {"short", "", longText}), true, false);
+  DbfFields table(memoTable(dir, {"short", "", longText}));
   for (bool readAhead : {false, true}) {
     SCOPED_TRACE(readAhead ? "read ahead" : "record by record");
     table.setReadAhead(readAhead);
@@ -49,11 +49,31 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   }
 }
 
+// The same table read from images in memory: records, memos and the names
+// in the messages as from the files.
+TEST(MemoFile, ReadsTableAndMemoImagesFromMemory) {
+  TempDir dir;
+  const std::string path = memoTable(dir, {"short", "", "third memo"});
+  DbfFields table(TableSources::inMemory("M.DBF", readFileBytes(path), readFileBytes(dir.file("M.FPT"))));
+  EXPECT_EQ(table.fileName(), "M.DBF");
+  EXPECT_EQ(table.recordCount(), 3);
+  const char* expected[] = {"short", "", "third memo"};
+  for (int n = 1; n <= 3; ++n) {
+    table.readRecord(n);
+    EXPECT_EQ(table.memoText(2), expected[n - 1]) << "record " << n;
+  }
+  std::string fpt = readFileBytes(dir.file("M.FPT"));
+  fpt[512 + 3] = 2;
+  DbfFields damaged(TableSources::inMemory("M.DBF", readFileBytes(path), fpt));
+  damaged.readRecord(1);
+  EXPECT_EQ(errorOf([&] { damaged.memoText(2); }), "Memo record is bad in M.fpt");
+}
+
 TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
   TempDir dir;
   const std::string path = memoTable(dir, {""});
   std::filesystem::remove(dir.file("M.FPT"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(table.memoText(2), "");
 }
@@ -62,7 +82,7 @@ TEST(MemoFile, MissingMemoFileFailsOnFirstAccess) {
   TempDir dir;
   const std::string path = memoTable(dir, {"text"});
   std::filesystem::remove(dir.file("M.FPT"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(errorOf([&] { table.memoText(2); }), "File " + dir.file("M.fpt") + " could not be found");
 }
@@ -71,7 +91,7 @@ TEST(MemoFile, FindsTheMemoFileWhateverItsLetterCase) {
   TempDir dir;
   const std::string path = memoTable(dir, {"text"});
   std::filesystem::rename(dir.file("M.FPT"), dir.file("m.Fpt"));
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   table.readRecord(1);
   EXPECT_EQ(table.memoText(2), "text");
 }
@@ -100,7 +120,7 @@ TEST(MemoFile, DamagedMemoFilesGiveClearErrors) {
     std::string bytes = good;
     damage.apply(bytes);
     writeFileBytes(fpt, bytes);
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(errorOf([&] { table.memoText(2); }), damage.message) << damage.name;
   }
@@ -121,7 +141,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   dbt.resize(1024, '\0');
   writeFileBytes(dir.file("D.DBT"), dbt);
   {
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(table.memoText(1), "dBASE three");
   }
@@ -137,7 +157,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   dbt4 += block;
   writeFileBytes(dir.file("D.DBT"), dbt4);
   {
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(table.memoText(1), "dBASE four");
   }

@@ -74,7 +74,7 @@ TEST(TableScan, HandsOutEveryRecordOnceInOrder) {
   };
   for (const Case& c : cases) {
     TempDir dir;
-    DbfFields table(writeNumbered(dir, c.records), true, false);
+    DbfFields table(writeNumbered(dir, c.records));
     TableScan scan(table, c.blockSize);
     EXPECT_EQ(scanAll(table, scan), oneTo(c.records)) << c.records << " records, block " << c.blockSize;
     EXPECT_EQ(scan.next().count, 0);
@@ -85,7 +85,7 @@ TEST(TableScan, ReachesRecordsAppendedWhileItRunsButNoHalfWrittenOne) {
   for (const std::size_t blockSize : {std::size_t{100}, std::size_t{1000}, TableScan::kBlockSize}) {
     TempDir dir;
     const std::string path = writeNumbered(dir, 200);
-    DbfFields table(path, true, false);
+    DbfFields table(path);
     TableScan scan(table, blockSize);
     TableScan::Run run = scan.next();
     ASSERT_GT(run.count, 0);
@@ -104,7 +104,7 @@ TEST(TableScan, ReachesRecordsAppendedWhileItRunsButNoHalfWrittenOne) {
 TEST(TableScan, EndsQuietlyWhenTheFileIsShortened) {
   TempDir dir;
   const std::string path = writeNumbered(dir, 1000);
-  DbfFields table(path, true, false);
+  DbfFields table(path);
   TableScan scan(table, 1000);
   TableScan::Run run = scan.next();
   ASSERT_EQ(run.count, 100);
@@ -119,7 +119,7 @@ TEST(TableScan, EndsQuietlyWhenTheFileIsShortened) {
 
 TEST(TableScan, AnAbandonedScanStopsItsReader) {
   TempDir dir;
-  DbfFields table(writeNumbered(dir, 5000), true, false);
+  DbfFields table(writeNumbered(dir, 5000));
   { TableScan untouched(table, 100); }
   {
     TableScan scan(table, 100);

@@ -42,7 +42,7 @@ void openArchiveCursor(dbf::TableCursor& cursor, ArchiveCursor which) {
   if (std::filesystem::is_regular_file(path)) {
     std::vector<std::string> problems;
     {
-      const dbf::DbfTable table(path, /*shared=*/true, /*readWrite=*/false);
+      const dbf::DbfTable table(path);
       problems = schemaMismatches(table.fieldDescriptors(), which, cursor.largeIntegerAs);
     }
     if (!problems.empty()) {

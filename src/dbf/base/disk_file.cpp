@@ -20,22 +20,16 @@ std::string expandFileName(const std::string& name) {
 
 }  // namespace
 
-// POSIX has no share modes: a plain descriptor never blocks other writers,
-// which is what a shared open needs, so `shared` changes nothing here.
-DiskFile::DiskFile(std::string fileName, bool /*shared*/, bool readWrite)
-    : fileName_(expandFileName(fileName)), readWrite_(readWrite) {
+// POSIX has no share modes: a read-only descriptor never blocks the program
+// that writes the base, which is what a shared open needs.
+DiskFile::DiskFile(const std::string& fileName) : fileName_(expandFileName(fileName)) {
   std::error_code error;
-  existed_ = std::filesystem::is_regular_file(fileName_, error);
-}
-
-DiskFile::~DiskFile() { close(); }
-
-void DiskFile::open() {
-  if (fd_ >= 0) return;
-  const int flags = (readWrite_ ? O_RDWR : O_RDONLY) | O_CLOEXEC;
+  if (!std::filesystem::is_regular_file(fileName_, error)) {
+    throw EDbfError("File %s could not be found", {fileName_});
+  }
   int fd;
   do {
-    fd = ::open(fileName_.c_str(), flags);
+    fd = ::open(fileName_.c_str(), O_RDONLY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) throw EDbfError("Access denied to file %s", {fileName_});
   struct stat info {};
@@ -46,15 +40,10 @@ void DiskFile::open() {
   fd_ = fd;
 }
 
-void DiskFile::close() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    fd_ = -1;
-  }
-}
+DiskFile::~DiskFile() { ::close(fd_); }
 
 std::size_t DiskFile::read(std::int64_t offset, void* buffer, std::size_t length) const {
-  if (fd_ < 0 || offset < 0) throw EDbfError("Error on Read of file %s", {fileName_});
+  if (offset < 0) throw EDbfError("Error on Read of file %s", {fileName_});
   auto* out = static_cast<char*>(buffer);
   std::size_t done = 0;
   while (done < length) {
@@ -69,15 +58,9 @@ std::size_t DiskFile::read(std::int64_t offset, void* buffer, std::size_t length
   return done;
 }
 
-void DiskFile::readExact(std::int64_t offset, void* buffer, std::size_t length) const {
-  if (read(offset, buffer, length) != length) throw EDbfError("Error on Read of file %s", {fileName_});
-}
-
 std::int64_t DiskFile::size() const {
   struct stat info {};
-  if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
-    throw EDbfError("Error getting FileSize for file %s", {fileName_});
-  }
+  if (::fstat(fd_, &info) != 0) throw EDbfError("Error getting FileSize for file %s", {fileName_});
   return static_cast<std::int64_t>(info.st_size);
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "dbf/base/disk_file.h"
 #include "dbf/base/errors.h"
 #include "dbf/base/file_name.h"
 #include "dbf/cdx/cdx_corrupted.h"
@@ -18,21 +19,22 @@ std::unique_ptr<CdxFile> CdxFile::open(const std::string& path) {
   const std::string found = resolvePathNoCase(name);
   std::error_code error;
   if (!std::filesystem::is_regular_file(found, error)) throw EDbfError("Cannot find file %s", {name});
-  return open(name, std::make_unique<CdxDiskStorage>(found));
+  return open(name, std::make_unique<DiskFile>(found));
 }
 
 std::unique_ptr<CdxFile> CdxFile::openImage(std::string fileName, std::string bytes) {
-  return open(std::move(fileName), std::make_unique<CdxMemoryStorage>(std::move(bytes)));
+  auto image = std::make_unique<MemoryImage>(fileName, std::move(bytes));
+  return open(std::move(fileName), std::move(image));
 }
 
-std::unique_ptr<CdxFile> CdxFile::open(std::string fileName, std::unique_ptr<CdxStorage> storage) {
-  std::unique_ptr<CdxFile> file(new CdxFile(std::move(fileName), std::move(storage)));
+std::unique_ptr<CdxFile> CdxFile::open(std::string fileName, std::unique_ptr<ByteSource> source) {
+  std::unique_ptr<CdxFile> file(new CdxFile(std::move(fileName), std::move(source)));
   file->readDirectory();
   return file;
 }
 
-CdxFile::CdxFile(std::string fileName, std::unique_ptr<CdxStorage> storage)
-    : fileName_(std::move(fileName)), storage_(std::move(storage)) {}
+CdxFile::CdxFile(std::string fileName, std::unique_ptr<ByteSource> source)
+    : fileName_(std::move(fileName)), source_(std::move(source)) {}
 
 CdxTag* CdxFile::findTag(std::string_view name) {
   for (auto& tag : tags_) {
@@ -42,19 +44,19 @@ CdxTag* CdxFile::findTag(std::string_view name) {
 }
 
 void CdxFile::readDirectory() {
-  const std::uint64_t size = storage_->size();
+  const auto size = static_cast<std::uint64_t>(source_->size());
   if (size <= kCdxBlockSize) throw EDbfError("Error writing to %s", {fileName_});
 
   std::vector<unsigned char> block(kCdxTagHeaderSize);
   auto readHeader = [&](std::uint64_t offset) {
-    if (!storage_->read(offset, block.data(), block.size())) {
+    if (source_->read(static_cast<std::int64_t>(offset), block.data(), block.size()) != block.size()) {
       throwCdxCorrupted(fileName_, "tag header at " + std::to_string(offset) +
                                        " lies beyond the end of the file");
     }
     return CdxTagHeader::decode(block.data(), block.data() + block.size(), size, fileName_);
   };
 
-  CdxTag directory(*storage_, fileName_, std::string(), 0, readHeader(0));
+  CdxTag directory(*source_, fileName_, std::string(), 0, readHeader(0));
   for (std::uint32_t offset = directory.first(); offset != 0; offset = directory.next()) {
     std::string name = text::upper1251(directory.currentKey());
     if (offset % kCdxBlockSize != 0) {
@@ -62,8 +64,7 @@ void CdxFile::readDirectory() {
                                        std::to_string(offset) + ", not a block of its own");
     }
     CdxTagHeader header = readHeader(offset);
-    tags_.push_back(std::make_unique<CdxTag>(*storage_, fileName_, std::move(name), offset,
-                                             std::move(header)));
+    tags_.push_back(std::make_unique<CdxTag>(*source_, fileName_, std::move(name), offset, std::move(header)));
   }
 }
 

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dbf/cdx/cdx_storage.h"
+#include "dbf/base/byte_source.h"
 #include "dbf/cdx/cdx_tag.h"
 
 namespace kestrin::dbf {
@@ -29,8 +29,8 @@ class CdxFile {
   // tag header. %s is the path as given (with the added extension).
   static std::unique_ptr<CdxFile> open(const std::string& path);
 
-  // The same over any block source; `fileName` names the file in messages.
-  static std::unique_ptr<CdxFile> open(std::string fileName, std::unique_ptr<CdxStorage> storage);
+  // The same over any byte source; `fileName` names the file in messages.
+  static std::unique_ptr<CdxFile> open(std::string fileName, std::unique_ptr<ByteSource> source);
 
   // The same over an in-memory image of a file.
   static std::unique_ptr<CdxFile> openImage(std::string fileName, std::string bytes);
@@ -48,11 +48,11 @@ class CdxFile {
   CdxTag* findTag(std::string_view name);
 
  private:
-  CdxFile(std::string fileName, std::unique_ptr<CdxStorage> storage);
+  CdxFile(std::string fileName, std::unique_ptr<ByteSource> source);
   void readDirectory();
 
   std::string fileName_;
-  std::unique_ptr<CdxStorage> storage_;
+  std::unique_ptr<ByteSource> source_;
   std::vector<std::unique_ptr<CdxTag>> tags_;
 };
 

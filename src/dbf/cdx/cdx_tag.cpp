@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "dbf/base/byte_source.h"
 #include "dbf/base/errors.h"
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_keys.h"
-#include "dbf/cdx/cdx_storage.h"
 
 namespace kestrin::dbf {
 
@@ -17,9 +17,9 @@ constexpr std::size_t kMaxDepth = 64;
 
 }  // namespace
 
-CdxTag::CdxTag(CdxStorage& storage, std::string fileName, std::string name,
-               std::uint32_t headerOffset, CdxTagHeader header)
-    : storage_(storage),
+CdxTag::CdxTag(const ByteSource& source, std::string fileName, std::string name, std::uint32_t headerOffset,
+               CdxTagHeader header)
+    : source_(source),
       fileName_(std::move(fileName)),
       name_(std::move(name)),
       headerOffset_(headerOffset),
@@ -289,7 +289,7 @@ void CdxTag::pushNode(std::uint32_t offset) {
       fail("node at " + std::to_string(offset) + " refers back to its own ancestor");
     }
   }
-  if (!storage_.read(offset, block_.data(), kCdxBlockSize)) {
+  if (source_.read(offset, block_.data(), kCdxBlockSize) != kCdxBlockSize) {
     fail("node offset " + std::to_string(offset) + " lies beyond the end of the file");
   }
   if (pathSize_ == path_.size()) path_.emplace_back();

@@ -26,7 +26,7 @@
 
 namespace kestrin::dbf {
 
-class CdxStorage;
+class ByteSource;
 
 enum class CdxMatch { Exact, Partial };
 
@@ -38,8 +38,8 @@ struct CdxPosition {
 
 class CdxTag {
  public:
-  CdxTag(CdxStorage& storage, std::string fileName, std::string name,
-         std::uint32_t headerOffset, CdxTagHeader header);
+  CdxTag(const ByteSource& source, std::string fileName, std::string name, std::uint32_t headerOffset,
+         CdxTagHeader header);
 
   CdxTag(const CdxTag&) = delete;
   CdxTag& operator=(const CdxTag&) = delete;
@@ -137,7 +137,7 @@ class CdxTag {
   std::uint32_t answer(bool onEntry);
   [[noreturn]] void fail(const std::string& detail);
 
-  CdxStorage& storage_;
+  const ByteSource& source_;
   std::string fileName_;
   std::string name_;
   std::uint32_t headerOffset_;

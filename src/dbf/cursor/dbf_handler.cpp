@@ -1,5 +1,7 @@
 #include "dbf/cursor/dbf_handler.h"
 
+#include <utility>
+
 #include "dbf/base/errors.h"
 #include "dbf/table/table_scan.h"
 
@@ -10,8 +12,7 @@ bool isForward(int code) { return code == rnFirst || code == rnNext || code == r
 
 }  // namespace
 
-DbfHandler::DbfHandler(const std::string& fileName, bool shared, bool readWrite)
-    : DbfFields(fileName, shared, readWrite), link_(*this) {}
+DbfHandler::DbfHandler(TableSources sources) : DbfFields(std::move(sources)), link_(*this) {}
 
 DbfHandler::~DbfHandler() = default;
 

@@ -17,7 +17,7 @@ namespace kestrin::dbf {
 
 class DbfHandler : public DbfFields {
  public:
-  DbfHandler(const std::string& fileName, bool shared, bool readWrite);
+  explicit DbfHandler(TableSources sources);
   ~DbfHandler() override;
 
   // The table as expressions see it.

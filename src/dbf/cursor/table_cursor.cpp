@@ -56,7 +56,7 @@ void TableCursor::open() {
   const std::string path = tablePath();
   if (!std::filesystem::is_regular_file(path)) throw ECursorError("Cannot find file %s", {path});
 
-  table_ = std::make_unique<DbfHandler>(path, !exclusive, !readOnly);
+  table_ = std::make_unique<DbfHandler>(TableSources::onDisk(path));
   try {
     table_->useDeleted = useDeleted;
     table_->recordAcceptor = [this] { return acceptCandidate(); };

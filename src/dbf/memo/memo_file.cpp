@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
-#include "dbf/base/file_name.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -16,27 +16,21 @@ constexpr char kDbt3EndMark = 0x1A;
 
 }  // namespace
 
-DbtMemo::DbtMemo(const std::string& fileName, bool shared, bool readWrite) : file_(fileName, shared, readWrite) {}
+DbtMemo::DbtMemo(std::unique_ptr<ByteSource> source) : source_(std::move(source)) {}
 
 DbtMemo::~DbtMemo() = default;
-
-void DbtMemo::open() {
-  if (!file_.existedAtConstruction()) throw EDbfError("File %s could not be found", {file_.fileName()});
-  file_.open();
-  readFileHeader();
-}
 
 void DbtMemo::readFileHeader() { setBlockSize(512); }
 
 void DbtMemo::setBlockSize(std::uint32_t size) {
   // A block size of 0 would put every memo on the header.
-  if (size == 0) throw EDbfError("Memo file %s has a block size of 0", {file_.fileName()});
+  if (size == 0) throw EDbfError("Memo file %s has a block size of 0", {fileName()});
   blockSize_ = size;
 }
 
 std::int64_t DbtMemo::blockOffset(std::uint32_t block) const { return static_cast<std::int64_t>(block) * blockSize_; }
 
-void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {file_.fileName()}); }
+void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {fileName()}); }
 
 void DbtMemo::setReadAhead(bool on) {
   if (on && !readAhead_) {
@@ -47,20 +41,20 @@ void DbtMemo::setReadAhead(bool on) {
 }
 
 void DbtMemo::readExactAt(std::int64_t offset, void* out, std::size_t length) {
-  const std::size_t got =
-      readAhead_ ? readAhead_->read(file_, offset, static_cast<char*>(out), length) : file_.read(offset, out, length);
-  if (got != length) throw EDbfError("Error on Read of file %s", {file_.fileName()});
+  const std::size_t got = readAhead_ ? readAhead_->read(*source_, offset, static_cast<char*>(out), length)
+                                     : source_->read(offset, out, length);
+  if (got != length) throw EDbfError("Error on Read of file %s", {fileName()});
 }
 
 bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
   if (end <= knownSize_) return true;
-  knownSize_ = file_.size();
+  knownSize_ = source_->size();
   return end <= knownSize_;
 }
 
 void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) {
   if (!reachesNoFurtherThanEnd(dataOffset + static_cast<std::int64_t>(length))) {
-    throw EDbfError("Memo data runs past the end of file %s", {file_.fileName()});
+    throw EDbfError("Memo data runs past the end of file %s", {fileName()});
   }
 }
 
@@ -68,7 +62,7 @@ std::uint32_t DbtMemo::memoLength(std::uint32_t block) {
   if (block == 0) return 0;
   const std::int64_t offset = blockOffset(block);
   if (!reachesNoFurtherThanEnd(offset + 1)) {
-    throw EDbfError("Memo block %d lies beyond the end of file %s", {std::to_string(block), file_.fileName()});
+    throw EDbfError("Memo block %d lies beyond the end of file %s", {std::to_string(block), fileName()});
   }
   return lengthAt(offset);
 }
@@ -78,7 +72,7 @@ std::uint32_t DbtMemo::lengthAt(std::int64_t offset) {
   std::vector<char> block(blockSize_);
   std::uint32_t length = 0;
   while (length < kDbt3MaxLength) {
-    const std::size_t got = file_.read(offset + length, block.data(), block.size());
+    const std::size_t got = source_->read(offset + length, block.data(), block.size());
     if (got == 0) break;
     const auto end = std::find(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got), kDbt3EndMark);
     length += static_cast<std::uint32_t>(end - block.begin());
@@ -108,7 +102,7 @@ void DbtMemo::readMemoInto(std::uint32_t block, std::string& text) {
 
 void Dbt4Memo::readFileHeader() {
   unsigned char header[32];
-  file().readExact(0, header, sizeof header);
+  source().readExact(0, header, sizeof header);
   setBlockSize(decodeLE32(header + 20));
 }
 
@@ -123,7 +117,7 @@ std::uint32_t Dbt4Memo::lengthAt(std::int64_t offset) {
 
 void FptMemo::readFileHeader() {
   unsigned char header[32];
-  file().readExact(0, header, sizeof header);
+  source().readExact(0, header, sizeof header);
   setBlockSize(decodeBE16(header + 6));
 }
 
@@ -135,22 +129,22 @@ std::uint32_t FptMemo::lengthAt(std::int64_t offset) {
   return decodeBE32(header + 4);
 }
 
-std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared, bool readWrite) {
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, std::unique_ptr<ByteSource> source) {
   std::unique_ptr<DbtMemo> memo;
   switch (kind) {
     case MemoKind::Dbt3:
-      memo = std::make_unique<DbtMemo>(resolvePathNoCase(replaceExtension(tableFileName, ".dbt")), shared, readWrite);
+      memo = std::make_unique<DbtMemo>(std::move(source));
       break;
     case MemoKind::Dbt4:
-      memo = std::make_unique<Dbt4Memo>(resolvePathNoCase(replaceExtension(tableFileName, ".dbt")), shared, readWrite);
+      memo = std::make_unique<Dbt4Memo>(std::move(source));
       break;
     case MemoKind::Fpt:
-      memo = std::make_unique<FptMemo>(resolvePathNoCase(replaceExtension(tableFileName, ".fpt")), shared, readWrite);
+      memo = std::make_unique<FptMemo>(std::move(source));
       break;
     case MemoKind::None:
       return nullptr;
   }
-  memo->open();
+  memo->readFileHeader();
   return memo;
 }
 

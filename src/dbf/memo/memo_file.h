@@ -8,16 +8,17 @@
 #include <memory>
 #include <string>
 
-#include "dbf/base/disk_file.h"
-#include "dbf/table/dbf_header.h"
-#include "dbf/table/read_ahead_buffer.h"
+#include "dbf/base/byte_source.h"
+#include "dbf/base/memo_kind.h"
+#include "dbf/base/read_ahead_buffer.h"
 
 namespace kestrin::dbf {
 
 // dBASE III memo file (.dbt): 512-byte blocks, text up to the first 0x1A.
 class DbtMemo {
  public:
-  DbtMemo(const std::string& fileName, bool shared, bool readWrite);
+  // Reads from `source`; openMemoFile reads the file header.
+  explicit DbtMemo(std::unique_ptr<ByteSource> source);
   virtual ~DbtMemo();
   DbtMemo(const DbtMemo&) = delete;
   DbtMemo& operator=(const DbtMemo&) = delete;
@@ -30,7 +31,7 @@ class DbtMemo {
   // The whole memo into `text`, whose capacity is reused from call to call.
   void readMemoInto(std::uint32_t block, std::string& text);
 
-  const std::string& fileName() const { return file_.fileName(); }
+  const std::string& fileName() const { return source_->name(); }
   std::uint32_t blockSize() const { return blockSize_; }
 
   // While on, memo reads are served from a large buffer: a scan in physical
@@ -46,7 +47,7 @@ class DbtMemo {
 
   void setBlockSize(std::uint32_t size);
   std::int64_t blockOffset(std::uint32_t block) const;
-  const DiskFile& file() const { return file_; }
+  const ByteSource& source() const { return *source_; }
   // Reads exactly `length` bytes at `offset`, through the buffer when it is on.
   void readExactAt(std::int64_t offset, void* out, std::size_t length);
   [[noreturn]] void failBadRecord() const;
@@ -57,10 +58,9 @@ class DbtMemo {
   bool reachesNoFurtherThanEnd(std::int64_t end);
 
  private:
-  friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, const std::string&, bool, bool);
-  void open();
+  friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, std::unique_ptr<ByteSource>);
 
-  DiskFile file_;
+  std::unique_ptr<ByteSource> source_;
   std::uint32_t blockSize_ = 512;
   std::int64_t knownSize_ = 0;
   std::unique_ptr<ReadAheadBuffer> readAhead_;
@@ -88,8 +88,8 @@ class FptMemo : public DbtMemo {
   std::uint32_t blockHeaderSize() const override { return 8; }
 };
 
-// The memo file of a table: ".fpt" or ".dbt" beside `tableFileName`, found
-// without regard to letter case. Throws "File %s could not be found".
-std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, const std::string& tableFileName, bool shared, bool readWrite);
+// The memo file of `kind` (not None) over `source`, its file header read.
+// Throws EDbfError for a header it cannot read.
+std::unique_ptr<DbtMemo> openMemoFile(MemoKind kind, std::unique_ptr<ByteSource> source);
 
 }  // namespace kestrin::dbf

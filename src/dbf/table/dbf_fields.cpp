@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
@@ -75,8 +76,10 @@ std::optional<double> parseDbfNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
-DbfFields::DbfFields(const std::string& fileName, bool shared, bool readWrite)
-    : DbfTable(fileName, shared, readWrite), activeRecord_(ownRecordBuffer()) {}
+DbfFields::DbfFields(const std::string& fileName) : DbfFields(TableSources::onDisk(fileName)) {}
+
+DbfFields::DbfFields(TableSources sources)
+    : DbfTable(std::move(sources.table)), activeRecord_(ownRecordBuffer()), openMemo_(std::move(sources.openMemo)) {}
 
 DbfFields::~DbfFields() = default;
 
@@ -225,8 +228,8 @@ std::uint32_t DbfFields::memoBlock(int n) const {
 
 DbtMemo& DbfFields::memoFile() {
   if (!memo_) {
-    memo_ = openMemoFile(header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind(), fileName(), true,
-                         false);
+    const MemoKind kind = header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind();
+    memo_ = openMemoFile(kind, openMemo_(kind));
   }
   memo_->setReadAhead(readAhead());
   return *memo_;

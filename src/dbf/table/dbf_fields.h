@@ -5,6 +5,7 @@
 // 1..FieldCount yields an empty or zero result, never an error.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,12 +13,17 @@
 
 #include "dbf/memo/memo_file.h"
 #include "dbf/table/dbf_table.h"
+#include "dbf/table/table_sources.h"
 
 namespace kestrin::dbf {
 
 class DbfFields : public DbfTable {
  public:
-  DbfFields(const std::string& fileName, bool shared, bool readWrite);
+  // Opens the table file `fileName` as DbfTable does; the memo file beside it
+  // is opened on the first memo read.
+  explicit DbfFields(const std::string& fileName);
+  // The same over any table and memo sources.
+  explicit DbfFields(TableSources sources);
   ~DbfFields() override;
 
   // Field number of `name`, compared without case and with trailing blanks
@@ -74,6 +80,7 @@ class DbfFields : public DbfTable {
   DbtMemo& memoFile();
 
   const char* activeRecord_;
+  std::function<std::unique_ptr<ByteSource>(MemoKind)> openMemo_;
   std::unique_ptr<DbtMemo> memo_;
 };
 

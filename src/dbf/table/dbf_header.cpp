@@ -1,14 +1,40 @@
 #include "dbf/table/dbf_header.h"
 
+#include <cstdio>
+#include <utility>
+
 #include "dbf/base/coding.h"
-#include "dbf/base/errors.h"
 
 namespace kestrin::dbf {
+namespace {
 
-DbfHeader DbfHeader::decode(const unsigned char* bytes, const std::string& fileName) {
+// The header, then the descriptors' terminator byte.
+constexpr int kMinimumHeaderLength = 33;
+// Visual FoxPro keeps the path of its database container after the terminator.
+constexpr int kBacklinkLength = 263;
+
+[[noreturn]] void fail(const std::string& fileName, std::string detail) {
+  throw EDbfHeaderInvalid(fileName, std::move(detail));
+}
+
+std::string hexByte(std::uint8_t value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", value);
+  return text;
+}
+
+}  // namespace
+
+EDbfHeaderInvalid::EDbfHeaderInvalid(std::string_view fileName, std::string detail)
+    : EDbfError("Table Header for %s is invalid", {fileName}), detail_(std::move(detail)) {}
+
+DbfHeader DbfHeader::decode(const unsigned char* bytes, const unsigned char* limit, const std::string& fileName) {
+  if (limit - bytes < static_cast<std::ptrdiff_t>(kSize)) {
+    fail(fileName, "header of " + std::to_string(limit - bytes) + " bytes, " + std::to_string(kSize) + " needed");
+  }
   DbfHeader header;
-  header.version = bytes[0];
-  switch (header.version) {
+  header.version_ = bytes[0];
+  switch (header.version_) {
     case 0x03:
     case 0x04:
     case 0x30:
@@ -17,18 +43,28 @@ DbfHeader DbfHeader::decode(const unsigned char* bytes, const std::string& fileN
     case 0xF5:
       break;
     default:
-      throw EDbfError("Table Header for %s is invalid", {fileName});
+      fail(fileName, "version byte " + hexByte(header.version_) + " is not a known table version");
   }
-  header.headerLength = decodeLE16(bytes + 8);
-  header.recordLength = decodeLE16(bytes + 10);
-  header.encrypted = bytes[15] != 0;
-  header.tableFlags = bytes[28];
-  if (header.encrypted) throw EDbfEncryption("No Password for encrypted file %s", {fileName});
+  if (bytes[15] != 0) throw EDbfEncryption("No Password for encrypted file %s", {fileName});
+  header.headerLength_ = decodeLE16(bytes + 8);
+  header.recordLength_ = decodeLE16(bytes + 10);
+  header.tableFlags_ = bytes[28];
+  if (header.headerLength_ < kMinimumHeaderLength) {
+    fail(fileName, "header length " + std::to_string(header.headerLength_) + " is smaller than " +
+                       std::to_string(kMinimumHeaderLength) + " (header and terminator)");
+  }
+  if (header.isVisualFoxPro() && header.headerLength_ < kMinimumHeaderLength + kBacklinkLength) {
+    fail(fileName, "header length " + std::to_string(header.headerLength_) +
+                       " of a Visual FoxPro table is smaller than " +
+                       std::to_string(kMinimumHeaderLength + kBacklinkLength) + " (header, terminator and backlink)");
+  }
+  // The record count divides by it.
+  if (header.recordLength_ == 0) fail(fileName, "record length 0");
   return header;
 }
 
 MemoKind DbfHeader::memoKind() const {
-  switch (version) {
+  switch (version_) {
     case 0x83:
       return MemoKind::Dbt3;
     case 0x8B:
@@ -36,17 +72,23 @@ MemoKind DbfHeader::memoKind() const {
     case 0xF5:
       return MemoKind::Fpt;
     case 0x30:
-      return (tableFlags & 0x02) ? MemoKind::Fpt : MemoKind::None;
+      return (tableFlags_ & 0x02) ? MemoKind::Fpt : MemoKind::None;
     default:
       return MemoKind::None;
   }
 }
 
 int DbfHeader::descriptorAreaLength() const {
-  return static_cast<int>(headerLength) - 33 - (isVisualFoxPro() ? 263 : 0);
+  return static_cast<int>(headerLength_) - kMinimumHeaderLength - (isVisualFoxPro() ? kBacklinkLength : 0);
 }
 
-std::vector<FieldDescriptor> decodeFieldDescriptors(const unsigned char* area, int count) {
+std::vector<FieldDescriptor> DbfHeader::decodeFields(const unsigned char* area, const unsigned char* limit,
+                                                     const std::string& fileName) const {
+  const int count = fieldCount();
+  if (limit - area < static_cast<std::ptrdiff_t>(count) * 32) {
+    fail(fileName, "descriptor area of " + std::to_string(limit - area) + " bytes, " + std::to_string(count * 32) +
+                       " needed for " + std::to_string(count) + " fields");
+  }
   std::vector<FieldDescriptor> fields;
   fields.reserve(static_cast<std::size_t>(count));
   int offset = 1;
@@ -68,6 +110,10 @@ std::vector<FieldDescriptor> decodeFieldDescriptors(const unsigned char* area, i
     field.offset = offset;
     field.number = i + 1;
     offset += field.width;
+    if (offset > recordLength_) {
+      fail(fileName, "field " + std::to_string(field.number) + " ends at byte " + std::to_string(offset) +
+                         ", beyond the record length " + std::to_string(recordLength_));
+    }
     fields.push_back(std::move(field));
   }
   return fields;

@@ -1,35 +1,28 @@
-// The 32-byte table header and the 32-byte field descriptors of a DBF file.
+// The 32-byte table header and the 32-byte field descriptors of a DBF file,
+// decoded against a pointer and a limit and checked as they are decoded.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dbf/base/errors.h"
+#include "dbf/base/memo_kind.h"
+
 namespace kestrin::dbf {
 
-enum class MemoKind { None, Dbt3, Dbt4, Fpt };
+// A table header that cannot be laid out: what() is the engine's message
+// "Table Header for %s is invalid"; detail() says which check failed, with
+// the numbers, for logs and tests.
+class EDbfHeaderInvalid : public EDbfError {
+ public:
+  EDbfHeaderInvalid(std::string_view fileName, std::string detail);
 
-struct DbfHeader {
-  static constexpr std::size_t kSize = 32;
+  const std::string& detail() const noexcept { return detail_; }
 
-  std::uint8_t version = 0;
-  std::uint16_t headerLength = 0;
-  std::uint16_t recordLength = 0;
-  bool encrypted = false;
-  std::uint8_t tableFlags = 0;
-
-  // Decodes the header bytes and checks the version byte; `fileName` names the
-  // file in the messages. Throws "Table Header for %s is invalid" for an
-  // unknown version and EDbfEncryption for an encrypted table.
-  static DbfHeader decode(const unsigned char* bytes, const std::string& fileName);
-
-  bool isVisualFoxPro() const { return version == 0x30; }
-  MemoKind memoKind() const;
-  // Length of the descriptor area: what lies between the header and the first
-  // record, less the terminator (and the 263-byte backlink area of 0x30 tables).
-  int descriptorAreaLength() const;
+ private:
+  std::string detail_;
 };
 
 // One field as its descriptor gives it, with the offset computed from the
@@ -43,7 +36,46 @@ struct FieldDescriptor {
   int number = 0;    // 1-based position in the descriptor array
 };
 
-// Decodes `count` descriptors from `area`, computing offsets from 1.
-std::vector<FieldDescriptor> decodeFieldDescriptors(const unsigned char* area, int count);
+class DbfHeader {
+ public:
+  static constexpr std::size_t kSize = 32;
+
+  DbfHeader() = default;
+
+  // Decodes the header in [bytes, limit) and checks that a table can be laid
+  // out by it; `fileName` names the file in the messages. Throws
+  // EDbfHeaderInvalid (fewer than 32 bytes, an unknown version byte, a header
+  // length too small for the header, the descriptor terminator and the
+  // Visual FoxPro backlink area, a record length of 0) and EDbfEncryption for
+  // an encrypted table.
+  static DbfHeader decode(const unsigned char* bytes, const unsigned char* limit, const std::string& fileName);
+
+  std::uint8_t version() const { return version_; }
+  // Bytes before the first record.
+  std::uint16_t headerLength() const { return headerLength_; }
+  // Bytes of one record, its deletion flag included; never 0.
+  std::uint16_t recordLength() const { return recordLength_; }
+  bool isVisualFoxPro() const { return version_ == 0x30; }
+  MemoKind memoKind() const;
+
+  // Length of the descriptor area, which starts at byte 32: what lies between
+  // the header and the first record, less the terminator (and the 263-byte
+  // backlink area of Visual FoxPro tables). Never negative.
+  int descriptorAreaLength() const;
+  // Whole descriptors in that area.
+  int fieldCount() const { return descriptorAreaLength() / 32; }
+
+  // Decodes the fieldCount() descriptors in [area, limit), computing offsets
+  // from 1, and checks each field against the record length. Throws
+  // EDbfHeaderInvalid when the area is short or a field ends beyond the record.
+  std::vector<FieldDescriptor> decodeFields(const unsigned char* area, const unsigned char* limit,
+                                            const std::string& fileName) const;
+
+ private:
+  std::uint8_t version_ = 0;
+  std::uint16_t headerLength_ = 0;
+  std::uint16_t recordLength_ = 0;
+  std::uint8_t tableFlags_ = 0;
+};
 
 }  // namespace kestrin::dbf

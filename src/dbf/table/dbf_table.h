@@ -1,9 +1,11 @@
-// One DBF table file: the header, the field descriptors and fixed-length
-// records addressed by physical record number (from 1).
+// One DBF table: the header, the field descriptors and fixed-length records
+// addressed by physical record number (from 1), read from a byte source (the
+// file on disk, read-only and shared, or an image in memory).
 //
-// The record count is always derived from the file size, never from the
-// header, and re-derived whenever a read runs past the known end: records that
-// another program appends become visible, a half-written record never does.
+// The record count is always derived from the source's current size, never
+// from the header, and re-derived whenever a read runs past the known end:
+// records that another program appends become visible, a half-written record
+// never does.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "dbf/base/disk_file.h"
+#include "dbf/base/byte_source.h"
+#include "dbf/base/read_ahead_buffer.h"
 #include "dbf/table/dbf_header.h"
-#include "dbf/table/read_ahead_buffer.h"
 
 namespace kestrin::dbf {
 
@@ -29,10 +31,12 @@ enum RecordPosition : int {
 
 class DbfTable {
  public:
-  // Opens `fileName` (".DBF" added when it has no extension) and reads the
-  // header and descriptors. Throws EDbfError / EDbfEncryption; a failed open
-  // leaves no open file.
-  DbfTable(const std::string& fileName, bool shared, bool readWrite);
+  // Opens `fileName` (".DBF" added when it has no extension, letter case
+  // ignored) and reads the header and descriptors. Throws EDbfError,
+  // EDbfHeaderInvalid, EDbfEncryption; a failed open leaves no open file.
+  explicit DbfTable(const std::string& fileName);
+  // The same over any byte source.
+  explicit DbfTable(std::unique_ptr<ByteSource> source);
   virtual ~DbfTable();
   DbfTable(const DbfTable&) = delete;
   DbfTable& operator=(const DbfTable&) = delete;
@@ -42,25 +46,25 @@ class DbfTable {
   // BofFlag and keeps the previous record in the buffer.
   void readRecord(int n);
 
-  // Re-reads the header and re-derives the record count (shared tables only).
-  void refreshHeader();
+  // Re-derives the record count from the source's current size.
+  void refreshRecordCount();
 
   int recordCount() const { return recordCount_; }
-  int headerLength() const { return header_.headerLength; }
-  int recordLength() const { return header_.recordLength; }
+  int headerLength() const { return header_.headerLength(); }
+  int recordLength() const { return header_.recordLength(); }
   int fieldCount() const { return static_cast<int>(fields_.size()); }
   int currentRecNo() const { return currentRecNo_; }
   bool eofFlag() const { return eof_; }
   bool bofFlag() const { return bof_; }
-  std::uint8_t version() const { return header_.version; }
+  std::uint8_t version() const { return header_.version(); }
   const DbfHeader& header() const { return header_; }
-  const std::string& fileName() const { return file_.fileName(); }
+  const std::string& fileName() const { return source_->name(); }
   // The file name without folder and extension, upper-cased: names the table in expressions.
   const std::string& tableAlias() const { return tableAlias_; }
   const std::vector<FieldDescriptor>& fieldDescriptors() const { return fields_; }
 
-  // The file the records are read from.
-  const DiskFile& file() const { return file_; }
+  // The bytes the records are read from.
+  const ByteSource& source() const { return *source_; }
 
   // The table's own record image: RecordLength bytes as last read.
   const char* ownRecordBuffer() const { return recordBuffer_.data(); }
@@ -92,8 +96,7 @@ class DbfTable {
   int countFromFileSize() const;
   std::size_t readRecordBytes(int n, char* out);
 
-  DiskFile file_;
-  bool shared_;
+  std::unique_ptr<ByteSource> source_;
   DbfHeader header_;
   std::string tableAlias_;
   std::vector<FieldDescriptor> fields_;

@@ -48,8 +48,8 @@ void TableScan::readAhead() {
     std::size_t filled = 0;
     std::exception_ptr error;
     try {
-      filled = table_.file().read(headerLength + k * static_cast<std::int64_t>(block.bytes.size()), block.bytes.data(),
-                                  block.bytes.size());
+      filled = table_.source().read(headerLength + k * static_cast<std::int64_t>(block.bytes.size()),
+                                    block.bytes.data(), block.bytes.size());
     } catch (...) {
       error = std::current_exception();
     }
@@ -100,7 +100,7 @@ TableScan::Run TableScan::takeFromReader() {
 
 TableScan::Run TableScan::readDirect() {
   if (nextRecord_ > table_.recordCount()) {
-    table_.refreshHeader();
+    table_.refreshRecordCount();
     if (nextRecord_ > table_.recordCount()) return {};
   }
   if (direct_.bytes.empty()) {
@@ -110,11 +110,11 @@ TableScan::Run TableScan::readDirect() {
   }
   const std::int64_t offset =
       table_.headerLength() + static_cast<std::int64_t>(nextRecord_ - 1) * static_cast<std::int64_t>(recordLength_);
-  direct_.filled = table_.file().read(offset, direct_.bytes.data(), direct_.bytes.size());
+  direct_.filled = table_.source().read(offset, direct_.bytes.data(), direct_.bytes.size());
   const Run run = takeRecords(direct_);
   if (run.count == 0) {
     // The count says the record is there, the file does not hold it whole.
-    table_.refreshHeader();
+    table_.refreshRecordCount();
     if (nextRecord_ <= table_.recordCount()) throw EDbfError("Error on Read of file %s", {table_.fileName()});
   }
   return run;
@@ -122,7 +122,7 @@ TableScan::Run TableScan::readDirect() {
 
 TableScan::Run TableScan::takeRecords(const Block& block) {
   const auto whole = static_cast<int>(block.filled / recordLength_);
-  if (std::int64_t{nextRecord_} - 1 + whole > table_.recordCount()) table_.refreshHeader();
+  if (std::int64_t{nextRecord_} - 1 + whole > table_.recordCount()) table_.refreshRecordCount();
   const int count = std::clamp(table_.recordCount() - nextRecord_ + 1, 0, whole);
   const Run run{nextRecord_, block.bytes.data(), count};
   nextRecord_ += count;

@@ -5,7 +5,7 @@
 // disk overlaps the evaluation as well.
 //
 // The table's record count is honoured as everywhere else: records beyond it
-// are taken only after the count is re-derived from the file size, so
+// are taken only after the count is re-derived from the source size, so
 // records appended during the scan are reached and a half-written one never.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "dbf/table/read_ahead_buffer.h"
+#include "dbf/base/read_ahead_buffer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,14 +9,14 @@ ReadAheadBuffer::ReadAheadBuffer(std::size_t recordLength)
     : bytes_(std::max<std::size_t>(1, kTargetSize / std::max<std::size_t>(1, recordLength)) *
              std::max<std::size_t>(1, recordLength)) {}
 
-std::size_t ReadAheadBuffer::read(const DiskFile& file, std::int64_t offset, char* out, std::size_t length) {
+std::size_t ReadAheadBuffer::read(const ByteSource& source, std::int64_t offset, char* out, std::size_t length) {
   const bool inside = filled_ > 0 && offset >= start_ &&
                       offset + static_cast<std::int64_t>(length) <= start_ + static_cast<std::int64_t>(filled_);
   if (!inside) {
-    if (length > bytes_.size()) return file.read(offset, out, length);
+    if (length > bytes_.size()) return source.read(offset, out, length);
     start_ = offset;
     filled_ = 0;
-    filled_ = file.read(offset, bytes_.data(), bytes_.size());
+    filled_ = source.read(offset, bytes_.data(), bytes_.size());
   }
   const std::int64_t skip = offset - start_;
   if (skip >= static_cast<std::int64_t>(filled_)) return 0;

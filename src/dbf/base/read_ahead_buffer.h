@@ -1,11 +1,11 @@
-// Serves consecutive record reads from one large read, so that a scan in
+// Serves consecutive reads (records, memo blocks) from one large read, so that a scan in
 // physical order costs one system call per buffer instead of one per record.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "dbf/base/disk_file.h"
+#include "dbf/base/byte_source.h"
 
 namespace kestrin::dbf {
 
@@ -19,9 +19,9 @@ class ReadAheadBuffer {
   // Copies `length` bytes at `offset` (at or beyond the header) into `out`,
   // refilling the buffer with one read starting at `offset` when the range is
   // not buffered. Returns the bytes copied: short or 0 at the end of the data.
-  std::size_t read(const DiskFile& file, std::int64_t offset, char* out, std::size_t length);
+  std::size_t read(const ByteSource& source, std::int64_t offset, char* out, std::size_t length);
 
-  // Forgets the buffered bytes, so the next read goes to the file.
+  // Forgets the buffered bytes, so the next read goes to the source.
   void invalidate() { filled_ = 0; }
 
  private:
