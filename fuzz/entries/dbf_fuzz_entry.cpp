@@ -51,8 +51,8 @@ void walkTableFromBytes(const std::uint8_t* data, std::size_t size) {
     dbf::TableCursor cursor;
     cursor.setDatabaseName(scratchFolder());
     cursor.setTableName("F.DBF");
-    cursor.useDeleted = true;
-    cursor.exactCount = true;
+    cursor.setUseDeleted(true);
+    cursor.setExactCount(true);
     cursor.open();
     int steps = 0;
     for (cursor.first(); !cursor.eof() && steps < 10000; cursor.next(), ++steps) readEveryField(cursor);

@@ -59,10 +59,9 @@ void MainWindow::pageControlChange() {
   dbf::TableCursor* cursor = tables_.level(page);
   if (page == browse::kFondPage && tables_.fond.active()) {
     const bool hasRecord = !tables_.fond.isEmpty();
-    dbf::Bookmark bookmark = tables_.fond.getBookmark();
+    const dbf::Bookmark bookmark = tables_.fond.getBookmark();
     browse::reestablishFondOrder(fondOrder_, grids_[0]->markers());
     if (hasRecord) tables_.fond.gotoBookmark(bookmark);
-    tables_.fond.freeBookmark(bookmark);
   }
   // An exact count may walk the whole table: taken only when it is shown.
   const int count = frame_.kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
