@@ -83,8 +83,9 @@ void BM_EngineScanRawField(benchmark::State& state) {
   for (auto _ : state) {
     table.setReadAhead(true);
     visited = 0;
-    for (bool found = table.fetch(dbf::rnFirst); found; found = table.fetch(dbf::rnNext)) {
-      benchmark::DoNotOptimize(table.fieldRawText(title).data());
+    const dbf::RecordView record = table.currentRecord();
+    for (bool found = table.fetch(dbf::Step::First); found; found = table.fetch(dbf::Step::Next)) {
+      benchmark::DoNotOptimize(table.fieldRawText(record, title).data());
       ++visited;
     }
   }

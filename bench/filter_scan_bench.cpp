@@ -48,7 +48,7 @@ void BM_QuickSearchScan(benchmark::State& state) {
     cursor->setFilter("");  // discards the compiled filter, so the next text scans again
     cursor->setFilter(filter);
   }
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   const int matches = cursor->recordCount();
   const auto dbfBytes = static_cast<double>(std::filesystem::file_size(folder + "/DELO.DBF"));
   const auto fptBytes = static_cast<double>(std::filesystem::file_size(folder + "/DELO.FPT"));

@@ -15,13 +15,14 @@ namespace {
 // count turn one input into a long run.
 constexpr int kMaxSteps = 10000;
 
-void readEveryField(dbf::DbfFields& table) {
+void readEveryField(const dbf::DbfFields& table) {
+  const dbf::RecordView record = table.currentRecord();
   for (int n = 1; n <= table.fieldCount(); ++n) {
     try {
-      (void)table.fieldAsString(n);  // the whole text of a memo field
-      (void)table.fieldAsFloat(n);
-      (void)table.fieldAsLogical(n);
-      (void)table.fieldAsJulian(n);
+      (void)table.fieldAsString(record, n);  // the whole text of a memo field
+      (void)table.fieldAsFloat(record, n);
+      (void)table.fieldAsLogical(record, n);
+      (void)table.fieldAsJulian(record, n);
     } catch (const dbf::EDbfError&) {
       // A damaged value or memo; the other fields may still be read.
     }

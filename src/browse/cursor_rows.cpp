@@ -41,16 +41,16 @@ RowBatch CursorRows::walk(int maxRows) const {
   const WalkScope scope(cursor_);
   bool found;
   if (recNos_.empty()) {
-    found = table.fetch(dbf::rnFirst);
+    found = table.fetch(dbf::Step::First);
   } else {
     table.positionOn(recNos_.back());
-    found = table.fetch(dbf::rnNext);
+    found = table.fetch(dbf::Step::Next);
   }
   batch.recNos.reserve(static_cast<std::size_t>(std::min(maxRows, 4096)));
   while (found) {
     batch.recNos.push_back(table.currentRecNo());
     if (static_cast<int>(batch.recNos.size()) == maxRows) return batch;
-    found = table.fetch(dbf::rnNext);
+    found = table.fetch(dbf::Step::Next);
   }
   batch.reachedEnd = true;
   return batch;

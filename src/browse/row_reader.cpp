@@ -7,7 +7,7 @@ namespace kestrin::browse {
 RowReader::RowReader(const dbf::TableCursor& level, archive::ArchiveCursor which) : level_(level) {
   archive::setUpArchiveCursor(reader_, which);
   // Rows are chosen by the level cursor; the reader reads them as they are.
-  reader_.useDeleted = true;
+  reader_.setUseDeleted(true);
 }
 
 void RowReader::follow() {

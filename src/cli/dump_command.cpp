@@ -93,10 +93,9 @@ int runDump(const Args& args, std::ostream& out) {
   auto cursor = openTableCursor(options);
   const auto fields = selectFields(*cursor, options.fields);
   for (cursor->first(); !cursor->eof(); cursor->next()) {
-    dbf::ActiveRecordScope scope(cursor->table(), cursor->valueImage());
     JsonLine line(out);
     line.integer("recno", cursor->recNo());
-    line.boolean("deleted", cursor->table().isDeleted());
+    line.boolean("deleted", cursor->isDeleted());
     for (const auto* field : fields) writeValue(line, *field);
   }
   return 0;

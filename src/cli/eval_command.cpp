@@ -40,7 +40,7 @@ int runEval(const Args& args, std::ostream& out) {
   std::string alias;
   if (!table.empty()) {
     cursor = cursorForTablePath(table);
-    cursor->useDeleted = true;
+    cursor->setUseDeleted(true);
     cursor->open();
     cursor->table().readRecord(recno);
     link = &cursor->table().exprLink();

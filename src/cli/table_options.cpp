@@ -56,8 +56,8 @@ std::unique_ptr<dbf::TableCursor> openTableCursor(const TableOptions& options) {
     throw UsageError("--index and --tag go together");
   }
   auto cursor = cursorForTablePath(options.table);
-  cursor->useDeleted = options.withDeleted;
-  cursor->exactCount = true;
+  cursor->setUseDeleted(options.withDeleted);
+  cursor->setExactCount(true);
   if (options.hasFilter) {
     cursor->setFilter(text::utf8ToCp1251(options.filter));
     cursor->setFilterOptions({options.caseInsensitive, options.noPartial});

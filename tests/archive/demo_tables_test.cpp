@@ -52,7 +52,7 @@ TEST_P(DemoTableTest, HasTheDeclaredFieldsOfItsCursorAndLiveRecords) {
   setUpArchiveCursor(cursor, file.cursor);
   cursor.setTableName(std::string(file.file));
   cursor.setDatabaseName(baseFolder());
-  cursor.exactCount = true;
+  cursor.setExactCount(true);
   ASSERT_NO_THROW(openArchiveCursor(cursor, file.cursor));
   EXPECT_GT(cursor.recordCount(), 0);
 }
@@ -72,7 +72,7 @@ std::vector<int> recordsInKeyOrder(const DemoTag& tag) {
   std::vector<std::pair<std::string, int>> keyed;
   for (int r = 1; r <= all->table().recordCount(); ++r) {
     all->table().readRecord(r);
-    if (!all->table().isDeleted()) keyed.emplace_back(std::string(key.evaluate().asText()), r);
+    if (!all->table().currentRecord().isDeleted()) keyed.emplace_back(std::string(key.evaluate().asText()), r);
   }
   std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<int> records;

@@ -35,8 +35,8 @@ inline std::unique_ptr<dbf::TableCursor> openTable(const std::string& baseFolder
   auto cursor = std::make_unique<dbf::TableCursor>();
   cursor->setDatabaseName(baseFolder);
   cursor->setTableName(std::string(tableFile));
-  cursor->useDeleted = withDeleted;
-  cursor->exactCount = true;
+  cursor->setUseDeleted(withDeleted);
+  cursor->setExactCount(true);
   cursor->open();
   return cursor;
 }

@@ -226,5 +226,28 @@ TEST(LevelColumns, DamagedNumberCountsAsZero) {
   EXPECT_EQ(columns.text(DisplayColumn::Hran), "");  // no storage places given
 }
 
+TEST(LevelColumns, FollowAReopenWithAnotherLayout) {
+  // Two document tables of the same two fields in opposite orders: a reopen
+  // very likely rebuilds the cursor's field list at the same address.
+  TempDir first;
+  TempDir second;
+  const dbf::FieldSpec t2{"T2", 'C', 10, 0};
+  const dbf::FieldSpec other{"X", 'C', 10, 0};
+  kestrin::testing::writeTable(first.file("T.DBF"), {t2, other}, {{{text("Устав"), text("Прочее")}}});
+  kestrin::testing::writeTable(second.file("T.DBF"), {other, t2}, {{{text("Прочее"), text("Устав")}}});
+  dbf::TableCursor cursor;
+  cursor.setTableName("T");
+  const LevelColumns columns(cursor, Level::Documents);
+  std::vector<std::string> caps;
+  for (const TempDir* dir : {&first, &second}) {
+    cursor.setDatabaseName(dir->path());
+    cursor.open();
+    caps.push_back(utf8(columns.text(DisplayColumn::Cap)));
+    cursor.close();
+  }
+  EXPECT_NE(caps[0].find("Устав"), std::string::npos) << caps[0];
+  EXPECT_EQ(caps[1], caps[0]);
+}
+
 }  // namespace
 }  // namespace kestrin::archive

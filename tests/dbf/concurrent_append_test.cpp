@@ -43,7 +43,7 @@ TEST(ConcurrentAppend, CompleteRecordsAppearHalfWrittenOnesNever) {
   TableCursor cursor;
   cursor.setDatabaseName(dir.path());
   cursor.setTableName("A.DBF");
-  cursor.exactCount = true;
+  cursor.setExactCount(true);
   cursor.open();
   const off_t end = cursor.table().headerLength() + 3 * cursor.table().recordLength();
 

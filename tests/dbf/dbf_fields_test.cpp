@@ -66,8 +66,8 @@ TEST(DbfFields, NumbersDecodeFromTheirText) {
   };
   for (const auto& c : cases) {
     OneFieldTable table(c.input);
-    EXPECT_DOUBLE_EQ(table->fieldAsFloat(1), c.value) << c.input.raw;
-    EXPECT_EQ(table->fieldAsString(1), c.display) << c.input.raw;
+    EXPECT_DOUBLE_EQ(table->fieldAsFloat(table->currentRecord(), 1), c.value) << c.input.raw;
+    EXPECT_EQ(table->fieldAsString(table->currentRecord(), 1), c.display) << c.input.raw;
   }
 }
 
@@ -77,7 +77,7 @@ TEST(DbfFields, BadNumbersNameFileFieldAndText) {
     std::string trimmed(raw);
     while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
     try {
-      table->fieldAsFloat(1);
+      table->fieldAsFloat(table->currentRecord(), 1);
       ADD_FAILURE() << raw;
     } catch (const EDbfError& error) {
       EXPECT_EQ(std::string(error.what()), "Invalid numeric value in field ONE->SUM (" + trimmed + ")");
@@ -88,13 +88,13 @@ TEST(DbfFields, BadNumbersNameFileFieldAndText) {
 TEST(DbfFields, LogicalsAcceptTheSixTrueLetters) {
   for (const char* raw : {"T", "t", "Y", "y", "J", "j"}) {
     OneFieldTable table({{"L", 'L', 1, 0}, raw});
-    EXPECT_TRUE(table->fieldAsLogical(1)) << raw;
-    EXPECT_EQ(table->fieldAsString(1), "T");
+    EXPECT_TRUE(table->fieldAsLogical(table->currentRecord(), 1)) << raw;
+    EXPECT_EQ(table->fieldAsString(table->currentRecord(), 1), "T");
   }
   for (const char* raw : {"F", "N", "?", " "}) {
     OneFieldTable table({{"L", 'L', 1, 0}, raw});
-    EXPECT_FALSE(table->fieldAsLogical(1)) << raw;
-    EXPECT_EQ(table->fieldAsString(1), "F");
+    EXPECT_FALSE(table->fieldAsLogical(table->currentRecord(), 1)) << raw;
+    EXPECT_EQ(table->fieldAsString(table->currentRecord(), 1), "F");
   }
 }
 
@@ -114,11 +114,11 @@ TEST(DbfFields, DatesDecodeToJulianDaysAndDisplayText) {
   };
   for (const auto& c : cases) {
     OneFieldTable table({{"D", 'D', 8, 0}, c.raw});
-    EXPECT_EQ(table->fieldAsJulian(1), c.julian) << c.raw;
-    EXPECT_EQ(table->fieldAsString(1), c.display) << c.raw;
+    EXPECT_EQ(table->fieldAsJulian(table->currentRecord(), 1), c.julian) << c.raw;
+    EXPECT_EQ(table->fieldAsString(table->currentRecord(), 1), c.display) << c.raw;
   }
   OneFieldTable bad({{"D", 'D', 8, 0}, "31-31-31"});
-  EXPECT_THROW(bad->fieldAsJulian(1), EDbfError);
+  EXPECT_THROW(bad->fieldAsJulian(bad->currentRecord(), 1), EDbfError);
 }
 
 TEST(DbfFields, CharacterAndBinaryDisplayTexts) {
@@ -133,7 +133,7 @@ TEST(DbfFields, CharacterAndBinaryDisplayTexts) {
   };
   for (const auto& c : cases) {
     OneFieldTable table(c.input);
-    EXPECT_EQ(table->fieldAsString(1), c.display) << c.input.raw;
+    EXPECT_EQ(table->fieldAsString(table->currentRecord(), 1), c.display) << c.input.raw;
   }
 }
 
@@ -155,10 +155,10 @@ TEST(DbfFields, VisualFoxProBinaryTypes) {
 
   DbfFields table(path);
   table.readRecord(1);
-  EXPECT_EQ(table.fieldAsFloat(1), -42);
-  EXPECT_DOUBLE_EQ(table.fieldAsFloat(2), 12.5);
-  EXPECT_DOUBLE_EQ(table.fieldAsFloat(3), (2444240.0 - 1721425) * 86400000 + 1500);
-  EXPECT_DOUBLE_EQ(table.fieldAsFloat(4), 2.25);
+  EXPECT_EQ(table.fieldAsFloat(table.currentRecord(), 1), -42);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(table.currentRecord(), 2), 12.5);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(table.currentRecord(), 3), (2444240.0 - 1721425) * 86400000 + 1500);
+  EXPECT_DOUBLE_EQ(table.fieldAsFloat(table.currentRecord(), 4), 2.25);
 }
 
 }  // namespace

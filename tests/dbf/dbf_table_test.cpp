@@ -2,8 +2,11 @@
 // damaged files a reader meets in practice.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
+#include <variant>
 
 #include "dbf/base/coding.h"
 #include "dbf/base/errors.h"
@@ -68,34 +71,65 @@ TEST(DbfTable, CountsRecordsFromTheFileSizeNotTheHeader) {
   EXPECT_EQ(table.recordCount(), 3);
 }
 
-TEST(DbfTable, ReadRecordFollowsThePositionCodes) {
+TEST(DbfTable, ReadRecordFollowsTheStepsAndNumbers) {
   TempDir dir;
   DbfFields table(threeRecordTable(dir));
-  struct Step {
-    int code;
+  // Each move is a step or a record number, in turn from where the last left the table.
+  struct Move {
+    std::variant<Step, int> move;
     int recno;
     bool eof;
     bool bof;
   };
-  const Step steps[] = {
-      {rnFirst, 1, false, false},   {rnPrior, 1, false, true}, {rnNext, 2, false, false},
-      {rnCurrent, 2, false, false}, {rnLast, 3, false, false}, {rnNext, 3, true, false},
-      {4, 3, true, false},          {2, 2, false, false},      {rnPrior, 1, false, false},
+  const Move moves[] = {
+      {Step::First, 1, false, false},
+      {Step::Prior, 1, false, true},
+      {Step::Next, 2, false, false},
+      {Step::Current, 2, false, false},
+      {Step::Last, 3, false, false},
+      {Step::Next, 3, true, false},
+      {4, 3, true, false},
+      {2, 2, false, false},
+      {Step::Prior, 1, false, false},
   };
-  for (const auto& step : steps) {
-    table.readRecord(step.code);
-    EXPECT_EQ(table.currentRecNo(), step.recno) << "code " << step.code;
-    EXPECT_EQ(table.eofFlag(), step.eof) << "code " << step.code;
-    EXPECT_EQ(table.bofFlag(), step.bof) << "code " << step.code;
+  for (std::size_t i = 0; i < std::size(moves); ++i) {
+    std::visit([&](auto move) { table.readRecord(move); }, moves[i].move);
+    EXPECT_EQ(table.currentRecNo(), moves[i].recno) << "move " << i;
+    EXPECT_EQ(table.eofFlag(), moves[i].eof) << "move " << i;
+    EXPECT_EQ(table.bofFlag(), moves[i].bof) << "move " << i;
   }
   EXPECT_EQ(errorOf([&] { table.readRecord(5); }), "Record number 5 is not in table " + table.fileName());
   EXPECT_EQ(errorOf([&] { table.readRecord(-9); }), "Record number -9 is not in table " + table.fileName());
 }
 
+TEST(DbfTable, StepsBeforeAnyReadStartAtTheFirstRecord) {
+  TempDir dir;
+  const std::string path = threeRecordTable(dir);
+  struct Case {
+    const char* name;
+    Step step;
+    int recno;
+    bool bof;
+  };
+  const Case cases[] = {
+      {"current", Step::Current, 1, false},
+      {"next", Step::Next, 1, false},
+      {"prior", Step::Prior, 0, true},
+      {"last", Step::Last, 3, false},
+  };
+  for (const auto& c : cases) {
+    DbfFields table(path);
+    table.readRecord(c.step);
+    EXPECT_EQ(table.currentRecNo(), c.recno) << c.name;
+    EXPECT_FALSE(table.eofFlag()) << c.name;
+    EXPECT_EQ(table.bofFlag(), c.bof) << c.name;
+  }
+}
+
 TEST(DbfTable, EmptyTableSetsBothFlags) {
   TempDir dir;
   DbfFields table(writeTable(dir.file("E.DBF"), {{"A", 'C', 3, 0}}, {}));
-  table.readRecord(rnFirst);
+  table.readRecord(Step::First);
   EXPECT_TRUE(table.eofFlag());
   EXPECT_TRUE(table.bofFlag());
   EXPECT_EQ(table.recordCount(), 0);
@@ -110,11 +144,11 @@ TEST(DbfTable, DeletedRecordsAreStillReadAndFlagged) {
   writeFileBytes(path, bytes);
   DbfFields table(path);
   table.readRecord(1);
-  EXPECT_TRUE(table.isDeleted());
+  EXPECT_TRUE(table.currentRecord().isDeleted());
   table.readRecord(2);
-  EXPECT_TRUE(table.isDeleted());
+  EXPECT_TRUE(table.currentRecord().isDeleted());
   table.readRecord(3);
-  EXPECT_FALSE(table.isDeleted());
+  EXPECT_FALSE(table.currentRecord().isDeleted());
 }
 
 TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
@@ -124,11 +158,11 @@ TEST(DbfTable, WideCharacterFieldsUseTheDecimalByte) {
   DbfFields table(path);
   ASSERT_EQ(table.fieldCount(), 2);
   EXPECT_EQ(table.fieldWidth(1), 300);
-  EXPECT_EQ(table.fieldDecimals(1), 0);
+  EXPECT_EQ(table.descriptor(1)->decimals, 0);
   EXPECT_EQ(table.descriptor(2)->offset, 301);
   table.readRecord(1);
-  EXPECT_EQ(table.fieldRawText(1).back(), 'b');
-  EXPECT_EQ(table.fieldRawText(2), "zz");
+  EXPECT_EQ(table.fieldRawText(table.currentRecord(), 1).back(), 'b');
+  EXPECT_EQ(table.fieldRawText(table.currentRecord(), 2), "zz");
 }
 
 TEST(DbfTable, FindsFieldsWithoutRegardToCase) {
@@ -215,13 +249,13 @@ TEST(DbfTable, ReadAheadServesTheSameRecords) {
   table.setReadAhead(true);
   for (int i = 1; i <= 2000; i += (i % 7) + 1) {
     table.readRecord(i);
-    ASSERT_EQ(std::string(table.fieldAsString(1)), std::to_string(i - 1));
+    ASSERT_EQ(std::string(table.fieldAsString(table.currentRecord(), 1)), std::to_string(i - 1));
   }
-  table.readRecord(rnLast);
+  table.readRecord(Step::Last);
   for (int i = 2000; i >= 1; --i) {
     ASSERT_EQ(table.currentRecNo(), i);
-    ASSERT_EQ(table.fieldAsString(1), std::to_string(i - 1));
-    table.readRecord(rnPrior);
+    ASSERT_EQ(table.fieldAsString(table.currentRecord(), 1), std::to_string(i - 1));
+    table.readRecord(Step::Prior);
   }
 }
 

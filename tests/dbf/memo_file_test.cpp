@@ -38,14 +38,14 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
     SCOPED_TRACE(readAhead ? "read ahead" : "record by record");
     table.setReadAhead(readAhead);
     table.readRecord(1);
-    EXPECT_EQ(table.memoBlock(2), 8u);  // the header fills the first 512 bytes: 8 blocks of 64
-    EXPECT_EQ(table.memoText(2), "short");
+    EXPECT_EQ(table.memoBlock(table.currentRecord(), 2), 8u);  // the header fills the first 512 bytes: 8 blocks of 64
+    EXPECT_EQ(table.memoText(table.currentRecord(), 2), "short");
     table.readRecord(2);
-    EXPECT_EQ(table.memoBlock(2), 0u);
-    EXPECT_EQ(table.memoText(2), "");
+    EXPECT_EQ(table.memoBlock(table.currentRecord(), 2), 0u);
+    EXPECT_EQ(table.memoText(table.currentRecord(), 2), "");
     table.readRecord(3);
-    EXPECT_EQ(table.memoLength(2), 1000u);
-    EXPECT_EQ(table.memoText(2), longText);
+    EXPECT_EQ(table.memoLength(table.currentRecord(), 2), 1000u);
+    EXPECT_EQ(table.memoText(table.currentRecord(), 2), longText);
   }
 }
 
@@ -60,13 +60,13 @@ TEST(MemoFile, ReadsTableAndMemoImagesFromMemory) {
   const char* expected[] = {"short", "", "third memo"};
   for (int n = 1; n <= 3; ++n) {
     table.readRecord(n);
-    EXPECT_EQ(table.memoText(2), expected[n - 1]) << "record " << n;
+    EXPECT_EQ(table.memoText(table.currentRecord(), 2), expected[n - 1]) << "record " << n;
   }
   std::string fpt = readFileBytes(dir.file("M.FPT"));
   fpt[512 + 3] = 2;
   DbfFields damaged(TableSources::inMemory("M.DBF", readFileBytes(path), fpt));
   damaged.readRecord(1);
-  EXPECT_EQ(errorOf([&] { damaged.memoText(2); }), "Memo record is bad in M.fpt");
+  EXPECT_EQ(errorOf([&] { damaged.memoText(damaged.currentRecord(), 2); }), "Memo record is bad in M.fpt");
 }
 
 TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
@@ -75,7 +75,7 @@ TEST(MemoFile, BlankMemoFieldNeverOpensTheMemoFile) {
   std::filesystem::remove(dir.file("M.FPT"));
   DbfFields table(path);
   table.readRecord(1);
-  EXPECT_EQ(table.memoText(2), "");
+  EXPECT_EQ(table.memoText(table.currentRecord(), 2), "");
 }
 
 TEST(MemoFile, MissingMemoFileFailsOnFirstAccess) {
@@ -84,7 +84,8 @@ TEST(MemoFile, MissingMemoFileFailsOnFirstAccess) {
   std::filesystem::remove(dir.file("M.FPT"));
   DbfFields table(path);
   table.readRecord(1);
-  EXPECT_EQ(errorOf([&] { table.memoText(2); }), "File " + dir.file("M.fpt") + " could not be found");
+  EXPECT_EQ(errorOf([&] { table.memoText(table.currentRecord(), 2); }),
+            "File " + dir.file("M.fpt") + " could not be found");
 }
 
 TEST(MemoFile, FindsTheMemoFileWhateverItsLetterCase) {
@@ -93,7 +94,7 @@ TEST(MemoFile, FindsTheMemoFileWhateverItsLetterCase) {
   std::filesystem::rename(dir.file("M.FPT"), dir.file("m.Fpt"));
   DbfFields table(path);
   table.readRecord(1);
-  EXPECT_EQ(table.memoText(2), "text");
+  EXPECT_EQ(table.memoText(table.currentRecord(), 2), "text");
 }
 
 TEST(MemoFile, DamagedMemoFilesGiveClearErrors) {
@@ -122,7 +123,7 @@ TEST(MemoFile, DamagedMemoFilesGiveClearErrors) {
     writeFileBytes(fpt, bytes);
     DbfFields table(path);
     table.readRecord(1);
-    EXPECT_EQ(errorOf([&] { table.memoText(2); }), damage.message) << damage.name;
+    EXPECT_EQ(errorOf([&] { table.memoText(table.currentRecord(), 2); }), damage.message) << damage.name;
   }
 }
 
@@ -143,7 +144,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   {
     DbfFields table(path);
     table.readRecord(1);
-    EXPECT_EQ(table.memoText(1), "dBASE three");
+    EXPECT_EQ(table.memoText(table.currentRecord(), 1), "dBASE three");
   }
 
   // dBASE IV: block size in the header, FF FF and the length with its header.
@@ -159,7 +160,7 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
   {
     DbfFields table(path);
     table.readRecord(1);
-    EXPECT_EQ(table.memoText(1), "dBASE four");
+    EXPECT_EQ(table.memoText(table.currentRecord(), 1), "dBASE four");
   }
 }
 

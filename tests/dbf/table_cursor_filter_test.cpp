@@ -32,7 +32,7 @@ std::unique_ptr<TableCursor> openSample(const TempDir& dir) {
   auto cursor = std::make_unique<TableCursor>();
   cursor->setDatabaseName(dir.path());
   cursor->setTableName("F.DBF");
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   cursor->open();
   return cursor;
 }
@@ -113,7 +113,7 @@ TEST(CursorFilter, DeletedRecordsAndTheCallbackNarrowTheScan) {
   cursor->setFiltered(true);
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{2, 4, 6, 8}));  // 10 is deleted
   EXPECT_EQ(cursor->recordCount(), 4);
-  cursor->useDeleted = false;
+  cursor->setUseDeleted(false);
   cursor->setFilter("");  // an empty text leaves deletion and the callback
   EXPECT_EQ(forwardWalk(*cursor).size(), 9u);
 }
@@ -141,7 +141,7 @@ TEST(CursorFilter, ScanOfALargeTableMatchesRecordByRecordChecks) {
   }
   EXPECT_EQ(forwardWalk(cursor), expected);
   // Counting scans too, and leaves the cursor where it was.
-  cursor.exactCount = true;
+  cursor.setExactCount(true);
   cursor.first();
   for (int i = 0; i < 5; ++i) cursor.next();
   EXPECT_EQ(cursor.recordCount(), static_cast<int>(expected.size()));

@@ -80,7 +80,7 @@ std::unique_ptr<TableCursor> openIndexed(const TempDir& dir, const std::string& 
   auto cursor = std::make_unique<TableCursor>();
   cursor->setDatabaseName(dir.path());
   cursor->setTableName("T.DBF");
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   cursor->setIndexFiles({"t.cdx"});
   cursor->setIndexName(tag);
   cursor->open();
@@ -121,7 +121,7 @@ TEST(CursorIndex, EveryTagStepsInItsKeyOrderBothWays) {
     std::reverse(expected.begin(), expected.end());
     EXPECT_EQ(backwardWalk(*cursor), expected) << c.tag;
     EXPECT_EQ(static_cast<std::size_t>(cursor->recordCount()), expected.size()) << c.tag;
-    EXPECT_FALSE(cursor->isSequenced());
+    EXPECT_FALSE(cursor->indexName().empty());
   }
 }
 

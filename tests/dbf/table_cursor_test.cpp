@@ -59,9 +59,42 @@ TEST(TableCursor, UseDeletedShowsEveryRecord) {
   TableCursor cursor;
   cursor.setDatabaseName(dir.path());
   cursor.setTableName("T");
-  cursor.useDeleted = true;
+  cursor.setUseDeleted(true);
   cursor.open();
   EXPECT_EQ(forwardWalk(cursor).size(), 10u);
+}
+
+TEST(TableCursor, IsDeletedTellsTheMarkOfTheCurrentRecord) {
+  TempDir dir;
+  tenRecords(dir);
+  TableCursor cursor;
+  EXPECT_EQ(errorOf([&] { (void)cursor.isDeleted(); }), "Cannot perform this operation on a closed dataset");
+  cursor.setDatabaseName(dir.path());
+  cursor.setTableName("T");
+  cursor.setUseDeleted(true);
+  cursor.open();
+  std::vector<int> deleted;
+  for (cursor.first(); !cursor.eof(); cursor.next()) {
+    if (cursor.isDeleted()) deleted.push_back(cursor.recNo());
+  }
+  EXPECT_EQ(deleted, (std::vector<int>{3, 7}));
+  // The mark follows the record the cursor moved to, whichever way it got there.
+  const struct {
+    int recNo;
+    bool deleted;
+  } cases[] = {{7, true}, {8, false}, {3, true}, {1, false}};
+  for (const auto& c : cases) {
+    cursor.gotoRecNo(c.recNo);
+    EXPECT_EQ(cursor.isDeleted(), c.deleted) << c.recNo;
+  }
+}
+
+TEST(TableCursor, IsDeletedIsFalseWithoutACurrentRecord) {
+  TempDir dir;
+  writeTable(dir.file("D.DBF"), {{"A", 'C', 1, 0}}, {{{std::string("a")}, true}});
+  auto cursor = openCursor(dir, "D.DBF");
+  ASSERT_TRUE(cursor->isEmpty());
+  EXPECT_FALSE(cursor->isDeleted());
 }
 
 TEST(TableCursor, CountsVisibleRecordsOnlyWithExactCount) {
@@ -69,7 +102,7 @@ TEST(TableCursor, CountsVisibleRecordsOnlyWithExactCount) {
   tenRecords(dir);
   auto cursor = openCursor(dir);
   EXPECT_EQ(cursor->recordCount(), 10);
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   cursor->next();
   EXPECT_EQ(cursor->recordCount(), 8);
   EXPECT_EQ(cursor->recNo(), 2);  // counting leaves the current record alone
@@ -85,7 +118,7 @@ TEST(TableCursor, AllDeletedTableIsEmpty) {
   EXPECT_TRUE(cursor->bof());
   EXPECT_TRUE(cursor->isEmpty());
   EXPECT_EQ(cursor->recordCount(), 2);
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   EXPECT_EQ(cursor->recordCount(), 0);
   EXPECT_TRUE(cursor->fields()[0].isNull());
 }
@@ -104,7 +137,7 @@ TEST(TableCursor, FilterCallbackNarrowsTheViewOnlyWhileFiltered) {
   cursor->setFiltered(true);
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{2, 4, 6, 8, 10}));
   EXPECT_EQ(backwardWalk(*cursor), (std::vector<int>{10, 8, 6, 4, 2}));
-  cursor->exactCount = true;
+  cursor->setExactCount(true);
   EXPECT_EQ(cursor->recordCount(), 5);
   cursor->setOnFilterRecord([](TableCursor&) { return false; });
   EXPECT_TRUE(cursor->isEmpty());
@@ -116,20 +149,22 @@ TEST(TableCursor, BookmarksReturnEvenToHiddenRecords) {
   auto cursor = openCursor(dir);
   cursor->next();
   const Bookmark mark = cursor->getBookmark();
-  EXPECT_EQ(std::string(mark.data()), "         2");
+  EXPECT_EQ(mark, Bookmark{2});
   cursor->last();
   cursor->gotoBookmark(mark);
   EXPECT_EQ(cursor->recNo(), 2);
+  EXPECT_FALSE(cursor->eof());
+  EXPECT_FALSE(cursor->bof());
 
-  Bookmark deleted{};
-  std::snprintf(deleted.data(), deleted.size(), "%10d", 3);
-  cursor->gotoBookmark(deleted);
+  cursor->gotoBookmark(Bookmark{3});  // a deleted record
   EXPECT_EQ(cursor->recNo(), 3);
   EXPECT_EQ(cursor->fieldByName("KOD").asString(), "3");
 
-  Bookmark bad{};
-  std::snprintf(bad.data(), bad.size(), "%10s", "abc");
-  EXPECT_EQ(errorOf([&] { cursor->gotoBookmark(bad); }), "Bookmark is invalid for table T.DBF");
+  for (const int bad : {0, -1}) {
+    EXPECT_EQ(errorOf([&] { cursor->gotoBookmark(Bookmark{bad}); }), "Bookmark is invalid for table T.DBF") << bad;
+  }
+  EXPECT_EQ(errorOf([&] { cursor->gotoBookmark(Bookmark{11}); }),
+            "Record number 11 is not in table " + dir.file("T.DBF"));
 }
 
 TEST(TableCursor, LocateWithoutIndexWalksTheVisibleRecords) {

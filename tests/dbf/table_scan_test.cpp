@@ -32,8 +32,8 @@ std::vector<int> scanAll(DbfFields& table, TableScan& scan) {
   for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
     for (int i = 0; i < run.count; ++i) {
       EXPECT_EQ(run.first + i, static_cast<int>(seen.size()) + 1);
-      ActiveRecordScope scope(table, run.records + static_cast<std::size_t>(i) * 10);
-      seen.push_back(std::stoi(table.fieldAsString(1)));
+      const RecordView record(run.records + static_cast<std::size_t>(i) * 10);
+      seen.push_back(std::stoi(table.fieldAsString(record, 1)));
     }
   }
   return seen;

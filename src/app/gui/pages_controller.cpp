@@ -149,10 +149,9 @@ void PagesController::pageChanged() {
   BaseTables& tables = window_.tables();
   if (page == kFondPage && tables.fond.active()) {
     const bool hasRecord = !tables.fond.isEmpty();
-    dbf::Bookmark bookmark = tables.fond.getBookmark();
+    const dbf::Bookmark bookmark = tables.fond.getBookmark();
     browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
     if (hasRecord) tables.fond.gotoBookmark(bookmark);
-    tables.fond.freeBookmark(bookmark);
   }
   // An exact count may walk the whole table: taken only when it is shown.
   const bool kolRec = window_.frameSettings().kolRec;

@@ -86,14 +86,13 @@ void LevelColumns::bindFields() const {
     const dbf::CursorField* found = cursor_.findField(kSlotNames[slot]);
     positions_[static_cast<std::size_t>(slot)] = found ? static_cast<int>(found - fields.data()) : -1;
   }
-  boundData_ = fields.data();
-  boundCount_ = fields.size();
+  boundGeneration_ = cursor_.openGeneration();
 }
 
 const dbf::CursorField* LevelColumns::field(Slot slot) const {
   const auto& fields = cursor_.fields();
   // The cursor rebuilds its field list when it opens.
-  if (fields.data() != boundData_ || fields.size() != boundCount_) bindFields();
+  if (cursor_.openGeneration() != boundGeneration_) bindFields();
   const int position = positions_[static_cast<std::size_t>(slot)];
   return position < 0 ? nullptr : &fields[static_cast<std::size_t>(position)];
 }
@@ -126,7 +125,7 @@ int LevelColumns::yearOf(Slot slot) const {
 }
 
 std::string LevelColumns::text(DisplayColumn column) const {
-  if (!cursor_.active() || cursor_.valueImage() == nullptr) return {};
+  if (!cursor_.active() || !cursor_.record()) return {};
   switch (level_) {
     case Level::Fonds:
       return fondText(column);

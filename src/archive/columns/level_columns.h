@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,10 +69,10 @@ class LevelColumns {
   Level level_;
   StoragePlaces* places_;
   // Field positions in cursor_.fields(), found again whenever the field list
-  // is rebuilt (the cursor was reopened); -1 for a field the cursor lacks.
+  // is rebuilt (the cursor's open generation changed); -1 for a field the
+  // cursor lacks, as for every field in generation 0.
   mutable std::array<int, kSlotCount> positions_{};
-  mutable const dbf::CursorField* boundData_ = nullptr;
-  mutable std::size_t boundCount_ = 0;
+  mutable std::uint64_t boundGeneration_ = 0;
 };
 
 }  // namespace kestrin::archive

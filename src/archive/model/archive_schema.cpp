@@ -43,7 +43,7 @@ void openArchiveCursor(dbf::TableCursor& cursor, ArchiveCursor which) {
     std::vector<std::string> problems;
     {
       const dbf::DbfTable table(path);
-      problems = schemaMismatches(table.fieldDescriptors(), which, cursor.largeIntegerAs);
+      problems = schemaMismatches(table.fieldDescriptors(), which, cursor.largeIntegerAs());
     }
     if (!problems.empty()) {
       std::string message = path + ": ";

@@ -92,11 +92,9 @@ void declareArchiveFields(dbf::TableCursor& cursor, ArchiveCursor which) {
 void setUpArchiveCursor(dbf::TableCursor& cursor, ArchiveCursor which) {
   const ArchiveTableInfo& info = archiveTable(which);
   if (!info.tableFile.empty()) cursor.setTableName(std::string(info.tableFile));
-  cursor.readOnly = true;
-  cursor.exclusive = false;
-  cursor.useDeleted = false;
-  cursor.largeIntegerAs = dbf::LargeIntegerAs::asLargeInt;
-  cursor.exactCount = info.exactCount;
+  cursor.setUseDeleted(false);
+  cursor.setLargeIntegerAs(dbf::LargeIntegerAs::asLargeInt);
+  cursor.setExactCount(info.exactCount);
   if (info.caseInsensitiveFilter) cursor.setFilterOptions({.caseInsensitive = true, .noPartialCompare = false});
   declareArchiveFields(cursor, which);
 }

@@ -28,15 +28,19 @@ std::string plainNumber(double value) {
 
 }  // namespace
 
+CursorField::Source CursorField::source() const {
+  const RecordView record = cursor_->record();
+  if (!record) return {};
+  return {&cursor_->table(), record};
+}
+
 bool CursorField::isNull() const {
-  const char* image = cursor_->valueImage();
-  if (!image) return true;
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
+  const auto [table, record] = source();
+  if (!table) return true;
   switch (type_) {
     case FieldType::String:
-      if (table.fieldType(fieldNo_) == 'C') return allBlank(table.fieldRawText(fieldNo_));
-      return table.fieldAsString(fieldNo_).empty();
+      if (table->fieldType(fieldNo_) == 'C') return allBlank(table->fieldRawText(record, fieldNo_));
+      return table->fieldAsString(record, fieldNo_).empty();
     case FieldType::Date:
       return !asDate().has_value();
     case FieldType::DateTime:
@@ -44,7 +48,7 @@ bool CursorField::isNull() const {
     case FieldType::Memo:
     case FieldType::Blob:
       try {
-        return table.memoBlock(fieldNo_) == 0;
+        return table->memoBlock(record, fieldNo_) == 0;
       } catch (const EDbfError&) {
         return true;  // a damaged block number reads as no memo
       }
@@ -54,17 +58,15 @@ bool CursorField::isNull() const {
 }
 
 std::string CursorField::asString() const {
-  const char* image = cursor_->valueImage();
-  if (!image) return {};
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
+  const auto [table, record] = source();
+  if (!table) return {};
   switch (type_) {
     case FieldType::String:
-      return table.fieldAsString(fieldNo_);
+      return table->fieldAsString(record, fieldNo_);
     case FieldType::Memo:
-      return isNull() ? std::string() : table.memoText(fieldNo_);
+      return isNull() ? std::string() : table->memoText(record, fieldNo_);
     case FieldType::Blob:
-      return isNull() ? std::string() : table.fieldAsString(fieldNo_);
+      return isNull() ? std::string() : table->fieldAsString(record, fieldNo_);
     case FieldType::SmallInt:
     case FieldType::Integer:
     case FieldType::LargeInt:
@@ -97,22 +99,19 @@ std::string CursorField::asString() const {
 
 std::string CursorField::memoText() const {
   if ((type_ != FieldType::Memo && type_ != FieldType::Blob) || isNull()) return {};
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, cursor_->valueImage());
-  return table.memoText(fieldNo_);
+  const auto [table, record] = source();
+  return table->memoText(record, fieldNo_);
 }
 
 std::int64_t CursorField::asInteger() const {
-  const char* image = cursor_->valueImage();
-  if (!image) return 0;
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
-  if (type_ == FieldType::Boolean) return table.fieldAsLogical(fieldNo_) ? 1 : 0;
+  const auto [table, record] = source();
+  if (!table) return 0;
+  if (type_ == FieldType::Boolean) return table->fieldAsLogical(record, fieldNo_) ? 1 : 0;
   if (type_ == FieldType::Date) {
     const auto date = asDate();
     return date ? daysFromCivil(*date).value_or(0) : 0;
   }
-  const double value = table.fieldAsFloat(fieldNo_);
+  const double value = table->fieldAsFloat(record, fieldNo_);
   // Rounded to nearest, halves to even; then the low bytes of the result.
   const double rounded = std::nearbyint(value);
   const auto wide = std::fabs(rounded) < 9.2e18 ? static_cast<std::int64_t>(rounded) : std::int64_t{0};
@@ -127,31 +126,24 @@ std::int64_t CursorField::asInteger() const {
 }
 
 double CursorField::asFloat() const {
-  const char* image = cursor_->valueImage();
-  if (!image) return 0;
+  const auto [table, record] = source();
+  if (!table) return 0;
   if (type_ == FieldType::Date) return asDateTime();
   if (type_ == FieldType::SmallInt || type_ == FieldType::Integer || type_ == FieldType::LargeInt) {
     return static_cast<double>(asInteger());
   }
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
-  return table.fieldAsFloat(fieldNo_);
+  return table->fieldAsFloat(record, fieldNo_);
 }
 
 bool CursorField::asBoolean() const {
-  const char* image = cursor_->valueImage();
-  if (!image) return false;
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
-  return table.fieldAsLogical(fieldNo_);
+  const auto [table, record] = source();
+  return table && table->fieldAsLogical(record, fieldNo_);
 }
 
 std::optional<CivilDate> CursorField::asDate() const {
-  const char* image = cursor_->valueImage();
-  if (!image || type_ != FieldType::Date) return std::nullopt;
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
-  std::string_view text = table.fieldRawText(fieldNo_);
+  const auto [table, record] = source();
+  if (!table || type_ != FieldType::Date) return std::nullopt;
+  std::string_view text = table->fieldRawText(record, fieldNo_);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   if (text == "00000000") return std::nullopt;
   const auto date = civilFromYyyymmdd(text);
@@ -160,12 +152,10 @@ std::optional<CivilDate> CursorField::asDate() const {
 }
 
 double CursorField::asDateTimeMs() const {
-  const char* image = cursor_->valueImage();
-  if (!image || type_ != FieldType::DateTime) return 0;
-  DbfHandler& table = cursor_->table();
-  ActiveRecordScope scope(table, image);
+  const auto [table, record] = source();
+  if (!table || type_ != FieldType::DateTime) return 0;
   try {
-    return table.fieldAsFloat(fieldNo_);
+    return table->fieldAsFloat(record, fieldNo_);
   } catch (const EDbfError&) {
     return 0;
   }

@@ -1,6 +1,8 @@
-// A field of a table cursor: reads its value from the record image of the
-// cursor's current state (the current record while browsing, the candidate
-// record while the per-record filter callback runs).
+// A field of a table cursor: reads its value from the record the cursor
+// designates (the current record while browsing, the candidate record while
+// the record filter runs; see TableCursor::record). Reading never changes the
+// cursor or the table, except the table's memo file, which memo reads open
+// on first use.
 //
 // Values follow the cursor mapping: strings without trailing blanks (a blank
 // field is null), numbers never null (blank is 0), dates null when blank or
@@ -13,6 +15,7 @@
 
 #include "dbf/cursor/field_type.h"
 #include "dbf/table/dbf_date.h"
+#include "dbf/table/dbf_fields.h"
 
 namespace kestrin::dbf {
 
@@ -20,7 +23,7 @@ class TableCursor;
 
 class CursorField {
  public:
-  CursorField(TableCursor& cursor, std::string name, FieldType type, int fieldNo, int size)
+  CursorField(const TableCursor& cursor, std::string name, FieldType type, int fieldNo, int size)
       : cursor_(&cursor), name_(std::move(name)), type_(type), fieldNo_(fieldNo), size_(size) {}
 
   const std::string& name() const { return name_; }
@@ -46,7 +49,15 @@ class CursorField {
   double asDateTimeMs() const;
 
  private:
-  TableCursor* cursor_;
+  // What every read starts from: the table that decodes the record, and the
+  // record; the table is null when the cursor has no record.
+  struct Source {
+    const DbfFields* table = nullptr;
+    RecordView record;
+  };
+  Source source() const;
+
+  const TableCursor* cursor_;
   std::string name_;
   FieldType type_;
   int fieldNo_;

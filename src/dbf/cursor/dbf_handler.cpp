@@ -8,7 +8,7 @@
 namespace kestrin::dbf {
 namespace {
 
-bool isForward(int code) { return code == rnFirst || code == rnNext || code == rnCurrent; }
+bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
 
 }  // namespace
 
@@ -16,26 +16,29 @@ DbfHandler::DbfHandler(TableSources sources) : DbfFields(std::move(sources)), li
 
 DbfHandler::~DbfHandler() = default;
 
-bool DbfHandler::isVisible() {
-  if (!useDeleted && isDeleted()) return false;
-  if (filterOn && recordAcceptor && !recordAcceptor()) return false;
-  if (expressionActive() && !filterBits_.test(currentRecNo())) return false;
+bool DbfHandler::accepts(RecordView record, int recno) const {
+  if (!useDeleted_ && record.isDeleted()) return false;
+  if (filtered_ && recordFilter_ && !recordFilter_(record)) return false;
+  if (expressionActive() && !filterBits_.test(recno)) return false;
   return true;
 }
 
-std::uint32_t DbfHandler::tagStep(CdxTag& tag, int code) {
-  switch (code) {
-    case rnFirst:
+bool DbfHandler::isVisible() { return accepts(currentRecord(), currentRecNo()); }
+
+std::uint32_t DbfHandler::tagStep(CdxTag& tag, Step step) {
+  switch (step) {
+    case Step::First:
       return tag.first();
-    case rnLast:
+    case Step::Last:
       return tag.last();
-    case rnNext:
+    case Step::Next:
       return tag.next();
-    case rnPrior:
+    case Step::Prior:
       return tag.prior();
-    default:
-      return tag.current();
+    case Step::Current:
+      break;
   }
+  return tag.current();
 }
 
 bool DbfHandler::positionOn(int recno) {
@@ -45,18 +48,14 @@ bool DbfHandler::positionOn(int recno) {
   if (tag->recNo() == static_cast<std::uint32_t>(recno)) return true;
   scratchImage_.resize(static_cast<std::size_t>(recordLength()) + 1);
   if (!readRecordInto(recno, scratchImage_.data())) return false;
-  std::string key;
-  {
-    ActiveRecordScope scope(*this, scratchImage_.data());
-    key = indexes_.keyOfActiveRecord(*tag);
-  }
+  const std::string key = indexes_.keyOf(*tag, RecordView(scratchImage_.data()));
   return tag->positionOnRecord(key, static_cast<std::uint32_t>(recno)).found;
 }
 
-bool DbfHandler::fetchCandidate(int code) {
+bool DbfHandler::fetchCandidate(Step step) {
   if (CdxTag* tag = currentTag()) {
-    const bool forward = isForward(code);
-    std::uint32_t n = tagStep(*tag, code);
+    const bool forward = isForward(step);
+    std::uint32_t n = tagStep(*tag, step);
     while (n != 0 && expressionActive() && !filterBits_.test(static_cast<int>(n))) {
       n = forward ? tag->next() : tag->prior();
     }
@@ -68,42 +67,42 @@ bool DbfHandler::fetchCandidate(int code) {
     return !eofFlag() && !bofFlag();
   }
   if (!expressionActive()) {
-    readRecord(code);
+    readRecord(step);
     return !eofFlag() && !bofFlag();
   }
   // Candidates come straight from the filter bits.
   int n = -1;
-  switch (code) {
-    case rnFirst:
+  switch (step) {
+    case Step::First:
       n = filterBits_.nextSet(1);
       break;
-    case rnLast:
+    case Step::Last:
       n = filterBits_.highest();  // always a set bit, or -1
       break;
-    case rnNext:
+    case Step::Next:
       n = filterBits_.nextSet(currentRecNo() + 1);
       break;
-    case rnPrior:
+    case Step::Prior:
       n = currentRecNo() > 1 ? filterBits_.priorSet(currentRecNo() - 1) : -1;
       break;
-    default:
+    case Step::Current:
       n = currentRecNo();
       break;
   }
   if (n <= 0) {
     const bool empty = filterBits_.nextSet(1) < 0;
-    setFlags(empty || isForward(code), empty || !isForward(code));
+    setFlags(empty || isForward(step), empty || !isForward(step));
     return false;
   }
   readRecord(n);
   return !eofFlag() && !bofFlag();
 }
 
-bool DbfHandler::fetch(int code) {
-  const int step = isForward(code) ? rnNext : rnPrior;
-  if (!fetchCandidate(code)) return false;
+bool DbfHandler::fetch(Step step) {
+  const Step onward = isForward(step) ? Step::Next : Step::Prior;
+  if (!fetchCandidate(step)) return false;
   while (!isVisible()) {
-    if (!fetchCandidate(step)) return false;
+    if (!fetchCandidate(onward)) return false;
   }
   return true;
 }
@@ -115,20 +114,22 @@ void DbfHandler::scanVisible(Visit&& visit) {
   const int remembered = currentRecNo();
   ReadAheadScope readAhead(*this);
   try {
-    ActiveRecordScope scope(*this, nullptr);
     TableScan scan(*this);
     for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
       const char* image = run.records;
       for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
-        setActiveRecord(image);
+        const RecordView record(image);
+        link_.setRecord(record);  // what the filter expression reads
         positionForStep(n);
-        if (isVisible()) visit(n);
+        if (accepts(record, n)) visit(n);
       }
     }
   } catch (...) {
+    link_.readCurrentRecord();
     positionForStep(remembered);
     throw;
   }
+  link_.readCurrentRecord();
   positionForStep(remembered);
 }
 

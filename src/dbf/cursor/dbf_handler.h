@@ -1,6 +1,7 @@
 // The table as a cursor steps through it: record acceptance (deleted records,
-// the per-record callback, the filter bits), stepping in physical order or
-// through the filter bits, and the compile-and-scan of a filter expression.
+// the record filter, the filter bits), stepping in physical order, in tag
+// order or through the filter bits, and the compile-and-scan of a filter
+// expression.
 #pragma once
 
 #include <functional>
@@ -23,11 +24,11 @@ class DbfHandler : public DbfFields {
   // The table as expressions see it.
   ExprTableLink& exprLink() { return link_; }
 
-  // Steps with a position code (rnFirst, rnLast, rnNext, rnPrior, rnCurrent)
-  // to the next visible record in that direction and reads it into the
-  // table's record image. Returns false at EOF or BOF (see eofFlag/bofFlag);
-  // the image then keeps the last record read.
-  bool fetch(int code);
+  // Steps to the record `step` leads to, or on from there to the next visible
+  // one in that direction (Next for First and Current, Prior for Last), and
+  // reads it into the table's record image. Returns false at EOF or BOF (see
+  // eofFlag/bofFlag); the image then keeps the last record read.
+  bool fetch(Step step);
 
   // Makes `recno` the record that relative steps start from. With an active
   // tag the tag is put on the record's key (reading the record when the tag
@@ -39,38 +40,48 @@ class DbfHandler : public DbfFields {
   IndexSet& indexes() { return indexes_; }
   CdxTag* currentTag() const { return indexes_.current(); }
 
-  // Visibility of the record in the table's record image.
+  // Visibility of the current record (the one in the table's record image).
   bool isVisible();
 
   // The visible records, counted in physical order in one block scan.
   int countVisible();
 
-  bool useDeleted = false;
-  // The cursor's per-record callback; consulted only while `filterOn`.
-  std::function<bool()> recordAcceptor;
-  bool filterOn = false;
+  // Deleted records are visible too while on.
+  void setUseDeleted(bool on) { useDeleted_ = on; }
+  bool useDeleted() const { return useDeleted_; }
+  // The record filter and the filter expression narrow the view only while on.
+  void setFiltered(bool on) { filtered_ = on; }
+  bool filtered() const { return filtered_; }
+  // Consulted for each candidate record, handed the record, while filtered;
+  // an empty function accepts every record.
+  using RecordFilter = std::function<bool(RecordView)>;
+  void setRecordFilter(RecordFilter filter) { recordFilter_ = std::move(filter); }
 
   // Compiles `text` and scans the table when the text or options differ from
   // the last compilation; an empty text discards the expression. Throws
   // "Filter expression must return boolean result".
   void compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare);
-  bool expressionActive() const { return filterOn && compiled_ != nullptr; }
+  bool expressionActive() const { return filtered_ && compiled_ != nullptr; }
   const HugeBitSet& filterBits() const { return filterBits_; }
   // How many scans have run; lets callers see that a scan was reused.
   int scanCount() const { return scanCount_; }
 
  private:
-  bool fetchCandidate(int code);
+  bool fetchCandidate(Step step);
+  bool accepts(RecordView record, int recno) const;
   // Makes each record current in turn, in physical order, where it lies in
   // the scan's block, and calls `visit` for each visible one (deleted
-  // records and those the callback rejects are passed over).
+  // records and those the record filter rejects are passed over).
   template <typename Visit>
   void scanVisible(Visit&& visit);
-  std::uint32_t tagStep(CdxTag& tag, int code);
+  static std::uint32_t tagStep(CdxTag& tag, Step step);
 
   DbfExprLink link_;
   IndexSet indexes_{*this, link_};
   std::vector<char> scratchImage_;
+  bool useDeleted_ = false;
+  bool filtered_ = false;
+  RecordFilter recordFilter_;
   std::unique_ptr<ExprHandler> compiled_;
   std::string filterText_;
   bool filterCaseInsensitive_ = false;

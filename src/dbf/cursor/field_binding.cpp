@@ -13,13 +13,12 @@ void FieldBinding::bind() const {
     const CursorField* found = cursor_.findField(names_[i]);
     positions_[i] = found ? static_cast<int>(found - fields.data()) : -1;
   }
-  boundData_ = fields.data();
-  boundCount_ = fields.size();
+  boundGeneration_ = cursor_.openGeneration();
 }
 
 const CursorField* FieldBinding::field(std::size_t i) const {
   const auto& fields = cursor_.fields();
-  if (fields.data() != boundData_ || fields.size() != boundCount_) bind();
+  if (cursor_.openGeneration() != boundGeneration_) bind();
   const int position = i < positions_.size() ? positions_[i] : -1;
   return position < 0 ? nullptr : &fields[static_cast<std::size_t>(position)];
 }

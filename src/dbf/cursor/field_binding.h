@@ -1,8 +1,10 @@
-// Fields of a cursor found by name once and kept while the cursor's field list
-// stays the one they were found in (the cursor rebuilds it when it opens), so
-// that reading a field for every grid cell costs no name look-up.
+// Fields of a cursor found by name once and kept while the cursor's open
+// generation stays the one they were found in (the cursor rebuilds its field
+// list when it opens), so that reading a field for every grid cell costs no
+// name look-up.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -25,8 +27,7 @@ class FieldBinding {
   const TableCursor& cursor_;
   std::vector<std::string_view> names_;
   mutable std::vector<int> positions_;  // in cursor_.fields(); -1 for none
-  mutable const CursorField* boundData_ = nullptr;
-  mutable std::size_t boundCount_ = 0;
+  mutable std::uint64_t boundGeneration_ = 0;  // positions_ are all -1 in generation 0
 };
 
 }  // namespace kestrin::dbf

@@ -81,9 +81,17 @@ ExprHandler& IndexSet::keyExpression(CdxTag& tag) {
   return *keys_.emplace(&tag, std::move(handler)).first->second;
 }
 
-std::string IndexSet::keyOfActiveRecord(CdxTag& tag) {
+std::string IndexSet::keyOf(CdxTag& tag, RecordView record) {
+  const RecordView previous = link_.record();
+  link_.setRecord(record);
   ExprKeyValue value;
-  keyExpression(tag).evaluateKey(value);
+  try {
+    keyExpression(tag).evaluateKey(value);
+  } catch (...) {
+    link_.setRecord(previous);
+    throw;
+  }
+  link_.setRecord(previous);
   switch (value.type) {
     case ExprKeyValue::Type::Number:
       return tag.keyFromNumber(value.number);

@@ -10,6 +10,7 @@
 
 #include "dbf/cdx/cdx_file.h"
 #include "dbf/cdx/cdx_tag.h"
+#include "dbf/cursor/dbf_expr_link.h"
 #include "dbf/expr/handler.h"
 #include "dbf/table/dbf_fields.h"
 
@@ -17,7 +18,7 @@ namespace kestrin::dbf {
 
 class IndexSet {
  public:
-  IndexSet(DbfFields& table, ExprTableLink& link) : table_(table), link_(link) {}
+  IndexSet(DbfFields& table, DbfExprLink& link) : table_(table), link_(link) {}
 
   // Opens the files named (".ndx" added to a name without extension, a name
   // without folder looked up in the table's folder), replacing those open.
@@ -34,8 +35,9 @@ class IndexSet {
   void select(std::string_view name);
   CdxTag* current() const { return current_; }
 
-  // The key of the table's active record image in `tag`'s form.
-  std::string keyOfActiveRecord(CdxTag& tag);
+  // The key of `record` in `tag`'s form. The link reads `record` meanwhile
+  // and the record it read before afterwards.
+  std::string keyOf(CdxTag& tag, RecordView record);
   // The key of the fields the key expression of `tag` refers to, in order.
   std::vector<std::string> keyFields(CdxTag& tag);
 
@@ -43,7 +45,7 @@ class IndexSet {
   ExprHandler& keyExpression(CdxTag& tag);
 
   DbfFields& table_;
-  ExprTableLink& link_;
+  DbfExprLink& link_;
   std::vector<std::unique_ptr<CdxFile>> files_;
   CdxTag* current_ = nullptr;
   std::map<CdxTag*, std::unique_ptr<ExprHandler>> keys_;

@@ -113,15 +113,13 @@ bool TableCursor::locate(const std::string& keyFields, const std::vector<LocateV
   for (std::size_t i = 0; i < fieldNos.size(); ++i) {
     putKeyValue(keyImage.data(), *table_->descriptor(fieldNos[i]), values[i]);
   }
-  if (CdxTag* tag = locateTag(fieldNos)) return locateByTag(*tag, keyImage.data(), options);
+  const RecordView keyRecord(keyImage.data());
+  if (CdxTag* tag = locateTag(fieldNos)) return locateByTag(*tag, keyRecord, options);
 
   std::vector<std::string> keys;
-  {
-    ActiveRecordScope scope(*table_, keyImage.data());
-    for (int n : fieldNos) {
-      std::string key = table_->fieldAsString(n);
-      keys.push_back(options.caseInsensitive ? text::upper1251(key) : key);
-    }
+  for (int n : fieldNos) {
+    std::string key = table_->fieldAsString(keyRecord, n);
+    keys.push_back(options.caseInsensitive ? text::upper1251(key) : key);
   }
   return locateByScan(fieldNos, keys, options);
 }
@@ -133,9 +131,10 @@ bool TableCursor::locateByScan(const std::vector<int>& fieldNos, const std::vect
   {
     ReadAheadScope readAhead(*table_);
     try {
+      const RecordView candidate = table_->currentRecord();
       auto matches = [&] {
         for (std::size_t i = 0; i < fieldNos.size(); ++i) {
-          std::string text = table_->fieldAsString(fieldNos[i]);
+          std::string text = table_->fieldAsString(candidate, fieldNos[i]);
           if (options.caseInsensitive) {
             for (char& c : text) c = text::toUpper1251(c);
           }
@@ -144,7 +143,7 @@ bool TableCursor::locateByScan(const std::vector<int>& fieldNos, const std::vect
         }
         return true;
       };
-      for (bool more = table_->fetch(rnFirst); more; more = table_->fetch(rnNext)) {
+      for (bool more = table_->fetch(Step::First); more; more = table_->fetch(Step::Next)) {
         if (matches()) {
           found = true;
           break;
@@ -184,12 +183,8 @@ CdxTag* TableCursor::locateTag(const std::vector<int>& fieldNos) {
   return nullptr;
 }
 
-bool TableCursor::locateByTag(CdxTag& tag, const char* keyImage, LocateOptions options) {
-  std::string key;
-  {
-    ActiveRecordScope scope(*table_, keyImage);
-    key = table_->indexes().keyOfActiveRecord(tag);
-  }
+bool TableCursor::locateByTag(CdxTag& tag, RecordView keyRecord, LocateOptions options) {
+  const std::string key = table_->indexes().keyOf(tag, keyRecord);
   const bool partial = options.partialKey;
   const int remembered = currentRecNo_;
   // The seek skips records that are not visible, as long as the key holds.

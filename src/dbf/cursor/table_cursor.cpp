@@ -1,7 +1,6 @@
 #include "dbf/cursor/table_cursor.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -33,6 +32,16 @@ void TableCursor::setTableName(const std::string& name) {
   tableName_ = name;
 }
 
+void TableCursor::setUseDeleted(bool on) {
+  useDeleted_ = on;
+  if (table_) table_->setUseDeleted(on);
+}
+
+void TableCursor::setLargeIntegerAs(LargeIntegerAs as) {
+  requireClosed();
+  largeIntegerAs_ = as;
+}
+
 void TableCursor::declareField(const std::string& name, FieldType type) {
   requireClosed();
   declared_.emplace_back(name, type);
@@ -57,14 +66,15 @@ void TableCursor::open() {
   if (!std::filesystem::is_regular_file(path)) throw ECursorError("Cannot find file %s", {path});
 
   table_ = std::make_unique<DbfHandler>(TableSources::onDisk(path));
+  ++openGeneration_;
   try {
-    table_->useDeleted = useDeleted;
-    table_->recordAcceptor = [this] { return acceptCandidate(); };
+    table_->setUseDeleted(useDeleted_);
+    table_->setRecordFilter([this](RecordView candidate) { return acceptCandidate(candidate); });
     buildFields();
     currentImage_.assign(static_cast<std::size_t>(table_->recordLength()) + 1, ' ');
     currentImage_.back() = '\0';
     currentRecNo_ = 0;
-    table_->filterOn = filtered_;
+    table_->setFiltered(filtered_);
     if (filtered_) applyFilter();
     openIndexes(false);
     if (!indexName_.empty()) table_->indexes().select(indexName_);
@@ -82,6 +92,7 @@ void TableCursor::close() {
   if (!active()) return;
   fields_.clear();
   table_.reset();
+  ++openGeneration_;
   currentRecNo_ = 0;
   eof_ = bof_ = true;
   for (auto* observer : observers_) observer->activeChanged();
@@ -92,7 +103,7 @@ void TableCursor::buildFields() {
   const auto& descriptors = table_->fieldDescriptors();
   if (declared_.empty()) {
     for (const auto& d : descriptors) {
-      const auto type = cursorFieldType(d, largeIntegerAs);
+      const auto type = cursorFieldType(d, largeIntegerAs_);
       if (type) fields_.emplace_back(*this, d.name, *type, d.number, d.width);
     }
     return;
@@ -100,7 +111,7 @@ void TableCursor::buildFields() {
   for (const auto& [name, type] : declared_) {
     const int number = table_->findField(name);
     const FieldDescriptor* d = table_->descriptor(number);
-    const auto actual = d ? cursorFieldType(*d, largeIntegerAs) : std::nullopt;
+    const auto actual = d ? cursorFieldType(*d, largeIntegerAs_) : std::nullopt;
     if (!actual) throw ECursorError("Field '%s' not found", {name});
     if (*actual != type) {
       throw ECursorError("Type mismatch for field '%s', expecting: %s actual: %s",
@@ -123,20 +134,26 @@ const CursorField& TableCursor::fieldByName(std::string_view name) const {
   return *field;
 }
 
-const char* TableCursor::valueImage() const {
-  if (!table_) return nullptr;
-  if (inFilterState_) return table_->activeRecord();  // the record being filtered, wherever it lies
-  return currentRecNo_ > 0 ? currentImage_.data() : nullptr;
+RecordView TableCursor::record() const {
+  if (!table_) return {};
+  if (candidate_) return candidate_;  // the record being filtered, wherever it lies
+  return currentRecNo_ > 0 ? RecordView(currentImage_.data()) : RecordView();
 }
 
-bool TableCursor::acceptCandidate() {
-  if (!onFilterRecord) return true;
-  inFilterState_ = true;
+bool TableCursor::isDeleted() const {
+  requireOpen();
+  const RecordView current = record();
+  return current && current.isDeleted();
+}
+
+bool TableCursor::acceptCandidate(RecordView candidate) {
+  if (!onFilterRecord_) return true;
+  candidate_ = candidate;
   struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{inFilterState_};
-  return onFilterRecord(*this);
+    RecordView& record;
+    ~Reset() { record = RecordView(); }
+  } reset{candidate_};
+  return onFilterRecord_(*this);
 }
 
 void TableCursor::takeCurrent() {
@@ -146,7 +163,7 @@ void TableCursor::takeCurrent() {
 
 void TableCursor::first() {
   requireOpen();
-  if (table_->fetch(rnFirst)) {
+  if (table_->fetch(Step::First)) {
     takeCurrent();
     eof_ = false;
     bof_ = true;
@@ -159,7 +176,7 @@ void TableCursor::first() {
 
 void TableCursor::last() {
   requireOpen();
-  if (table_->fetch(rnLast)) {
+  if (table_->fetch(Step::Last)) {
     takeCurrent();
     eof_ = true;
     bof_ = false;
@@ -170,16 +187,16 @@ void TableCursor::last() {
   notifyDataSetChanged();
 }
 
-void TableCursor::moveTo(int code) {
+void TableCursor::moveTo(Step step) {
   requireOpen();
   if (currentRecNo_ == 0) {
     eof_ = bof_ = true;
     return;
   }
-  const bool forward = code == rnNext;
+  const bool forward = step == Step::Next;
   if ((forward && eof_ && !bof_) || (!forward && bof_ && !eof_)) return;
   table_->positionOn(currentRecNo_);
-  if (table_->fetch(code)) {
+  if (table_->fetch(step)) {
     takeCurrent();
     eof_ = bof_ = false;
   } else {
@@ -189,9 +206,9 @@ void TableCursor::moveTo(int code) {
   notifyRecordChanged();
 }
 
-void TableCursor::next() { moveTo(rnNext); }
+void TableCursor::next() { moveTo(Step::Next); }
 
-void TableCursor::prior() { moveTo(rnPrior); }
+void TableCursor::prior() { moveTo(Step::Prior); }
 
 int TableCursor::recNo() const {
   requireOpen();
@@ -200,7 +217,7 @@ int TableCursor::recNo() const {
 
 int TableCursor::recordCount() {
   requireOpen();
-  if (!exactCount) return table_->recordCount();
+  if (!exactCount_) return table_->recordCount();
   // In physical order the view is counted in one block scan; in tag order by
   // walking the tag (the tag may leave records out). Either way the engine is
   // left where the current record is.
@@ -213,7 +230,7 @@ int TableCursor::recordCount() {
   {
     ReadAheadScope readAhead(*table_);
     try {
-      for (bool found = table_->fetch(rnFirst); found; found = table_->fetch(rnNext)) ++count;
+      for (bool found = table_->fetch(Step::First); found; found = table_->fetch(Step::Next)) ++count;
     } catch (...) {
       table_->positionOn(currentRecNo_);
       throw;
@@ -225,27 +242,13 @@ int TableCursor::recordCount() {
 
 Bookmark TableCursor::getBookmark() const {
   requireOpen();
-  Bookmark bookmark{};
-  std::snprintf(bookmark.data(), bookmark.size(), "%10d", currentRecNo_);
-  return bookmark;
+  return Bookmark{currentRecNo_};
 }
 
-void TableCursor::gotoBookmark(const Bookmark& bookmark) {
+void TableCursor::gotoBookmark(Bookmark bookmark) {
   requireOpen();
-  const std::string_view text(bookmark.data(), strnlen(bookmark.data(), bookmark.size()));
-  std::string_view digits = text;
-  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  int recno = 0;
-  bool valid = !digits.empty() && digits.size() <= 10;
-  for (char c : digits) {
-    if (c < '0' || c > '9' || recno > 214748363) {
-      valid = false;
-      break;
-    }
-    recno = recno * 10 + (c - '0');
-  }
-  if (!valid || recno <= 0) throw ECursorError("Bookmark is invalid for table " + tableName_);
-  gotoRecNo(recno);
+  if (bookmark.recNo <= 0) throw ECursorError("Bookmark is invalid for table " + tableName_);
+  gotoRecNo(bookmark.recNo);
 }
 
 void TableCursor::gotoRecNo(int recno) {
@@ -288,13 +291,13 @@ void TableCursor::setFiltered(bool on) {
   }
   if (on != filtered_) {
     filtered_ = on;
-    table_->filterOn = on;
+    table_->setFiltered(on);
     if (on) {
       try {
         applyFilter();
       } catch (...) {
         filtered_ = false;
-        table_->filterOn = false;
+        table_->setFiltered(false);
         throw;
       }
     }
@@ -303,7 +306,7 @@ void TableCursor::setFiltered(bool on) {
 }
 
 void TableCursor::setOnFilterRecord(std::function<bool(TableCursor&)> handler) {
-  onFilterRecord = std::move(handler);
+  onFilterRecord_ = std::move(handler);
   if (active() && filtered_) first();
 }
 

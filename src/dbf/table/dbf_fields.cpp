@@ -79,7 +79,7 @@ std::optional<double> parseDbfNumber(std::string_view text) {
 DbfFields::DbfFields(const std::string& fileName) : DbfFields(TableSources::onDisk(fileName)) {}
 
 DbfFields::DbfFields(TableSources sources)
-    : DbfTable(std::move(sources.table)), activeRecord_(ownRecordBuffer()), openMemo_(std::move(sources.openMemo)) {}
+    : DbfTable(std::move(sources.table)), openMemo_(std::move(sources.openMemo)) {}
 
 DbfFields::~DbfFields() = default;
 
@@ -122,15 +122,10 @@ int DbfFields::fieldWidth(int n) const {
   return d ? d->width : 0;
 }
 
-int DbfFields::fieldDecimals(int n) const {
-  const auto* d = descriptor(n);
-  return d ? d->decimals : 0;
-}
-
-std::string_view DbfFields::fieldRawText(int n) const {
+std::string_view DbfFields::fieldRawText(RecordView record, int n) const {
   const auto* d = descriptor(n);
   if (!d) return {};
-  return {activeRecord_ + d->offset, static_cast<std::size_t>(d->width)};
+  return {record.image() + d->offset, static_cast<std::size_t>(d->width)};
 }
 
 std::string DbfFields::fieldErrorName(int n, std::string_view text) const {
@@ -138,11 +133,11 @@ std::string DbfFields::fieldErrorName(int n, std::string_view text) const {
   return baseNameWithoutExtension(fileName()) + "->" + (d ? d->name : std::string()) + " (" + std::string(text) + ")";
 }
 
-double DbfFields::fieldAsFloat(int n) const {
+double DbfFields::fieldAsFloat(RecordView record, int n) const {
   const auto* d = descriptor(n);
   if (!d) return 0;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(activeRecord_ + d->offset);
-  const std::string_view raw = fieldRawText(n);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(record.image() + d->offset);
+  const std::string_view raw = fieldRawText(record, n);
   if (header().isVisualFoxPro()) {
     switch (d->type) {
       case 'B':
@@ -174,24 +169,24 @@ double DbfFields::fieldAsFloat(int n) const {
   return *value;
 }
 
-bool DbfFields::fieldAsLogical(int n) const {
-  const std::string_view text = fieldRawText(n);
+bool DbfFields::fieldAsLogical(RecordView record, int n) const {
+  const std::string_view text = fieldRawText(record, n);
   if (text.empty()) return false;
   return std::string_view("TtYyJj").find(text) != std::string_view::npos;
 }
 
-int DbfFields::fieldAsJulian(int n) const {
+int DbfFields::fieldAsJulian(RecordView record, int n) const {
   if (fieldType(n) != 'D') return 0;
-  const std::string_view raw = fieldRawText(n);
+  const std::string_view raw = fieldRawText(record, n);
   const auto julian = dbfDate().julianFromText(raw);
   if (!julian) throw EDbfError("Invalid date in field %s", {fieldErrorName(n, trimRight(raw))});
   return *julian;
 }
 
-std::string DbfFields::fieldAsString(int n) {
+std::string DbfFields::fieldAsString(RecordView record, int n) const {
   const auto* d = descriptor(n);
   if (!d) return {};
-  const std::string_view text = trimRight(fieldRawText(n));
+  const std::string_view text = trimRight(fieldRawText(record, n));
   switch (d->type) {
     case 'B':
       return trimLeft(text) > "0" ? "--BINARY--" : "--binary--";
@@ -209,24 +204,24 @@ std::string DbfFields::fieldAsString(int n) {
       return std::string(trimLeft(buffer));
     }
     case 'L':
-      return fieldAsLogical(n) ? "T" : "F";
+      return fieldAsLogical(record, n) ? "T" : "F";
     case 'M':
-      return memoText(n);
+      return memoText(record, n);
     default:
       return std::string(text);
   }
 }
 
-std::uint32_t DbfFields::memoBlock(int n) const {
+std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
   const char type = fieldType(n);
   if (type != 'M' && type != 'B' && type != 'G') return 0;
   if (type == 'B' && header().isVisualFoxPro()) return 0;  // an 8-byte double there
-  const double value = fieldAsFloat(n);
+  const double value = fieldAsFloat(record, n);
   if (!(value >= 1) || value > 4294967295.0) return 0;
   return static_cast<std::uint32_t>(value);
 }
 
-DbtMemo& DbfFields::memoFile() {
+DbtMemo& DbfFields::memoFile() const {
   if (!memo_) {
     const MemoKind kind = header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind();
     memo_ = openMemoFile(kind, openMemo_(kind));
@@ -235,14 +230,14 @@ DbtMemo& DbfFields::memoFile() {
   return *memo_;
 }
 
-std::uint32_t DbfFields::memoLength(int n) {
-  const std::uint32_t block = memoBlock(n);
+std::uint32_t DbfFields::memoLength(RecordView record, int n) const {
+  const std::uint32_t block = memoBlock(record, n);
   if (block == 0) return 0;
   return memoFile().memoLength(block);
 }
 
-void DbfFields::readMemoInto(int n, std::string& text) {
-  const std::uint32_t block = memoBlock(n);
+void DbfFields::readMemoInto(RecordView record, int n, std::string& text) const {
+  const std::uint32_t block = memoBlock(record, n);
   if (block == 0) {
     text.clear();
     return;
@@ -250,8 +245,8 @@ void DbfFields::readMemoInto(int n, std::string& text) {
   memoFile().readMemoInto(block, text);
 }
 
-std::string DbfFields::memoText(int n) {
-  const std::uint32_t block = memoBlock(n);
+std::string DbfFields::memoText(RecordView record, int n) const {
+  const std::uint32_t block = memoBlock(record, n);
   if (block == 0) return {};
   return memoFile().readMemoText(block);
 }

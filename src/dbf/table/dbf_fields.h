@@ -1,5 +1,10 @@
-// Field access over a table's record image: descriptor lookups and the
-// decoding of every field type into a value.
+// Field access over a table's records: descriptor lookups and the decoding of
+// every field type of a record into a value.
+//
+// Every decoder is told which record to read by a RecordView: the table's own
+// record image, a record inside a scan block, a key image a caller built. The
+// table lays the record out (its descriptors, its version, its memo file); the
+// view only says where the bytes are.
 //
 // Field numbers are 1-based descriptor positions; a number outside
 // 1..FieldCount yields an empty or zero result, never an error.
@@ -16,6 +21,25 @@
 #include "dbf/table/table_sources.h"
 
 namespace kestrin::dbf {
+
+// One record image of a table: RecordLength bytes, the deletion mark first.
+// A view neither owns nor copies the bytes; it designates them for as long as
+// whoever holds them keeps them (a scan block until the next run, the table's
+// own image until the next read into it, which refills the same bytes). A
+// default view designates no record.
+class RecordView {
+ public:
+  RecordView() = default;
+  explicit RecordView(const char* image) : image_(image) {}
+
+  explicit operator bool() const { return image_ != nullptr; }
+  const char* image() const { return image_; }
+  // True when the deletion mark is not a blank. Requires a record.
+  bool isDeleted() const { return image_[0] != ' '; }
+
+ private:
+  const char* image_ = nullptr;
+};
 
 class DbfFields : public DbfTable {
  public:
@@ -35,68 +59,52 @@ class DbfFields : public DbfTable {
   const FieldDescriptor* descriptor(int n) const;
   char fieldType(int n) const;
   int fieldWidth(int n) const;
-  int fieldDecimals(int n) const;
 
-  // The field's bytes in the current record image, untrimmed. The view stays
-  // valid until the next read into that image.
-  std::string_view fieldRawText(int n) const;
+  // The table's own record image as last read by readRecord; the view stays
+  // on that buffer, so after the next read it shows the record read then.
+  RecordView currentRecord() const { return RecordView(ownRecordBuffer()); }
+
+  // The decoders below read the field of `record`, which must be a record of
+  // this table (or an image laid out like one).
+
+  // The field's bytes, untrimmed; valid as long as the record's bytes are.
+  std::string_view fieldRawText(RecordView record, int n) const;
 
   // The display text: trailing blanks removed, then by type (dates in the
   // short date format, numbers trimmed, logicals "T"/"F", memos whole).
-  std::string fieldAsString(int n);
+  std::string fieldAsString(RecordView record, int n) const;
   // The numeric value; throws "Invalid numeric value in field %s".
-  double fieldAsFloat(int n) const;
-  bool fieldAsLogical(int n) const;
+  double fieldAsFloat(RecordView record, int n) const;
+  bool fieldAsLogical(RecordView record, int n) const;
   // Julian day of a D field (0 when empty, 0 for other types); throws
   // "Invalid date in field %s".
-  int fieldAsJulian(int n) const;
+  int fieldAsJulian(RecordView record, int n) const;
 
   // Typed by-name access: the requested type letter must match the field's
   // ("N" also accepts B, F, G, I, M; "G" also accepts B and M), otherwise
   // "Field %s is the incorrect type".
   int typedFieldNumber(std::string_view name, char requestedType) const;
 
-  // True when the first byte of the record image is not a blank.
-  bool isDeleted() const { return activeRecord_[0] != ' '; }
-
   // Memo block number of a memo field (0 for no memo, and for other types).
-  std::uint32_t memoBlock(int n) const;
-  std::uint32_t memoLength(int n);
+  std::uint32_t memoBlock(RecordView record, int n) const;
+
+  // The memo reads go through the table's memo file, opened on the first
+  // read and kept open; its read position and buffers are the only state a
+  // memo read changes, and they are nobody's concern but the memo file's.
+  // A memo file that cannot be opened or read throws its EDbfError.
+  std::uint32_t memoLength(RecordView record, int n) const;
   // The whole memo of the field; empty for block 0 and for non-memo fields.
-  std::string memoText(int n);
+  std::string memoText(RecordView record, int n) const;
   // As memoText, into `text`, reusing its capacity.
-  void readMemoInto(int n, std::string& text);
-  bool hasMemo() const { return header().memoKind() != MemoKind::None; }
+  void readMemoInto(RecordView record, int n, std::string& text) const;
 
-  // The record image that field decoding reads. By default the table's own
-  // buffer; a cursor points it at one of its images for one access.
-  const char* activeRecord() const { return activeRecord_; }
-  void setActiveRecord(const char* image) { activeRecord_ = image ? image : ownRecordBuffer(); }
-
+ private:
   // "FILE->FIELD (text)": names a field in the value error messages.
   std::string fieldErrorName(int n, std::string_view text) const;
+  DbtMemo& memoFile() const;
 
- private:
-  DbtMemo& memoFile();
-
-  const char* activeRecord_;
   std::function<std::unique_ptr<ByteSource>(MemoKind)> openMemo_;
-  std::unique_ptr<DbtMemo> memo_;
-};
-
-// Restores the table's own record image when it goes out of scope.
-class ActiveRecordScope {
- public:
-  ActiveRecordScope(DbfFields& table, const char* image) : table_(table), saved_(table.activeRecord()) {
-    table_.setActiveRecord(image);
-  }
-  ~ActiveRecordScope() { table_.setActiveRecord(saved_); }
-  ActiveRecordScope(const ActiveRecordScope&) = delete;
-  ActiveRecordScope& operator=(const ActiveRecordScope&) = delete;
-
- private:
-  DbfFields& table_;
-  const char* saved_;
+  mutable std::unique_ptr<DbtMemo> memo_;
 };
 
 // Parses a DBF number text (leading blanks skipped, optional sign, digits,

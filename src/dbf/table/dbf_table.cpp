@@ -45,47 +45,52 @@ void DbfTable::refreshRecordCount() {
 }
 
 void DbfTable::readRecord(int n) {
+  if (!hasRecords() || n == 0) return;
+  eof_ = bof_ = false;
+  if (n < 0) throw EDbfError("Record number %d is not in table %s", {std::to_string(n), fileName()});
+  readTarget(n);
+}
+
+void DbfTable::readRecord(Step step) {
+  if (!hasRecords()) return;
+  switch (step) {
+    case Step::Current:
+      // Before any read there is no current record to re-read: the first it is.
+      readTarget(std::max(currentRecNo_, 1));
+      return;
+    case Step::Last:
+      readTarget(recordCount_);
+      return;
+    case Step::First:
+      readTarget(1);
+      return;
+    case Step::Prior:
+      if (currentRecNo_ <= 1) {
+        eof_ = false;
+        bof_ = true;
+        return;
+      }
+      readTarget(currentRecNo_ - 1);
+      return;
+    case Step::Next:
+      readTarget(std::max(currentRecNo_ + 1, 1));
+      return;
+  }
+}
+
+bool DbfTable::hasRecords() {
   if (recordCount_ == 0) {
     refreshRecordCount();
     if (recordCount_ == 0) {
       eof_ = bof_ = true;
-      return;
+      return false;
     }
   }
-  if (n == 0) return;
-  eof_ = bof_ = false;
+  return true;
+}
 
-  int target;
-  switch (n) {
-    case rnCurrent:
-      target = currentRecNo_;
-      break;
-    case rnLast:
-      target = recordCount_;
-      break;
-    case rnFirst:
-      target = 1;
-      break;
-    case rnPrior:
-      if (currentRecNo_ <= 1) {
-        bof_ = true;
-        return;
-      }
-      target = currentRecNo_ - 1;
-      break;
-    case rnNext:
-      target = currentRecNo_ + 1;
-      break;
-    default:
-      if (n < 0) {
-        throw EDbfError("Record number %d is not in table %s", {std::to_string(n), fileName()});
-      }
-      target = n;
-  }
-  if (target <= 0) {
-    // rnCurrent before any read: there is no current record to re-read.
-    target = 1;
-  }
+void DbfTable::readTarget(int target) {
+  eof_ = bof_ = false;
   if (target > recordCount_) {
     refreshRecordCount();
     if (target == recordCount_ + 1) {

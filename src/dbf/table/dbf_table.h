@@ -20,14 +20,9 @@
 
 namespace kestrin::dbf {
 
-// Position codes of ReadRecord.
-enum RecordPosition : int {
-  rnNext = -1,
-  rnPrior = -2,
-  rnFirst = -3,
-  rnLast = -4,
-  rnCurrent = -5,
-};
+// A step relative to the table's position: to the first or last record, to
+// the one after or before the current record, or onto the current record again.
+enum class Step { First, Last, Next, Prior, Current };
 
 class DbfTable {
  public:
@@ -41,10 +36,15 @@ class DbfTable {
   DbfTable(const DbfTable&) = delete;
   DbfTable& operator=(const DbfTable&) = delete;
 
-  // n > 0 reads record n; 0 does nothing; the RecordPosition codes move
-  // relative to the current record. Running off either end sets EofFlag or
-  // BofFlag and keeps the previous record in the buffer.
+  // Reads record n (from 1) into the table's record image; 0 does nothing.
+  // n one past the last record sets EofFlag and keeps the previous record in
+  // the image; a negative n, or one further past the end, throws "Record
+  // number %d is not in table %s". An empty table sets both flags.
   void readRecord(int n);
+  // Reads the record `step` leads to. Next past the last record sets EofFlag,
+  // Prior before the first sets BofFlag; either keeps the previous record in
+  // the image. Current before any read reads the first record.
+  void readRecord(Step step);
 
   // Re-derives the record count from the source's current size.
   void refreshRecordCount();
@@ -93,6 +93,11 @@ class DbfTable {
 
  private:
   void readHeaderAndDescriptors();
+  // False, with both flags set, when the table has no records even after the
+  // count is re-derived.
+  bool hasRecords();
+  // Reads record `target` (from 1); one past the end sets EofFlag.
+  void readTarget(int target);
   int countFromFileSize() const;
   std::size_t readRecordBytes(int n, char* out);
 
