@@ -7,6 +7,7 @@
 #include "app/query_history.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
+#include "support/case_names.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 #include "text/cp1251_utf8.h"
@@ -39,12 +40,14 @@ TEST_P(LastRecordModeTest, LastTrueKeyWins) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LastRecordModeTest,
-    ::testing::Values(ModeCase{"", LastRecordMode::none, LastRecordMode::nextParent},
-                      ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=1\r\n", LastRecordMode::none, LastRecordMode::nextParent},
-                      ModeCase{"LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::beep},
-                      ModeCase{"LastBeep=1\r\nLastFirst=1\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::wrap},
-                      ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::none},
-                      ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::wrap, LastRecordMode::wrap}));
+    ::testing::Values(
+        ModeCase{"", LastRecordMode::none, LastRecordMode::nextParent},
+        ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=1\r\n", LastRecordMode::none, LastRecordMode::nextParent},
+        ModeCase{"LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::beep},
+        ModeCase{"LastBeep=1\r\nLastFirst=1\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::wrap},
+        ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::none, LastRecordMode::none},
+        ModeCase{"LastBeep=0\r\nLastFirst=0\r\nLastNext=0\r\n", LastRecordMode::wrap, LastRecordMode::wrap}),
+    kestrin::testing::labelled([](const ModeCase& c) { return c.keys; }));
 
 TEST(FrameSettings, DefaultsWhenNothingIsSet) {
   TempDir dir;
@@ -131,6 +134,7 @@ TEST(WindowPlacement, SavedKeys) {
 }
 
 struct SnapCase {
+  const char* name;
   Rect proposed;
   Rect expected;
 };
@@ -144,15 +148,16 @@ TEST_P(EdgeSnapTest, SnapsToTheWorkArea) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EdgeSnapTest,
-    ::testing::Values(SnapCase{{15, 300, 600, 400}, {0, 300, 600, 400}},      // 15 from the left edge
-                      SnapCase{{20, 300, 600, 400}, {0, 300, 600, 400}},      // exactly 20
-                      SnapCase{{21, 300, 600, 400}, {21, 300, 600, 400}},     // too far to snap
-                      SnapCase{{-50, 300, 600, 400}, {0, 300, 600, 400}},     // beyond the edge
-                      SnapCase{{670, 300, 600, 400}, {680, 300, 600, 400}},   // right edge 10 short
-                      SnapCase{{300, 40, 600, 400}, {300, 30, 600, 400}},     // top within 20 of the panel
-                      SnapCase{{300, 360, 600, 400}, {300, 370, 600, 400}},   // bottom
-                      SnapCase{{10, 50, 1300, 400}, {0, 30, 1300, 400}},      // wider than the area: left wins
-                      SnapCase{{400, 200, 600, 400}, {400, 200, 600, 400}}));  // in the middle
+    ::testing::Values(SnapCase{"left_15_away", {15, 300, 600, 400}, {0, 300, 600, 400}},
+                      SnapCase{"left_20_away", {20, 300, 600, 400}, {0, 300, 600, 400}},
+                      SnapCase{"left_21_away_stays", {21, 300, 600, 400}, {21, 300, 600, 400}},
+                      SnapCase{"left_beyond_the_edge", {-50, 300, 600, 400}, {0, 300, 600, 400}},
+                      SnapCase{"right_10_short", {670, 300, 600, 400}, {680, 300, 600, 400}},
+                      SnapCase{"top_within_20_of_the_panel", {300, 40, 600, 400}, {300, 30, 600, 400}},
+                      SnapCase{"bottom", {300, 360, 600, 400}, {300, 370, 600, 400}},
+                      SnapCase{"wider_than_the_area_left_wins", {10, 50, 1300, 400}, {0, 30, 1300, 400}},
+                      SnapCase{"in_the_middle", {400, 200, 600, 400}, {400, 200, 600, 400}}),
+    kestrin::testing::byName);
 
 TEST(SearchStrip, ButtonKeepsTheSmallestWindowsPlace) {
   EXPECT_EQ(searchButtonLeft(1280, 1280, 75), 512 - 75 - 4);

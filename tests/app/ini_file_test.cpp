@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ini_file.h"
+#include "support/case_names.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {
@@ -73,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniNumberTest,
                                            NumberCase{"+5", 5, true}, NumberCase{"$1F", 31, true},
                                            NumberCase{"0x10", 16, true}, NumberCase{"abc", -7, true},
                                            NumberCase{"", -7, true}, NumberCase{"12px", -7, true},
-                                           NumberCase{"99999999999", -7, true}, NumberCase{"True", -7, true}));
+                                           NumberCase{"99999999999", -7, true}, NumberCase{"True", -7, true}),
+                         kestrin::testing::labelled([](const NumberCase& c) { return c.value; }));
 
 TEST(IniFile, MissingFileYieldsDefaults) {
   TempDir dir;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cp1251_test_text.h"
+#include "support/case_names.h"
 
 namespace kestrin::archive {
 namespace {
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PartsCase{"05.03.1920", true, {5, 3, 1920}}, PartsCase{"5.3.20", true, {5, 3, 1920}},
                       PartsCase{".03.1920", true, {kNo, 3, 1920}}, PartsCase{"", true, {kNo, kNo, kNo}},
                       PartsCase{"1.2.3.4.5", true, {1, 2, kNo}}, PartsCase{"5-7", false, {}},
-                      PartsCase{"1920 ", false, {}}, PartsCase{"99999999999", true, {kNo, kNo, kNo}}));
+                      PartsCase{"1920 ", false, {}}, PartsCase{"99999999999", true, {kNo, kNo, kNo}}),
+    kestrin::testing::labelled([](const PartsCase& c) { return c.text; }));
 
 TEST(ParseDatePartsTest, RejectsLetters) { EXPECT_FALSE(parseDateParts(cp("1920г"))); }
 
@@ -71,18 +73,15 @@ TEST_P(ExpandPeriodTest, TurnsPeriodIntoYearRange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ExpandPeriodTest,
-    ::testing::Values(PeriodCase{"1920_е", "1920-1929", "1920-е"}, PeriodCase{"20_е", "1920-1929", "1920-е"},
-                      PeriodCase{"1900_е", "1900-1999", "1900-е"}, PeriodCase{"1925_е", "1925", "1925-е"},
-                      PeriodCase{"нач.1900_х", "1900-1930", "нач. 1900-х"},
-                      PeriodCase{"нач.1920_х", "1920-1923", "нач. 1920-х"},
-                      PeriodCase{"сер.1900_х", "1940-1960", "сер. 1900-х"},
-                      PeriodCase{"сер.1920_х", "1924-1926", "сер. 1920-х"},
-                      PeriodCase{"кон.1800_х", "1870-1899", "кон. 1800-х"},
-                      PeriodCase{"кон.1920_х", "1927-1929", "кон. 1920-х"},
-                      PeriodCase{"нач.20_х", "1920-1923", "нач. 1920-х"},
-                      PeriodCase{"мид.1920_х", "1920", "мид. 1920-х"},
-                      PeriodCase{"нач.1925_х", "1925", "нач. 1925-х"},
-                      PeriodCase{"_х", "", "-х "}, PeriodCase{"1920", "1920", ""}));
+    ::testing::Values(
+        PeriodCase{"1920_е", "1920-1929", "1920-е"}, PeriodCase{"20_е", "1920-1929", "1920-е"},
+        PeriodCase{"1900_е", "1900-1999", "1900-е"}, PeriodCase{"1925_е", "1925", "1925-е"},
+        PeriodCase{"нач.1900_х", "1900-1930", "нач. 1900-х"}, PeriodCase{"нач.1920_х", "1920-1923", "нач. 1920-х"},
+        PeriodCase{"сер.1900_х", "1940-1960", "сер. 1900-х"}, PeriodCase{"сер.1920_х", "1924-1926", "сер. 1920-х"},
+        PeriodCase{"кон.1800_х", "1870-1899", "кон. 1800-х"}, PeriodCase{"кон.1920_х", "1927-1929", "кон. 1920-х"},
+        PeriodCase{"нач.20_х", "1920-1923", "нач. 1920-х"}, PeriodCase{"мид.1920_х", "1920", "мид. 1920-х"},
+        PeriodCase{"нач.1925_х", "1925", "нач. 1925-х"}, PeriodCase{"_х", "", "-х "}, PeriodCase{"1920", "1920", ""}),
+    kestrin::testing::labelled([](const PeriodCase& c) { return c.text; }));
 
 }  // namespace
 }  // namespace kestrin::archive

@@ -11,6 +11,7 @@
 #include "archive/cp1251_test_text.h"
 #include "archive/demo/demo_jpeg.h"
 #include "archive/demo_test_archive.h"
+#include "support/case_names.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::archive::demo {
@@ -42,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(Rules, PhotoSubfolderTest,
                          ::testing::Values(SubfolderCase{"1234", "7. Т.2", "15", "Ф. 1234|Оп.   7|Д.    15"},
                                            SubfolderCase{"Р-5", "1", "3а", "Ф.     Р-5|Оп.   1|Д.    3а"},
                                            SubfolderCase{"12а", "2л", "123456", "Ф.   12а|Оп.  2л|Д.123456"},
-                                           SubfolderCase{"12345", "12. т.1", "1", "Ф.12345|Оп.  12|Д.     1"}));
+                                           SubfolderCase{"12345", "12. т.1", "1", "Ф.12345|Оп.  12|Д.     1"}),
+                         kestrin::testing::labelled([](const SubfolderCase& c) {
+                           return std::string(c.fond) + " " + c.inventory + " " + c.file;
+                         }));
 
 // The description of `name` in the descript.ion of `folder`, as the program
 // looks it up: the first line that starts with the (quoted) name and a blank.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cp1251_test_text.h"
+#include "support/case_names.h"
 
 namespace kestrin::archive {
 namespace {
@@ -60,7 +61,10 @@ TEST_P(YearsTextTest, Shows) { EXPECT_EQ(utf8(yearsText(GetParam().first, GetPar
 INSTANTIATE_TEST_SUITE_P(FondsAndInventories, YearsTextTest,
                          ::testing::Values(YearsCase{0, 0, "б/д"}, YearsCase{1920, 0, "1920"},
                                            YearsCase{0, 1925, "1925"}, YearsCase{1920, 1925, "1920-1925"},
-                                           YearsCase{1920, 1920, "1920"}, YearsCase{1925, 1920, "1925-1920"}));
+                                           YearsCase{1920, 1920, "1920"}, YearsCase{1925, 1920, "1925-1920"}),
+                         kestrin::testing::labelled([](const YearsCase& c) {
+                           return std::to_string(c.first) + " " + std::to_string(c.last);
+                         }));
 
 struct FileDatesCase {
   const char* l10;
@@ -94,7 +98,10 @@ INSTANTIATE_TEST_SUITE_P(
         FileDatesCase{"5,7.03.1920", 0, 0, "05,07.03.1920"}, FileDatesCase{"01.05.1920-31.12.1921", 0, 0, "1920-1921"},
         // Texts the date rules cannot read, tidied.
         FileDatesCase{"0.1920 - 0.1925", 0, 0, "1920-1925"}, FileDatesCase{"1931 г.", 1931, 0, "1931 г."},
-        FileDatesCase{"1920 - 0", 0, 0, "1920"}, FileDatesCase{"б/д", 1920, 0, "б/д"}));
+        FileDatesCase{"1920 - 0", 0, 0, "1920"}, FileDatesCase{"б/д", 1920, 0, "б/д"}),
+    kestrin::testing::labelled([](const FileDatesCase& c) {
+      return std::string(c.l10) + " " + std::to_string(c.firstYear) + " " + std::to_string(c.lastYear);
+    }));
 
 struct TidyCase {
   const char* text;
@@ -110,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, TidyUnreadDatesTest,
                                            TidyCase{"0-0", ""}, TidyCase{"0 - 0", ""}, TidyCase{"1920 - 0", "1920"},
                                            TidyCase{"0 - 1925", "1925"}, TidyCase{"01. 05. 1920", "01.05.1920"},
                                            TidyCase{"12.0.1920-0.0.1921", "12.1920-1921"}, TidyCase{"0.", ""},
-                                           TidyCase{"0", "0"}, TidyCase{"", ""}, TidyCase{"-0", ""}));
+                                           TidyCase{"0", "0"}, TidyCase{"", ""}, TidyCase{"-0", ""}),
+                         kestrin::testing::labelled([](const TidyCase& c) { return c.text; }));
 
 struct DocumentDateCase {
   const char* t9;
@@ -124,16 +132,16 @@ TEST_P(DocumentDateTest, Shows) {
   EXPECT_EQ(utf8(documentDateText(cp(GetParam().t9), GetParam().t8Year)), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, DocumentDateTest,
-                         ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
-                                           DocumentDateCase{"", 1920, "1920"},
-                                           DocumentDateCase{"5 мая 1920", 1931, "1920"},
-                                           DocumentDateCase{"1920-1925", 0, "1920-1925"},
-                                           // Without a display text only the year of the end date shows.
-                                           DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"},
-                                           DocumentDateCase{"[1920]", 0, "[1920]"},
-                                           DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
-                                           DocumentDateCase{"1931 г.", 0, "1931 г."}));
+INSTANTIATE_TEST_SUITE_P(
+    Documents, DocumentDateTest,
+    ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
+                      DocumentDateCase{"", 1920, "1920"}, DocumentDateCase{"5 мая 1920", 1931, "1920"},
+                      DocumentDateCase{"1920-1925", 0, "1920-1925"},
+                      // Without a display text only the year of the end date shows.
+                      DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"}, DocumentDateCase{"[1920]", 0, "[1920]"},
+                      DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
+                      DocumentDateCase{"1931 г.", 0, "1931 г."}),
+    kestrin::testing::labelled([](const DocumentDateCase& c) { return std::string(c.t9) + " " + std::to_string(c.t8Year); }));
 
 TEST(FileCountText, GroupsDigitsByThree) {
   EXPECT_EQ(fileCountText(0), "0");

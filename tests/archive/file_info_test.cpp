@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "cp1251_test_text.h"
+#include "support/case_names.h"
 
 namespace kestrin::archive {
 namespace {
@@ -25,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SizeTextTest,
                          ::testing::Values(SizeCase{-1, "-1 б"}, SizeCase{0, "0 б"}, SizeCase{1024, "1024 б"},
                                            SizeCase{1025, "1 Кб"}, SizeCase{1536, "1,5 Кб"},
                                            SizeCase{1048576, "1024 Кб"}, SizeCase{1048577, "1 Мб"},
-                                           SizeCase{2621440, "2,5 Мб"}, SizeCase{10 * 1048576LL, "10 Мб"}));
+                                           SizeCase{2621440, "2,5 Мб"}, SizeCase{10 * 1048576LL, "10 Мб"}),
+                         kestrin::testing::labelled([](const SizeCase& c) { return std::to_string(c.bytes); }));
 
 class FileInfoTest : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include "archive/format/text_cleanup.h"
 #include "archive/format/type_abbrev.h"
 #include "cp1251_test_text.h"
+#include "support/case_names.h"
 
 namespace kestrin::archive {
 namespace {
@@ -43,7 +44,8 @@ TEST_P(GroupThousandsTest, GroupsByThreeFromTheRight) {
 INSTANTIATE_TEST_SUITE_P(Cases, GroupThousandsTest,
                          ::testing::Values(GroupCase{"1234567", "1 234 567"}, GroupCase{"999", "999"},
                                            GroupCase{"1000", "1 000"}, GroupCase{"", ""}, GroupCase{"7", "7"},
-                                           GroupCase{"123456", "123 456"}));
+                                           GroupCase{"123456", "123 456"}),
+                         kestrin::testing::labelled([](const GroupCase& c) { return c.digits; }));
 
 struct FloatCase {
   const char* text;
@@ -61,10 +63,10 @@ TEST_P(ToFloatLenientTest, ReadsEitherSeparatorAndGivesZeroOnFailure) {
 INSTANTIATE_TEST_SUITE_P(Cases, ToFloatLenientTest,
                          ::testing::Values(FloatCase{"1,5", 1.5}, FloatCase{" 1.5\t", 1.5}, FloatCase{",1920", 0.192},
                                            FloatCase{"1920,", 1920.0}, FloatCase{"-2,25", -2.25},
-                                           FloatCase{"1e3", 1000.0}, FloatCase{"12,14,15", 0.0},
-                                           FloatCase{",", 0.0}, FloatCase{"", 0.0}, FloatCase{"1 000", 0.0},
-                                           FloatCase{"abc", 0.0}, FloatCase{"1e999", 0.0},
-                                           FloatCase{"inf", 0.0}));
+                                           FloatCase{"1e3", 1000.0}, FloatCase{"12,14,15", 0.0}, FloatCase{",", 0.0},
+                                           FloatCase{"", 0.0}, FloatCase{"1 000", 0.0}, FloatCase{"abc", 0.0},
+                                           FloatCase{"1e999", 0.0}, FloatCase{"inf", 0.0}),
+                         kestrin::testing::labelled([](const FloatCase& c) { return c.text; }));
 
 TEST(OneDecimalTextTest, RoundsHalvesToEvenAndDropsTrailingZero) {
   EXPECT_EQ(oneDecimalText(1.5), "1,5");
@@ -111,9 +113,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FondNumberKeyTest,
                                            KeyCase{"123", "    123 "}, KeyCase{" 123а\t", "    123а"},
                                            KeyCase{"Р-5", "Р-    5 "}, KeyCase{"", "        "},
                                            KeyCase{"  ", "        "}, KeyCase{"р", "р-      "},
-                                           KeyCase{"р-", "р-      "},
-                                           KeyCase{"123456789", "123456789 "},  // never cut
-                                           KeyCase{"р1234567890", "р-12345678"}));
+                                           KeyCase{"р-", "р-      "}, KeyCase{"123456789", "123456789 "},  // never cut
+                                           KeyCase{"р1234567890", "р-12345678"}),
+                         kestrin::testing::labelled([](const KeyCase& c) { return c.typed; }));
 
 class InventoryNumberKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -125,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, InventoryNumberKeyTest,
                          ::testing::Values(KeyCase{"3 2", "  3  2  "}, KeyCase{"12", " 12     "},
                                            KeyCase{"12а", " 12а    "}, KeyCase{"  3   2 ", "  3  2  "},
                                            KeyCase{"3.2", "  3  2  "}, KeyCase{"3.2 1", "  3  2.1"},
-                                           KeyCase{"", "        "}, KeyCase{"1.1234", "  1  1234"}));
+                                           KeyCase{"", "        "}, KeyCase{"1.1234", "  1  1234"}),
+                         kestrin::testing::labelled([](const KeyCase& c) { return c.typed; }));
 
 class FileNumberKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -136,7 +139,8 @@ TEST_P(FileNumberKeyTest, BuildsTenCharacterKey) {
 INSTANTIATE_TEST_SUITE_P(Cases, FileNumberKeyTest,
                          ::testing::Values(KeyCase{"12", "      12  "}, KeyCase{" 12а ", "      12а "},
                                            KeyCase{"5", "       5  "}, KeyCase{"", "          "},
-                                           KeyCase{"а", "         а"}));
+                                           KeyCase{"а", "         а"}),
+                         kestrin::testing::labelled([](const KeyCase& c) { return c.typed; }));
 
 }  // namespace
 }  // namespace kestrin::archive

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_names.h"
+
 namespace kestrin::archive {
 namespace {
 
@@ -33,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, RecordKeyNumberTest,
                                            KeyNumberCase{"       ", std::nullopt},
                                            KeyNumberCase{"   12a", std::nullopt}, KeyNumberCase{"  1 2", std::nullopt},
                                            KeyNumberCase{"12 ", std::nullopt},
-                                           KeyNumberCase{"2147483648", std::nullopt}));
+                                           KeyNumberCase{"2147483648", std::nullopt}),
+                         kestrin::testing::labelled([](const KeyNumberCase& c) { return c.key; }));
 
 }  // namespace
 }  // namespace kestrin::archive

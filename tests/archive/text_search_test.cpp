@@ -4,6 +4,7 @@
 
 #include "archive/text/text_edit.h"
 #include "cp1251_test_text.h"
+#include "support/case_names.h"
 
 namespace kestrin::archive {
 namespace {
@@ -30,7 +31,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PosFromTest,
                                            SearchCase{"b", "abcb", 1, 2}, SearchCase{"b", "abcb", 3, 4},
                                            SearchCase{"b", "abcb", 4, 4}, SearchCase{"b", "abcb", 5, 0},
                                            SearchCase{"cb", "abcb", 4, 0}, SearchCase{"ab", "abab", 0, 1},
-                                           SearchCase{"Я", "я", 1, 0}));
+                                           SearchCase{"Я", "я", 1, 0}),
+                         kestrin::testing::labelled([](const SearchCase& c) {
+                           return std::string(c.pattern) + " in " + c.text + " at " + std::to_string(c.position);
+                         }));
 
 class PosFromNoCaseTest : public ::testing::TestWithParam<SearchCase> {};
 
@@ -43,7 +47,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PosFromNoCaseTest,
                          ::testing::Values(SearchCase{"Ё", "ель ёж", 1, 5}, SearchCase{"я", "ЯЗЫК", 1, 1},
                                            SearchCase{"е", "ёж", 1, 0}, SearchCase{"Ё", "еж", 1, 0},
                                            SearchCase{"abc", "xABC", 1, 2}, SearchCase{"ї", "ЇЖ", 1, 1},
-                                           SearchCase{"", "abc", 1, 0}, SearchCase{"a", "", 1, 0}));
+                                           SearchCase{"", "abc", 1, 0}, SearchCase{"a", "", 1, 0}),
+                         kestrin::testing::labelled([](const SearchCase& c) {
+                           return std::string(c.pattern) + " in " + c.text + " at " + std::to_string(c.position);
+                         }));
 
 class PosBeforeTest : public ::testing::TestWithParam<SearchCase> {};
 
@@ -56,7 +63,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PosBeforeTest,
                          ::testing::Values(SearchCase{"ab", "abab", 5, 3}, SearchCase{"ab", "abab", 4, 1},
                                            SearchCase{"ab", "abab", 1, 0}, SearchCase{"ab", "abab", 99, 3},
                                            SearchCase{"ab", "abab", 3, 1}, SearchCase{"ab", "abab", 2, 0},
-                                           SearchCase{"", "abab", 5, 0}, SearchCase{"a", "", 5, 0}));
+                                           SearchCase{"", "abab", 5, 0}, SearchCase{"a", "", 5, 0}),
+                         kestrin::testing::labelled([](const SearchCase& c) {
+                           return std::string(c.pattern) + " in " + c.text + " at " + std::to_string(c.position);
+                         }));
 
 TEST(PosBeforeNoCaseTest, ComparesThroughCaseTables) {
   EXPECT_EQ(posBeforeNoCase(cp("ё"), cp("ЁжЁж"), 5), 3);
@@ -78,13 +88,14 @@ TEST_P(ReplaceAllTest, ReplacesLeftToRightWithoutOverlap) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllTest,
-                         ::testing::Values(ReplaceCase{"aaaa", "aa", "a", "aa"},
-                                           ReplaceCase{"aaa", "aa", "b", "ba"},
-                                           ReplaceCase{"abc", "x", "y", "abc"},
-                                           ReplaceCase{"abc", "", "y", "abc"},
+                         ::testing::Values(ReplaceCase{"aaaa", "aa", "a", "aa"}, ReplaceCase{"aaa", "aa", "b", "ba"},
+                                           ReplaceCase{"abc", "x", "y", "abc"}, ReplaceCase{"abc", "", "y", "abc"},
                                            ReplaceCase{"мая май", "май", "мая", "мая мая"},
                                            ReplaceCase{"a.b.c", ".", "::", "a::b::c"},
-                                           ReplaceCase{"Май", "май", "x", "Май"}));
+                                           ReplaceCase{"Май", "май", "x", "Май"}),
+                         kestrin::testing::labelled([](const ReplaceCase& c) {
+                           return std::string(c.text) + " " + c.pattern + " to " + c.replacement;
+                         }));
 
 TEST(ReplaceAllNoCaseTest, FindsOccurrencesWithoutRegardToCase) {
   EXPECT_EQ(utf8(replaceAllNoCase(cp("Май и МАЙ, но не мае"), cp("май"), cp("#"))), "# и #, но не мае");
@@ -111,7 +122,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeleteRangeTest,
                          ::testing::Values(DeleteCase{"abcde", 3, 10, "ab"}, DeleteCase{"abcde", 6, 1, "abcde"},
                                            DeleteCase{"abcde", 0, 2, "abcde"}, DeleteCase{"abcde", 2, 0, "abcde"},
                                            DeleteCase{"abcde", 2, -3, "abcde"}, DeleteCase{"abcde", 2, 2, "ade"},
-                                           DeleteCase{"abcde", 5, 1, "abcd"}, DeleteCase{"", 1, 1, ""}));
+                                           DeleteCase{"abcde", 5, 1, "abcd"}, DeleteCase{"", 1, 1, ""}),
+                         kestrin::testing::labelled([](const DeleteCase& c) {
+                           return std::string(c.text) + " from " + std::to_string(c.start) + " count " +
+                                  std::to_string(c.count);
+                         }));
 
 TEST(InsertAtTest, ClampsOutsidePositions) {
   std::string text = "ac";

@@ -4,6 +4,7 @@
 
 #include "browse/cursor_rows.h"
 #include "browse/test_level_tables.h"
+#include "support/case_names.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::browse {
@@ -68,7 +69,8 @@ TEST_P(CursorRowsTest, BatchesTogetherAreTheCursorsWalk) {
   EXPECT_EQ(cursor_.recNo(), expected[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(BatchSizes, CursorRowsTest, ::testing::Values(1, 7, 256, 100000));
+INSTANTIATE_TEST_SUITE_P(BatchSizes, CursorRowsTest, ::testing::Values(1, 7, 256, 100000),
+                         kestrin::testing::labelled([](int batch) { return "batch_" + std::to_string(batch); }));
 
 TEST_F(CursorRowsTest, WalkAnnouncesBeforeItAppends) {
   CursorRows rows(cursor_);

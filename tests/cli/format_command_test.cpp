@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "support/case_names.h"
 
 namespace kestrin::cli {
 namespace {
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"fond-key", "р12а", R"j({"key": "р-   12а"})j"},
         FormatCase{"inventory-key", "3 2", R"j({"key": "  3  2  "})j"},
         FormatCase{"file-key", "12", R"j({"key": "      12  "})j"},
-        FormatCase{"group", "1234567", R"j({"text": "1 234 567"})j"}));
+        FormatCase{"group", "1234567", R"j({"text": "1 234 567"})j"}),
+    kestrin::testing::labelled([](const FormatCase& c) { return std::string(c.operation) + " " + c.text; }));
 
 TEST(FormatCommandUsageTest, WrongArgumentsAreUsageErrors) {
   std::ostringstream out;

@@ -10,6 +10,7 @@
 
 #include "cdx_test_support.h"
 #include "dbf/cdx/cdx_general_collation.h"
+#include "support/case_names.h"
 #include "support/temp_dir.h"
 #include "text/cp1251_utf8.h"
 
@@ -89,9 +90,12 @@ TEST_P(CdxCharacterRoundTrip, WalksAndSeeksMatchTheModel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SizesAndWidths, CdxCharacterRoundTrip,
-                         ::testing::Values(std::make_tuple(1, 10), std::make_tuple(60, 10),
-                                           std::make_tuple(5000, 10), std::make_tuple(3000, 1),
-                                           std::make_tuple(2000, 240), std::make_tuple(40000, 12)));
+                         ::testing::Values(std::make_tuple(1, 10), std::make_tuple(60, 10), std::make_tuple(5000, 10),
+                                           std::make_tuple(3000, 1), std::make_tuple(2000, 240),
+                                           std::make_tuple(40000, 12)),
+                         kestrin::testing::labelled([](const auto& c) {
+                           return "n" + std::to_string(std::get<0>(c)) + "_w" + std::to_string(std::get<1>(c));
+                         }));
 
 TEST(CdxRoundTrip, EmptyTagGivesBofFirstAndEofLast) {
   auto file = openImage({characterTag("NAME", 10, {})});
