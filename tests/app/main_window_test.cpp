@@ -414,6 +414,15 @@ TEST_F(MainWindowTest, EscapeAndCtrlQ) {
   EXPECT_FALSE(w->isVisible());
 }
 
+TEST_F(MainWindowTest, ClosingBeforeTheStartUpWritesNothing) {
+  MainWindow w(platform_);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_TRUE(w.close());
+  EXPECT_TRUE(fs::is_empty(root_.path() + "/program"));
+  EXPECT_TRUE(fs::is_empty(root_.path() + "/config"));
+}
+
 TEST_F(MainWindowTest, EscapeClosesByDefault) {
   auto w = start(base(heldFonds(2)));
   w->show();

@@ -215,6 +215,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::saveOnClose() {
+  // A window closed before its start-up ran has no settings file to write.
+  if (!session_.settings) return;
   IniFile& settings = *session_.settings;
   try {
     if (readSetting(settings, keys::saveQuery)) {
