@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "archive/demo/demo_random.h"
-#include "archive/demo/demo_schema.h"
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_random.h"
+#include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::bench {
@@ -25,8 +25,8 @@ std::string benchRoot() {
 
 void writeDelo(const std::string& folder, int records) {
   using dbf::FieldValue;
-  const auto fields = archive::demo::deloFields();
-  archive::demo::DemoRandom random(42);
+  const auto fields = demo::deloFields();
+  demo::DemoRandom random(42);
   const std::vector<std::string> words = {
       text::utf8ToCp1251("Приказы"),   text::utf8ToCp1251("переписка"), text::utf8ToCp1251("отчёт"),
       text::utf8ToCp1251("протоколы"), text::utf8ToCp1251("слово"),     text::utf8ToCp1251("сведения"),

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "archive/columns/level_columns.h"
-#include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
 #include "bench_bases.h"
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::bench {
@@ -50,7 +50,7 @@ void writeFiles(const std::string& path) {
                                              cp("Переписка с \"Губсовнархозом\" о снабжении(1921 г.)"),
                                              cp("Протоколы заседаний правления, ул.Ленина,д.5"),
                                              cp("Личные дела сотрудников (А-Я)")};
-  const auto layout = archive::demo::deloFields();
+  const auto layout = demo::deloFields();
   dbf::DbfWriter writer(path, layout);
   std::vector<FieldValue> values(layout.size());
   for (int i = 1; i <= kRecords; ++i) {
@@ -72,7 +72,7 @@ void writeFiles(const std::string& path) {
 
 // Fonds with storage places for every other fond number.
 void writeFonds(const std::string& path, const std::string& listPath) {
-  const auto layout = archive::demo::fondFields();
+  const auto layout = demo::fondFields();
   dbf::DbfWriter writer(path, layout);
   std::vector<FieldValue> values(layout.size());
   std::string list;

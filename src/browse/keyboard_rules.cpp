@@ -1,11 +1,11 @@
 #include "browse/keyboard_rules.h"
 
-#include "archive/text/char_classes.h"
 #include "dbf/cursor/table_cursor.h"
+#include "text/char_classes.h"
 
 namespace kestrin::browse {
 
-bool startsTypeToSearch(char cp1251) { return archive::chars::isAlphanumeric(static_cast<unsigned char>(cp1251)); }
+bool startsTypeToSearch(char cp1251) { return text::chars::isAlphanumeric(static_cast<unsigned char>(cp1251)); }
 
 void stepWithWrap(dbf::TableCursor& cursor, bool forward) {
   if (!cursor.active() || cursor.isEmpty()) return;

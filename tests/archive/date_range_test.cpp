@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "cp1251_test_text.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

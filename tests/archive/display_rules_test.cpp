@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cp1251_test_text.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cp1251_test_text.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

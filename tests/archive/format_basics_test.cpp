@@ -4,7 +4,7 @@
 #include "archive/format/numbers.h"
 #include "archive/format/text_cleanup.h"
 #include "archive/format/type_abbrev.h"
-#include "cp1251_test_text.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

@@ -157,21 +157,6 @@ TEST(ExprTextCompare, SearcherAgreesWithPlainSearch) {
   EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
 }
 
-// Trailing blanks and control bytes go, whatever the length and wherever the
-// last other byte stands; bytes above 0x7F are never blanks.
-TEST(ExprTextCompare, TrimRightAgreesWithByteLoop) {
-  std::mt19937 random(5);
-  const char bytes[] = {' ', ' ', ' ', '\0', '\x1F', '\x21', 'a', '\xA0', '\xFF', '\x80'};
-  for (int round = 0; round < 3000; ++round) {
-    std::string text;
-    for (std::size_t i = random() % 60; i > 0; --i) text += bytes[random() % sizeof bytes];
-    text.append(random() % 50, ' ');
-    std::size_t expected = text.size();
-    while (expected > 0 && static_cast<unsigned char>(text[expected - 1]) <= ' ') --expected;
-    EXPECT_EQ(trimRightBlanks(text).size(), expected) << round;
-  }
-}
-
 // A literal right side is prepared once; any other right side is analysed
 // at each evaluation. Both must decide alike.
 TEST(ExprTextCompare, PreparedLiteralAgreesWithComputedRightSide) {

@@ -22,15 +22,15 @@
 #include "app/settings_keys.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
-#include "archive/text/cp1251_literal.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
 #include "browse/level_pages.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::app {
 
 using browse::fromCp1251;
-using namespace archive::literals;
+using namespace text::literals;
 
 namespace {
 

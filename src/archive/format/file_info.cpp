@@ -3,11 +3,11 @@
 #include <system_error>
 
 #include "archive/format/numbers.h"
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
 std::string sizeText(long long bytes, const RegionalSettings& settings) {
   constexpr long long kKilo = 1024;

@@ -8,6 +8,7 @@
 #include "dbf/expr/table_link.h"
 #include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -229,7 +230,7 @@ void soundex(CallContext& call, ExprValue& result) {
 }
 
 const FunctionDef kFunctions[] = {
-    {"ALLTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimBlanks(textArg(c, 0))); }},
+    {"ALLTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControls(textArg(c, 0))); }},
     {"ASC",
      [](CallContext& c, ExprValue& r) {
        const std::string_view t = textArg(c, 0);
@@ -250,15 +251,15 @@ const FunctionDef kFunctions[] = {
        r.setNumber(ExprKind::Number, static_cast<double>(textArg(c, 0).size()));
      }},
     {"LOWER", [](CallContext& c, ExprValue& r) { mapBytes(c, r, text::kLowerTable); }},
-    {"LTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimLeftBlanks(textArg(c, 0))); }},
+    {"LTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsLeft(textArg(c, 0))); }},
     {"PROPER", proper},
     {"RIGHT", right},
-    {"RTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimRightBlanks(textArg(c, 0))); }},
+    {"RTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsRight(textArg(c, 0))); }},
     {"SOUNDEX", soundex},
     {"SPACE", space},
     {"STRTRAN", replace},
     {"SUBSTR", substring},
-    {"TRIM", [](CallContext& c, ExprValue& r) { setText(r, trimRightBlanks(textArg(c, 0))); }},
+    {"TRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsRight(textArg(c, 0))); }},
     {"UPPER", upper},
 };
 

@@ -7,6 +7,7 @@
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/nodes.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -221,7 +222,7 @@ void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, Expr
     case OpCode::Subtract: {
       const std::size_t total = l.size() + r.size();
       if (total > kMaxTextLength) throwExpr(expr_msg::kTextTooLong, {displayName()});
-      buffer.assign(op_ == OpCode::Add ? l : trimRightBlanks(l));
+      buffer.assign(op_ == OpCode::Add ? l : text::trimControlsRight(l));
       buffer.append(r);
       buffer.resize(total, ' ');
       out.setText(ExprKind::Text, buffer);

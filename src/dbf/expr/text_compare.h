@@ -11,13 +11,6 @@
 
 namespace kestrin::dbf {
 
-// Trimming removes every character up to and including the blank (codes 0-32).
-std::string_view trimRightBlanks(std::string_view text);
-std::string_view trimLeftBlanks(std::string_view text);
-inline std::string_view trimBlanks(std::string_view text) {
-  return trimLeftBlanks(trimRightBlanks(text));
-}
-
 // Orders Windows-1251 texts alphabetically: punctuation, digits, Latin
 // letters, Cyrillic letters (ё with е); letters first without regard to case,
 // then lower case before upper case, then by byte. 0 only for equal bytes.
