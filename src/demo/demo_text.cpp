@@ -1,6 +1,6 @@
 #include "demo/demo_text.h"
 
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
 #include "demo/demo_vocabulary.h"
 #include "text/char_classes.h"
 #include "text/cp1251_case.h"

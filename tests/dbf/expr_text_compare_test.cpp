@@ -5,9 +5,7 @@
 #include <random>
 
 #include "dbf/expr/text_compare.h"
-#include "dbf/expr/text_search.h"
 #include "expr_fake_link.h"
-#include "text/cp1251_case.h"
 
 namespace kestrin::dbf::testing {
 namespace {
@@ -123,38 +121,6 @@ TEST(ExprTextCompare, CollationIsAnOrder) {
     EXPECT_EQ(order == 0, words[i] == words[i + 1]);
     EXPECT_EQ(collateTexts(words[i + 1], words[i]), -order);
   }
-}
-
-// The searcher finds what a plain search finds, in both foldings, including
-// on texts that defeat its skip loop.
-TEST(ExprTextCompare, SearcherAgreesWithPlainSearch) {
-  std::mt19937 random(11);
-  const FoldTable& upper = text::kUpperTable;
-  for (int round = 0; round < 4000; ++round) {
-    std::string hay;
-    std::string needle;
-    const std::size_t n = random() % 100;
-    const std::size_t m = 1 + random() % 5;
-    for (std::size_t i = 0; i < n; ++i) hay += "abAB"[random() % (round % 2 ? 4 : 2)];
-    for (std::size_t i = 0; i < m; ++i) needle += "abAB"[random() % (round % 2 ? 4 : 2)];
-    TextSearcher exact;
-    exact.prepare(needle, identityFold());
-    EXPECT_EQ(exact.find(hay), hay.find(needle)) << hay << " / " << needle;
-    TextSearcher folded;
-    folded.prepare(needle, upper);
-    EXPECT_EQ(folded.find(hay), text::upper1251(hay).find(text::upper1251(needle)))
-        << hay << " / " << needle;
-  }
-  const std::string hay(300000, 'a');
-  const std::string needle = "b" + std::string(3000, 'a');
-  TextSearcher searcher;
-  searcher.prepare(needle, identityFold());
-  EXPECT_EQ(searcher.find(hay), std::string::npos);
-  EXPECT_EQ(searcher.find(hay + needle), hay.size());
-  const std::string middle = std::string(1500, 'a') + "b" + std::string(1500, 'a');
-  searcher.prepare(middle, upper);
-  EXPECT_EQ(searcher.find(hay), std::string::npos);
-  EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
 }
 
 // A literal right side is prepared once; any other right side is analysed

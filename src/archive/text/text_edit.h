@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
 #include "text/char_classes.h"
 
 namespace kestrin::archive {

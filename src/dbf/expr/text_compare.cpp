@@ -78,13 +78,13 @@ const CollationTables& collation() {
   return tables;
 }
 
-inline unsigned char byteAt(std::string_view s, std::size_t i, const FoldTable& fold) {
+inline unsigned char byteAt(std::string_view s, std::size_t i, const text::FoldTable& fold) {
   return fold[static_cast<unsigned char>(s[i])];
 }
 
-bool equalFolded(std::string_view a, std::string_view b, const FoldTable& fold) {
+bool equalFolded(std::string_view a, std::string_view b, const text::FoldTable& fold) {
   if (a.size() != b.size()) return false;
-  if (&fold == &identityFold()) return a == b;
+  if (&fold == &text::identityFold()) return a == b;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (byteAt(a, i, fold) != byteAt(b, i, fold)) return false;
   }
@@ -95,7 +95,7 @@ int sign(int v) { return (v > 0) - (v < 0); }
 
 }  // namespace
 
-int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold) {
+int collateTexts(std::string_view a, std::string_view b, const text::FoldTable& fold) {
   const CollationTables& t = collation();
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
@@ -115,7 +115,7 @@ int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold) 
 }
 
 TextComparer::TextComparer(bool caseInsensitive, bool partialCompare)
-    : fold_(caseInsensitive ? &text::kUpperTable : &identityFold()), partial_(partialCompare) {}
+    : fold_(caseInsensitive ? &text::kUpperTable : &text::identityFold()), partial_(partialCompare) {}
 
 TextComparer::RightSide TextComparer::analyse(std::string_view trimmedRight) const {
   RightSide r;

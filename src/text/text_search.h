@@ -1,5 +1,6 @@
 // Substring search with a byte-folding table (identity or upper case), used by
-// the pattern comparison. Where SSE2 is at hand, sixteen positions at a time
+// the expression engine (AT, ATC, STRTRAN, "$" and the pattern comparison) and
+// by the archival text rules. Where SSE2 is at hand, sixteen positions at a time
 // are tested for the needle's first and last bytes (in either case) and only
 // those candidates compared; elsewhere Horspool's skip loop does the work. A
 // search that costs more than a few passes over its text finishes with
@@ -12,11 +13,12 @@
 #include <string_view>
 #include <vector>
 
-namespace kestrin::dbf {
+namespace kestrin::text {
 
 using FoldTable = std::array<unsigned char, 256>;
 
-// The table that leaves every byte as it is.
+// The table that leaves every byte as it is; text::kUpperTable
+// (text/cp1251_case.h) is the one that ignores case.
 const FoldTable& identityFold();
 
 class TextSearcher {
@@ -45,4 +47,4 @@ class TextSearcher {
   mutable bool failureReady_ = false;
 };
 
-}  // namespace kestrin::dbf
+}  // namespace kestrin::text

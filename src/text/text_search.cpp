@@ -1,4 +1,4 @@
-#include "dbf/expr/text_search.h"
+#include "text/text_search.h"
 
 #include <bit>
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace kestrin::dbf {
+namespace kestrin::text {
 
 const FoldTable& identityFold() {
   static const FoldTable table = [] {
@@ -173,4 +173,4 @@ std::size_t TextSearcher::findByFailureTable(std::string_view text) const {
   return std::string_view::npos;
 }
 
-}  // namespace kestrin::dbf
+}  // namespace kestrin::text

@@ -1,6 +1,7 @@
-// Searching and replacing in Windows-1251 text. Positions count from 1;
-// 0 means "not found". The no-case variants compare through the code page's
-// case tables (text/cp1251_case.h), so ё matches Ё but not е.
+// Searching and replacing in Windows-1251 text by position, counted from 1 as
+// the archival formatting rules count; 0 means "not found". The searching
+// itself is text/text_search.h's. The no-case variants compare through the
+// code page's case tables (text/cp1251_case.h), so ё matches Ё but not е.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
 
 #include <gtest/gtest.h>
 
