@@ -48,7 +48,7 @@ class FileInfoTest : public ::testing::Test {
 
 TEST_F(FileInfoTest, SizeOfFilesFoldersAndMissingFiles) {
   EXPECT_EQ(utf8(fileSizeText(writeFile("a.jpg", 1536))), "1,5 Кб");
-  EXPECT_EQ(utf8(fileSizeText(writeFile("b.jpg", 1536), RegionalSettings{'.', "dd.MM.yyyy"})), "1.5 Кб");
+  EXPECT_EQ(utf8(fileSizeText(writeFile("b.jpg", 1536), dbf::RegionalSettings{'.', "dd.MM.yyyy"})), "1.5 Кб");
   EXPECT_EQ(utf8(fileSizeText(folder_)), "-1 б");
   EXPECT_EQ(utf8(fileSizeText(folder_ / "missing.jpg")), "-1 б");
 }

@@ -63,7 +63,7 @@ std::optional<int> wholeNumber(std::string_view text) {
   return static_cast<int>(value);
 }
 
-double toFloatLenient(std::string_view text, const RegionalSettings& settings) {
+double toFloatLenient(std::string_view text, const dbf::RegionalSettings& settings) {
   std::string work = trimmedControls(text);
   for (char& c : work) {
     if (c == '.' || c == ',') c = settings.decimalSeparator;
@@ -76,7 +76,7 @@ double toFloatLenient(std::string_view text, const RegionalSettings& settings) {
   return value;
 }
 
-std::string oneDecimalText(double value, const RegionalSettings& settings) {
+std::string oneDecimalText(double value, const dbf::RegionalSettings& settings) {
   const double scaled = value * 10.0;
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9e18) {
     char whole[400];

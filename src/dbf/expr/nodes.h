@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dbf/expr/regional.h"
+#include "dbf/base/regional_settings.h"
 #include "dbf/expr/text_compare.h"
 #include "dbf/expr/value.h"
 
@@ -26,7 +26,7 @@ namespace expr_detail {
 // What evaluation needs besides the tree; owned by the handler.
 struct EvalEnv {
   ExprTableLink* link = nullptr;
-  ExprRegional regional;
+  RegionalSettings regional;
   int defaultStrWidth = 10;
 };
 
