@@ -75,16 +75,6 @@ std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder) {
   return cursor;
 }
 
-ScratchFolder::ScratchFolder(const std::string& prefix)
-    : path_(fs::temp_directory_path() / (prefix + "-" + std::to_string(::getpid()))) {
-  fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
 long long plainRead(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return 0;

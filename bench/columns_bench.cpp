@@ -14,6 +14,7 @@
 #include "bench_bases.h"
 #include "dbf/writer/dbf_writer.h"
 #include "demo/demo_schema.h"
+#include "support/temp_dir.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::bench {
@@ -34,8 +35,8 @@ std::string key(int n, const char* format) {
 }
 
 // Removed at exit.
-const ScratchFolder& folder() {
-  static const ScratchFolder instance("kestrin-columns-bench");
+const kestrin::testing::TempDir& folder() {
+  static const kestrin::testing::TempDir instance("kestrin-columns-bench");
   return instance;
 }
 
@@ -103,7 +104,7 @@ void openLevel(dbf::TableCursor& cursor, archive::ArchiveCursor which, const std
 
 std::string filesBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path() / "files").string();
+    const std::string dir = folder().file("files");
     fs::create_directories(dir);
     writeFiles(dir + "/DELO.DBF");
     return dir;
@@ -113,7 +114,7 @@ std::string filesBase() {
 
 std::string fondsBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path() / "fonds").string();
+    const std::string dir = folder().file("fonds");
     fs::create_directories(dir);
     writeFonds(dir + "/FOND.DBF", dir + "/Hran.txt");
     return dir;
