@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "archive/demo/demo_random.h"
-#include "archive/demo/demo_schema.h"
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_random.h"
+#include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::bench {
@@ -25,8 +25,8 @@ std::string benchRoot() {
 
 void writeDelo(const std::string& folder, int records) {
   using dbf::FieldValue;
-  const auto fields = archive::demo::deloFields();
-  archive::demo::DemoRandom random(42);
+  const auto fields = demo::deloFields();
+  demo::DemoRandom random(42);
   const std::vector<std::string> words = {
       text::utf8ToCp1251("Приказы"),   text::utf8ToCp1251("переписка"), text::utf8ToCp1251("отчёт"),
       text::utf8ToCp1251("протоколы"), text::utf8ToCp1251("слово"),     text::utf8ToCp1251("сведения"),
@@ -73,16 +73,6 @@ std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder) {
   cursor->setTableName("DELO.DBF");
   cursor->open();
   return cursor;
-}
-
-ScratchFolder::ScratchFolder(const std::string& prefix)
-    : path_(fs::temp_directory_path() / (prefix + "-" + std::to_string(::getpid()))) {
-  fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
 }
 
 long long plainRead(const std::string& path) {

@@ -3,7 +3,6 @@
 // a temporary folder. items_per_second is keys per second.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -12,6 +11,7 @@
 #include "bench_bases.h"
 #include "dbf/cdx/cdx_file.h"
 #include "dbf/writer/cdx_writer.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ std::string kod(std::uint32_t n) {
 // The index file, written on first use and removed with its folder at exit.
 class BenchIndex {
  public:
-  BenchIndex() : path_((folder_.path() / "delo.cdx").string()) {
+  BenchIndex() : path_(folder_.file("delo.cdx")) {
     kestrin::dbf::CdxTagInput tag;
     tag.name = "KOD";
     tag.keyExpression = "KOD";
@@ -40,7 +40,7 @@ class BenchIndex {
   const std::string& path() const { return path_; }
 
  private:
-  kestrin::bench::ScratchFolder folder_{"kestrin-cdx-bench"};
+  kestrin::testing::TempDir folder_{"kestrin-cdx-bench"};
   std::string path_;
 };
 

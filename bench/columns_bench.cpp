@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "archive/columns/level_columns.h"
-#include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
 #include "bench_bases.h"
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_schema.h"
+#include "support/temp_dir.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::bench {
@@ -34,8 +35,8 @@ std::string key(int n, const char* format) {
 }
 
 // Removed at exit.
-const ScratchFolder& folder() {
-  static const ScratchFolder instance("kestrin-columns-bench");
+const kestrin::testing::TempDir& folder() {
+  static const kestrin::testing::TempDir instance("kestrin-columns-bench");
   return instance;
 }
 
@@ -50,7 +51,7 @@ void writeFiles(const std::string& path) {
                                              cp("Переписка с \"Губсовнархозом\" о снабжении(1921 г.)"),
                                              cp("Протоколы заседаний правления, ул.Ленина,д.5"),
                                              cp("Личные дела сотрудников (А-Я)")};
-  const auto layout = archive::demo::deloFields();
+  const auto layout = demo::deloFields();
   dbf::DbfWriter writer(path, layout);
   std::vector<FieldValue> values(layout.size());
   for (int i = 1; i <= kRecords; ++i) {
@@ -72,7 +73,7 @@ void writeFiles(const std::string& path) {
 
 // Fonds with storage places for every other fond number.
 void writeFonds(const std::string& path, const std::string& listPath) {
-  const auto layout = archive::demo::fondFields();
+  const auto layout = demo::fondFields();
   dbf::DbfWriter writer(path, layout);
   std::vector<FieldValue> values(layout.size());
   std::string list;
@@ -103,7 +104,7 @@ void openLevel(dbf::TableCursor& cursor, archive::ArchiveCursor which, const std
 
 std::string filesBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path() / "files").string();
+    const std::string dir = folder().file("files");
     fs::create_directories(dir);
     writeFiles(dir + "/DELO.DBF");
     return dir;
@@ -113,7 +114,7 @@ std::string filesBase() {
 
 std::string fondsBase() {
   static const std::string base = [] {
-    const std::string dir = (folder().path() / "fonds").string();
+    const std::string dir = folder().file("fonds");
     fs::create_directories(dir);
     writeFonds(dir + "/FOND.DBF", dir + "/Hran.txt");
     return dir;

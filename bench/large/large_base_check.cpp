@@ -16,8 +16,8 @@
 #include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/startup_controller.h"
-#include "archive/demo/demo_base.h"
-#include "archive/demo/demo_options.h"
+#include "demo/demo_base.h"
+#include "demo/demo_options.h"
 #include "browse/gui/level_grid.h"
 #include "support/temp_dir.h"
 
@@ -32,7 +32,7 @@ TEST(LargeBase, StartAndBrowseAMillionFiles) {
   const std::string demo = std::string(base) + "/demo";
   if (!std::filesystem::exists(demo + "/DBF/FOND.DBF")) {
     std::fprintf(stderr, "writing a demo archive of 1,000,000 files into %s ...\n", demo.c_str());
-    archive::demo::writeDemoArchive(demo, archive::demo::demoOptionsForFiles(1000000));
+    demo::writeDemoArchive(demo, demo::demoOptionsForFiles(1000000));
   }
   const std::string folder = demo + "/DBF";
   kestrin::testing::TempDir program;

@@ -9,11 +9,11 @@
 #include <QTest>
 #include <filesystem>
 
-#include "archive/demo/demo_schema.h"
 #include "browse/gui/cursor_table_model.h"
 #include "browse/gui/level_grid.h"
 #include "browse/test_level_tables.h"
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_schema.h"
 
 namespace kestrin::browse {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 constexpr int kFiles = 1000000;
 
 void writeLargeFileTable(const std::string& path) {
-  const auto layout = archive::demo::deloFields();
+  const auto layout = demo::deloFields();
   dbf::DbfWriter writer(path, layout);
   std::vector<dbf::FieldValue> record(layout.size());
   const auto set = [&](const char* name, dbf::FieldValue value) {

@@ -7,12 +7,12 @@
 #include "archive/model/archive_tables.h"
 #include "archive/model/code_tables.h"
 #include "archive/model/index_order.h"
-#include "archive/text/cp1251_literal.h"
 #include "dbf/base/file_name.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::app {
 
-using namespace archive::literals;
+using namespace text::literals;
 
 BaseTables::BaseTables() {
   using archive::ArchiveCursor;

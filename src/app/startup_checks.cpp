@@ -1,13 +1,13 @@
 #include "app/startup_checks.h"
 
 #include "app/folders.h"
-#include "archive/text/cp1251_literal.h"
 #include "dbf/base/file_name.h"
+#include "text/cp1251_literal.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::app {
 
-using namespace archive::literals;
+using namespace text::literals;
 
 std::string_view programCaption() { return "Кестрин"_cp1251; }
 

@@ -1,6 +1,7 @@
 #include "browse/level_steps.h"
 
 #include "dbf/cursor/table_cursor.h"
+#include "text/char_classes.h"
 
 namespace kestrin::browse {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "archive/demo/demo_base.h"
 #include "cli/command.h"
+#include "demo/demo_base.h"
 #include "text/cp1251_case.h"
 
 namespace kestrin::cli {
@@ -60,10 +60,10 @@ int runMakeDemo(const Args& args, std::ostream& out) {
     throw UsageError("usage: kestrin-cli make-demo DIR [--scale small|medium|large | --files N] [--seed S]");
   }
 
-  archive::demo::DemoOptions options;
+  demo::DemoOptions options;
   try {
-    options = filesWanted > 0 ? archive::demo::demoOptionsForFiles(filesWanted)
-                              : archive::demo::demoOptionsForScale(scale.empty() ? "small" : scale);
+    options = filesWanted > 0 ? demo::demoOptionsForFiles(filesWanted)
+                              : demo::demoOptionsForScale(scale.empty() ? "small" : scale);
   } catch (const std::invalid_argument& error) {
     throw UsageError(error.what());
   }
@@ -74,7 +74,7 @@ int runMakeDemo(const Args& args, std::ostream& out) {
   if (holdsTables(base)) throw std::runtime_error("Folder " + base.string() + " already holds tables");
   std::cerr << "writing the demo archive into " << dir << ": about " << options.files << " files" << std::endl;
   const auto started = std::chrono::steady_clock::now();
-  const auto archive = archive::demo::writeDemoArchive(dir, options);
+  const auto archive = demo::writeDemoArchive(dir, options);
   const auto& c = archive.counts;
   const auto seconds =
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count() /

@@ -16,18 +16,18 @@
 
 #include "app/frame/countdown.h"
 #include "app/frame/level_pages.h"
+#include "app/fake_platform.h"
 #include "app/gui/command_bar.h"
 #include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/search_strip.h"
 #include "app/gui/startup_controller.h"
 #include "app/window_geometry.h"
-#include "app/fake_platform.h"
-#include "archive/demo/demo_base.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
 #include "browse/test_level_tables.h"
 #include "dbf/writer/cdx_writer.h"
+#include "demo/demo_base.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {
@@ -59,7 +59,7 @@ class MainWindowTest : public ::testing::Test {
     const std::string folder = root_.path() + "/demo";
     if (!fs::exists(folder)) {
       fs::create_directories(folder);
-      archive::demo::writeDemoLevelTables(folder, {});
+      demo::writeDemoLevelTables(folder, {});
     }
     return folder;
   }

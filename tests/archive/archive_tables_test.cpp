@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
+#include "demo/demo_schema.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "cp1251_test_text.h"
 #include "support/case_names.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

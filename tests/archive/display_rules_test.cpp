@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "cp1251_test_text.h"
 #include "support/case_names.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {

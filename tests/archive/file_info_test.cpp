@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cp1251_test_text.h"
 #include "support/case_names.h"
+#include "support/cp1251_test_text.h"
+#include "support/temp_dir.h"
 
 namespace kestrin::archive {
 namespace {
@@ -31,26 +32,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, SizeTextTest,
 
 class FileInfoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kestrin_file_info_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   std::filesystem::path writeFile(const char* name, std::size_t bytes) {
     const auto path = folder_ / name;
     std::ofstream(path, std::ios::binary) << std::string(bytes, 'x');
     return path;
   }
 
-  std::filesystem::path folder_;
+  kestrin::testing::TempDir dir_;
+  const std::filesystem::path folder_{dir_.path()};
 };
 
 TEST_F(FileInfoTest, SizeOfFilesFoldersAndMissingFiles) {
   EXPECT_EQ(utf8(fileSizeText(writeFile("a.jpg", 1536))), "1,5 Кб");
-  EXPECT_EQ(utf8(fileSizeText(writeFile("b.jpg", 1536), RegionalSettings{'.', "dd.MM.yyyy"})), "1.5 Кб");
+  EXPECT_EQ(utf8(fileSizeText(writeFile("b.jpg", 1536), dbf::RegionalSettings{'.', "dd.MM.yyyy"})), "1.5 Кб");
   EXPECT_EQ(utf8(fileSizeText(folder_)), "-1 б");
   EXPECT_EQ(utf8(fileSizeText(folder_ / "missing.jpg")), "-1 б");
 }

@@ -4,8 +4,8 @@
 #include "archive/format/numbers.h"
 #include "archive/format/text_cleanup.h"
 #include "archive/format/type_abbrev.h"
-#include "cp1251_test_text.h"
 #include "support/case_names.h"
+#include "support/cp1251_test_text.h"
 
 namespace kestrin::archive {
 namespace {
@@ -57,7 +57,7 @@ class ToFloatLenientTest : public ::testing::TestWithParam<FloatCase> {};
 TEST_P(ToFloatLenientTest, ReadsEitherSeparatorAndGivesZeroOnFailure) {
   const FloatCase& c = GetParam();
   EXPECT_DOUBLE_EQ(toFloatLenient(c.text), c.expected);
-  EXPECT_DOUBLE_EQ(toFloatLenient(c.text, RegionalSettings{'.', "dd.MM.yyyy"}), c.expected);
+  EXPECT_DOUBLE_EQ(toFloatLenient(c.text, dbf::RegionalSettings{'.', "dd.MM.yyyy"}), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ToFloatLenientTest,
@@ -74,7 +74,7 @@ TEST(OneDecimalTextTest, RoundsHalvesToEvenAndDropsTrailingZero) {
   EXPECT_EQ(oneDecimalText(1.96), "2");
   EXPECT_EQ(oneDecimalText(0.25), "0,2");
   EXPECT_EQ(oneDecimalText(0.75), "0,8");
-  EXPECT_EQ(oneDecimalText(29.7, RegionalSettings{'.', "dd.MM.yyyy"}), "29.7");
+  EXPECT_EQ(oneDecimalText(29.7, dbf::RegionalSettings{'.', "dd.MM.yyyy"}), "29.7");
   EXPECT_EQ(oneDecimalText(-1.5), "-1,5");
 }
 

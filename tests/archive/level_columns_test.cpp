@@ -6,10 +6,10 @@
 
 #include <map>
 
-#include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
-#include "cp1251_test_text.h"
+#include "demo/demo_schema.h"
+#include "support/cp1251_test_text.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 

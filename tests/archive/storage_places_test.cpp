@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "cp1251_test_text.h"
+#include "support/cp1251_test_text.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::archive {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "archive/demo/demo_schema.h"
 #include "archive/model/archive_schema.h"
 #include "archive/model/archive_tables.h"
+#include "demo/demo_schema.h"
 #include "support/table_builder.h"
 #include "text/cp1251_utf8.h"
 
@@ -23,10 +23,10 @@ struct TestRow {
 
 inline std::vector<dbf::FieldSpec> layoutOf(archive::ArchiveCursor which) {
   switch (which) {
-    case archive::ArchiveCursor::Fond: return archive::demo::fondFields();
-    case archive::ArchiveCursor::Opis: return archive::demo::opisFields();
-    case archive::ArchiveCursor::Delo: return archive::demo::deloFields();
-    default: return archive::demo::documFields();
+    case archive::ArchiveCursor::Fond: return demo::fondFields();
+    case archive::ArchiveCursor::Opis: return demo::opisFields();
+    case archive::ArchiveCursor::Delo: return demo::deloFields();
+    default: return demo::documFields();
   }
 }
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "archive/demo/demo_schema.h"
 #include "cli/command.h"
+#include "demo/demo_schema.h"
 #include "support/table_builder.h"
 #include "support/temp_dir.h"
 
@@ -38,10 +38,10 @@ void writeLevel(const TempDir& dir, const char* file, const std::vector<FieldSpe
 // Two fonds (the second transferred), an inventory of each, two files and
 // two documents.
 void writeBase(const TempDir& dir) {
-  using archive::demo::deloFields;
-  using archive::demo::documFields;
-  using archive::demo::fondFields;
-  using archive::demo::opisFields;
+  using demo::deloFields;
+  using demo::documFields;
+  using demo::fondFields;
+  using demo::opisFields;
   writeLevel(dir, "FOND.DBF", fondFields(),
              {{{"KOD", std::string("      1")},
                {"FKOD", cp("Р-   12а")},

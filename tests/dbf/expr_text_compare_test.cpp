@@ -5,9 +5,7 @@
 #include <random>
 
 #include "dbf/expr/text_compare.h"
-#include "dbf/expr/text_search.h"
 #include "expr_fake_link.h"
-#include "text/cp1251_case.h"
 
 namespace kestrin::dbf::testing {
 namespace {
@@ -122,53 +120,6 @@ TEST(ExprTextCompare, CollationIsAnOrder) {
     EXPECT_LE(order, 0);
     EXPECT_EQ(order == 0, words[i] == words[i + 1]);
     EXPECT_EQ(collateTexts(words[i + 1], words[i]), -order);
-  }
-}
-
-// The searcher finds what a plain search finds, in both foldings, including
-// on texts that defeat its skip loop.
-TEST(ExprTextCompare, SearcherAgreesWithPlainSearch) {
-  std::mt19937 random(11);
-  const FoldTable& upper = text::kUpperTable;
-  for (int round = 0; round < 4000; ++round) {
-    std::string hay;
-    std::string needle;
-    const std::size_t n = random() % 100;
-    const std::size_t m = 1 + random() % 5;
-    for (std::size_t i = 0; i < n; ++i) hay += "abAB"[random() % (round % 2 ? 4 : 2)];
-    for (std::size_t i = 0; i < m; ++i) needle += "abAB"[random() % (round % 2 ? 4 : 2)];
-    TextSearcher exact;
-    exact.prepare(needle, identityFold());
-    EXPECT_EQ(exact.find(hay), hay.find(needle)) << hay << " / " << needle;
-    TextSearcher folded;
-    folded.prepare(needle, upper);
-    EXPECT_EQ(folded.find(hay), text::upper1251(hay).find(text::upper1251(needle)))
-        << hay << " / " << needle;
-  }
-  const std::string hay(300000, 'a');
-  const std::string needle = "b" + std::string(3000, 'a');
-  TextSearcher searcher;
-  searcher.prepare(needle, identityFold());
-  EXPECT_EQ(searcher.find(hay), std::string::npos);
-  EXPECT_EQ(searcher.find(hay + needle), hay.size());
-  const std::string middle = std::string(1500, 'a') + "b" + std::string(1500, 'a');
-  searcher.prepare(middle, upper);
-  EXPECT_EQ(searcher.find(hay), std::string::npos);
-  EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
-}
-
-// Trailing blanks and control bytes go, whatever the length and wherever the
-// last other byte stands; bytes above 0x7F are never blanks.
-TEST(ExprTextCompare, TrimRightAgreesWithByteLoop) {
-  std::mt19937 random(5);
-  const char bytes[] = {' ', ' ', ' ', '\0', '\x1F', '\x21', 'a', '\xA0', '\xFF', '\x80'};
-  for (int round = 0; round < 3000; ++round) {
-    std::string text;
-    for (std::size_t i = random() % 60; i > 0; --i) text += bytes[random() % sizeof bytes];
-    text.append(random() % 50, ' ');
-    std::size_t expected = text.size();
-    while (expected > 0 && static_cast<unsigned char>(text[expected - 1]) <= ' ') --expected;
-    EXPECT_EQ(trimRightBlanks(text).size(), expected) << round;
   }
 }
 

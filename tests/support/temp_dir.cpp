@@ -10,8 +10,8 @@
 
 namespace kestrin::testing {
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kestrin-test-XXXXXX").string();
+TempDir::TempDir(std::string_view prefix) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
   std::vector<char> buffer(pattern.begin(), pattern.end());
   buffer.push_back('\0');
   if (!mkdtemp(buffer.data())) throw std::runtime_error("cannot create a temporary folder");

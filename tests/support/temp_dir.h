@@ -1,14 +1,16 @@
 // A fresh folder under the system temporary folder, removed with its contents
-// when the object goes away.
+// when the object goes away. Shared by the tests and the benchmarks.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kestrin::testing {
 
 class TempDir {
  public:
-  TempDir();
+  // The folder's name is `prefix` and a unique suffix.
+  explicit TempDir(std::string_view prefix = "kestrin-test");
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

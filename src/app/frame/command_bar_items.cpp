@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::app {
 
-using namespace archive::literals;
+using namespace text::literals;
 
 namespace {
 

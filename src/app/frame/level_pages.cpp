@@ -3,11 +3,11 @@
 #include <array>
 
 #include "archive/format/text_cleanup.h"
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::app {
 
-using namespace archive::literals;
+using namespace text::literals;
 
 const PageInfo& pageInfo(int index) {
   static const std::array<PageInfo, kPageCount> kPages = {{

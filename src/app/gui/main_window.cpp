@@ -29,14 +29,14 @@
 #include "app/settings_keys.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
 
 namespace kestrin::app {
 
 using browse::fromCp1251;
-using namespace archive::literals;
+using namespace text::literals;
 
 MainWindow::MainWindow(const Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("fmMain"));

@@ -5,15 +5,15 @@
 
 #include "archive/format/date_range.h"
 #include "archive/format/text_cleanup.h"
-#include "archive/text/cp1251_literal.h"
 #include "archive/text/text_edit.h"
 #include "archive/title/title_autoformat.h"
 #include "text/cp1251_case.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 namespace {
 
-using namespace literals;
+using namespace text::literals;
 
 constexpr std::string_view kNoDateFond = "б/д"_cp1251;
 constexpr std::string_view kNoDateFile = "н/д"_cp1251;

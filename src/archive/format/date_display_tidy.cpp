@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "archive/format/numbers.h"
-#include "archive/text/char_classes.h"
 #include "archive/text/text_edit.h"
+#include "text/char_classes.h"
 
 namespace kestrin::archive::detail {
 namespace {
 
-using chars::isDigit;
+using text::chars::isDigit;
 
 bool digitsAt(std::string_view text, Pos from, Pos count) {
   for (Pos p = from; p < from + count; ++p) {

@@ -4,13 +4,13 @@
 #include <array>
 
 #include "archive/format/numbers.h"
-#include "archive/text/char_classes.h"
-#include "archive/text/cp1251_literal.h"
 #include "archive/text/text_edit.h"
+#include "text/char_classes.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
 namespace {
 
@@ -41,7 +41,7 @@ std::string yearRange(long long from, long long to) { return std::to_string(from
 
 std::optional<DateParts> parseDateParts(std::string_view input) {
   if (!std::all_of(input.begin(), input.end(),
-                   [](char c) { return c == '.' || chars::isDigit(static_cast<unsigned char>(c)); })) {
+                   [](char c) { return c == '.' || text::chars::isDigit(static_cast<unsigned char>(c)); })) {
     return std::nullopt;
   }
   std::string text(input);

@@ -7,18 +7,18 @@
 #include "archive/format/date_display_tidy.h"
 #include "archive/format/date_parts.h"
 #include "archive/format/text_cleanup.h"
-#include "archive/text/char_classes.h"
-#include "archive/text/cp1251_literal.h"
 #include "archive/text/text_edit.h"
+#include "text/char_classes.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
 namespace {
 
-using chars::isCyrillic;
-using chars::isDigit;
+using text::chars::isCyrillic;
+using text::chars::isDigit;
 
 constexpr std::size_t kMaxPart = 1024;  // the parts of a range are read up to this length
 
@@ -33,7 +33,7 @@ bool contains(std::string_view text, char c) { return text.find(c) != std::strin
 
 bool digitIn(std::string_view text, Pos p, std::string_view allowed) {
   const int c = charAt(text, p);
-  return c != chars::kNoChar && allowed.find(static_cast<char>(c)) != std::string_view::npos;
+  return c != text::chars::kNoChar && allowed.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 bool digitsAt(std::string_view text, std::initializer_list<Pos> positions) {
@@ -80,7 +80,7 @@ void monthWordsToNumbers(std::string& t) {
   for (std::size_t month = 0; month < kMonthStems.size(); ++month) {
     for (Pos p = posFrom(kMonthStems[month], t); p != 0; p = posFrom(kMonthStems[month], t)) {
       Pos wordEnd = p;
-      while (chars::isLowerCyrillicAToYa(charAt(t, wordEnd))) ++wordEnd;
+      while (text::chars::isLowerCyrillicAToYa(charAt(t, wordEnd))) ++wordEnd;
       deleteRange(t, p, wordEnd - p);
       insertAt(t, p, kMonthNumbers[month]);
     }

@@ -3,13 +3,13 @@
 #include <system_error>
 
 #include "archive/format/numbers.h"
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
-std::string sizeText(long long bytes, const RegionalSettings& settings) {
+std::string sizeText(long long bytes, const dbf::RegionalSettings& settings) {
   constexpr long long kKilo = 1024;
   constexpr long long kMega = 1048576;
   std::string out;
@@ -26,7 +26,7 @@ std::string sizeText(long long bytes, const RegionalSettings& settings) {
   return out;
 }
 
-std::string fileSizeText(const std::filesystem::path& file, const RegionalSettings& settings) {
+std::string fileSizeText(const std::filesystem::path& file, const dbf::RegionalSettings& settings) {
   std::error_code error;
   long long bytes = -1;
   if (std::filesystem::is_regular_file(file, error)) {

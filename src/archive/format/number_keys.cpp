@@ -3,22 +3,22 @@
 #include <algorithm>
 
 #include "archive/format/text_cleanup.h"
-#include "archive/text/char_classes.h"
 #include "archive/text/text_edit.h"
-#include "dbf/table/dbf_fields.h"
+#include "text/char_classes.h"
+#include "text/trims.h"
 
 namespace kestrin::archive {
 namespace {
 
-std::string trimmedSpaces(std::string_view text) { return std::string(dbf::trimLeft(dbf::trimRight(text))); }
+std::string trimmedSpaces(std::string_view text) { return std::string(text::trimSpaces(text)); }
 
-bool lastIsDigit(std::string_view text) { return chars::isDigit(charAt(text, length(text))); }
+bool lastIsDigit(std::string_view text) { return text::chars::isDigit(charAt(text, length(text))); }
 
 // A trailing digit gets an empty letter position; a digit before the last
 // character gets a second one (12 → "12  ", 12а → "12а ").
 void appendLetterPositions(std::string& number) {
   if (lastIsDigit(number)) number.push_back(' ');
-  if (chars::isDigit(charAt(number, length(number) - 1))) number.push_back(' ');
+  if (text::chars::isDigit(charAt(number, length(number) - 1))) number.push_back(' ');
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ std::string fondNumberKey(std::string_view typed) {
   std::string text = trimmedControls(typed);
   if (text.empty()) return std::string(8, ' ');
   if (lastIsDigit(text)) text.push_back(' ');
-  if (chars::isDigit(charAt(text, 1))) return rightAligned(text, 8);
+  if (text::chars::isDigit(charAt(text, 1))) return rightAligned(text, 8);
   // A letter prefix, typed with or without its hyphen.
   const std::size_t numberStart = charIs(text, 2, '-') ? 2 : 1;
   const std::string_view number = std::string_view(text).substr(std::min(numberStart, text.size()), 8);

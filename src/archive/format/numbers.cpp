@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "archive/text/char_classes.h"
 #include "archive/text/text_edit.h"
+#include "text/char_classes.h"
 
 namespace kestrin::archive {
 namespace {
@@ -19,7 +19,7 @@ std::string normalisedNumber(std::string_view text, char separator) {
   std::size_t i = 0;
   auto digitsFrom = [&] {
     const std::size_t begin = i;
-    while (i < text.size() && chars::isDigit(static_cast<unsigned char>(text[i]))) out.push_back(text[i++]);
+    while (i < text.size() && text::chars::isDigit(static_cast<unsigned char>(text[i]))) out.push_back(text[i++]);
     return i - begin;
   };
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -54,7 +54,7 @@ std::optional<int> wholeNumber(std::string_view text) {
   if (i == text.size()) return std::nullopt;
   long long value = 0;
   for (; i < text.size(); ++i) {
-    if (!chars::isDigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    if (!text::chars::isDigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
     value = value * 10 + (text[i] - '0');
     if (value > 2147483648LL) return std::nullopt;
   }
@@ -63,7 +63,7 @@ std::optional<int> wholeNumber(std::string_view text) {
   return static_cast<int>(value);
 }
 
-double toFloatLenient(std::string_view text, const RegionalSettings& settings) {
+double toFloatLenient(std::string_view text, const dbf::RegionalSettings& settings) {
   std::string work = trimmedControls(text);
   for (char& c : work) {
     if (c == '.' || c == ',') c = settings.decimalSeparator;
@@ -76,7 +76,7 @@ double toFloatLenient(std::string_view text, const RegionalSettings& settings) {
   return value;
 }
 
-std::string oneDecimalText(double value, const RegionalSettings& settings) {
+std::string oneDecimalText(double value, const dbf::RegionalSettings& settings) {
   const double scaled = value * 10.0;
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 9e18) {
     char whole[400];

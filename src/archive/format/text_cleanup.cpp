@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "archive/text/text_edit.h"
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
 
 namespace kestrin::archive {
 

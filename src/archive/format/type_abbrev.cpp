@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
 std::string_view typeAbbrev(long long typeCode) {
   static constexpr std::array<std::string_view, 10> kAbbrevs = {

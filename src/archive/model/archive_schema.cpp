@@ -5,6 +5,7 @@
 #include "dbf/table/dbf_fields.h"
 #include "dbf/table/dbf_table.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::archive {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 const dbf::FieldDescriptor* findDescriptor(const std::vector<dbf::FieldDescriptor>& descriptors,
                                            std::string_view name) {
   for (const auto& d : descriptors) {
-    if (text::equalsNoCase1251(dbf::trimRight(d.name), name)) return &d;
+    if (text::equalsNoCase1251(text::trimSpacesRight(d.name), name)) return &d;
   }
   return nullptr;
 }

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "archive/format/type_abbrev.h"
-#include "archive/text/cp1251_literal.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 namespace {
 
-using namespace literals;
+using namespace text::literals;
 
 constexpr CodeLabel kMovement[] = {
     {1, "наличие"_cp1251}, {2, "перед."_cp1251}, {3, "присоед."_cp1251}, {4, "утрач."_cp1251}, {5, "уничт."_cp1251},

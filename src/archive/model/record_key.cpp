@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "archive/format/numbers.h"
-#include "dbf/table/dbf_fields.h"
+#include "text/trims.h"
 
 namespace kestrin::archive {
 
@@ -13,6 +13,6 @@ std::string recordKey(long long number) {
   return buffer;
 }
 
-std::optional<int> recordKeyNumber(std::string_view key) { return wholeNumber(dbf::trimLeft(key)); }
+std::optional<int> recordKeyNumber(std::string_view key) { return wholeNumber(text::trimSpacesLeft(key)); }
 
 }  // namespace kestrin::archive

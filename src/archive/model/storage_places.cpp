@@ -11,6 +11,7 @@
 #include "dbf/base/file_name.h"
 #include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::archive {
 namespace {
@@ -73,7 +74,7 @@ std::string& StoragePlaces::cacheSlot(int key) {
 }
 
 std::string StoragePlaces::takeFromList(std::string_view fkod) {
-  const auto found = byNumber_.find(dbf::trimBlanks(fkod));
+  const auto found = byNumber_.find(text::trimControls(fkod));
   if (found == byNumber_.end() || found->second.empty()) return {};
   std::string place = std::move(places_[found->second.front()]);
   found->second.erase(found->second.begin());

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "dbf/expr/text_compare.h"
+#include "text/trims.h"
 
 namespace kestrin::archive {
 
@@ -24,11 +24,11 @@ void removeChars(std::string& text, std::string_view set) {
   std::erase_if(text, [&](char c) { return inSet[static_cast<unsigned char>(c)]; });
 }
 
-// The engine trims the same codes 0..32 (chars::isBlankOrControl).
-std::string trimmedControls(std::string_view text) { return std::string(dbf::trimBlanks(text)); }
+// The engine trims the same codes 0..32 (text::chars::isBlankOrControl).
+std::string trimmedControls(std::string_view text) { return std::string(text::trimControls(text)); }
 
 void trimControls(std::string& text) { text = trimmedControls(text); }
 
-bool isBlank(std::string_view text) { return dbf::trimRightBlanks(text).empty(); }
+bool isBlank(std::string_view text) { return text::trimControlsRight(text).empty(); }
 
 }  // namespace kestrin::archive

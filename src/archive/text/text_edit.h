@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "archive/text/char_classes.h"
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
+#include "text/char_classes.h"
 
 namespace kestrin::archive {
 
-// The code (0..255) of the character at `p`, or chars::kNoChar outside the text.
+// The code (0..255) of the character at `p`, or text::chars::kNoChar outside the text.
 inline int charAt(std::string_view text, Pos p) {
-  if (p < 1 || p > length(text)) return chars::kNoChar;
+  if (p < 1 || p > length(text)) return text::chars::kNoChar;
   return static_cast<unsigned char>(text[static_cast<std::size_t>(p - 1)]);
 }
 

@@ -5,18 +5,18 @@
 
 #include "archive/format/numbers.h"
 #include "archive/format/text_cleanup.h"
-#include "archive/text/char_classes.h"
-#include "archive/text/cp1251_literal.h"
 #include "archive/text/text_edit.h"
 #include "archive/title/title_character_pass.h"
+#include "text/char_classes.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive {
 
-using namespace literals;
+using namespace text::literals;
 
 namespace {
 
-using chars::isDigit;
+using text::chars::isDigit;
 
 constexpr char kQuote = '"';
 constexpr char kLetterGe = "г"_cp1251[0];
@@ -36,7 +36,7 @@ Pos tidyOuterQuotes(std::string& t) {
       ++bound;
     }
   }
-  std::replace(t.begin(), t.end(), '#', kNumberSign);
+  std::replace(t.begin(), t.end(), '#', text::kNumberSign);
   Pos q = bound;
   while (q >= 2 && !charIs(t, q, kQuote)) --q;
   if (q >= 2) {
@@ -56,18 +56,19 @@ Pos tidyOuterQuotes(std::string& t) {
 
 // "N" at the very start, which the character pass does not visit.
 void numberSignAtStart(std::string& t) {
-  const auto cyrillicAt = [&](Pos p) { return chars::isCyrillic(charAt(t, p)); };
+  const auto cyrillicAt = [&](Pos p) { return text::chars::isCyrillic(charAt(t, p)); };
   if (length(t) >= 2 && charIs(t, 1, 'N') && isDigit(charAt(t, 2))) {
-    t[0] = kNumberSign;
+    t[0] = text::kNumberSign;
     insertAt(t, 2, " ");
   }
-  if (length(t) >= 3 && charIs(t, 1, 'N') && charIs(t, 2, ' ') && isDigit(charAt(t, 3))) t[0] = kNumberSign;
-  if (length(t) >= 4 && charIs(t, 1, 'N') && charIs(t, 2, ' ') && charIs(t, 3, kNumberSign) && charIs(t, 4, ' ')) {
-    t[0] = kNumberSign;
+  if (length(t) >= 3 && charIs(t, 1, 'N') && charIs(t, 2, ' ') && isDigit(charAt(t, 3))) t[0] = text::kNumberSign;
+  if (length(t) >= 4 && charIs(t, 1, 'N') && charIs(t, 2, ' ') && charIs(t, 3, text::kNumberSign) &&
+      charIs(t, 4, ' ')) {
+    t[0] = text::kNumberSign;
   }
   if (length(t) >= 5 && charIs(t, 1, 'N') && charIs(t, 2, ' ') && cyrillicAt(3) && charIs(t, 4, '-') &&
       isDigit(charAt(t, 5))) {
-    t[0] = kNumberSign;
+    t[0] = text::kNumberSign;
   }
 }
 
@@ -80,7 +81,7 @@ bool yearAt(std::string_view t, Pos p) {
 // "1920г" → "1920 г.". A year at the very start is left alone.
 void yearsWithLetterGe(std::string& t) {
   for (Pos j = length(t) - 5; j >= 1; --j) {
-    if (length(t) >= j + 6 && chars::isAlphanumeric(charAt(t, j + 6))) continue;
+    if (length(t) >= j + 6 && text::chars::isAlphanumeric(charAt(t, j + 6))) continue;
     if (charIs(t, j + 5, kLetterGe) && yearAt(t, j + 1) && !isDigit(charAt(t, j))) {
       if (length(t) < j + 6 || !charIs(t, j + 6, '.')) insertAt(t, j + 6, ".");
       insertAt(t, j + 5, " ");
@@ -103,7 +104,7 @@ void numberSignRanges(std::string& t) {
     if (!number || *number < 0 || first.front() == '-' || first.front() == '+') continue;
     const Pos restFrom = charIs(t, n + 1, ' ') ? n + 2 : n + 1;
     std::string merged = t.substr(0, static_cast<std::size_t>(p));
-    merged += kNumberSign;
+    merged += text::kNumberSign;
     merged += ' ';
     merged += first;
     merged += '-';
@@ -191,8 +192,8 @@ void freeStandingQuotes(std::string& t) {
     if (!charIs(t, k, kQuote)) continue;
     ++count;
     if (!(charIs(t, k - 1, ' ') && charIs(t, k + 1, ' '))) continue;
-    if (count % 2 == 1 && !chars::isLetter(charAt(t, k + 2))) ++count;
-    if (count % 2 == 0 && !chars::isLetter(charAt(t, k - 2))) ++count;
+    if (count % 2 == 1 && !text::chars::isLetter(charAt(t, k + 2))) ++count;
+    if (count % 2 == 0 && !text::chars::isLetter(charAt(t, k - 2))) ++count;
     if (count % 2 == 1) {
       deleteRange(t, k + 1, 1);
     } else {

@@ -5,15 +5,15 @@
 
 #include "archive/format/numbers.h"
 #include "archive/format/text_cleanup.h"
-#include "archive/text/char_classes.h"
-#include "archive/text/cp1251_literal.h"
 #include "archive/text/text_edit.h"
+#include "text/char_classes.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::archive::detail {
 namespace {
 
-using namespace chars;
-using namespace literals;
+using namespace text::chars;
+using namespace text::literals;
 
 constexpr char kQuote = '"';
 
@@ -71,7 +71,7 @@ void spaceAfterComma(Title& t, Pos i, Pos bound) {
   if (toFloatLenient(removeSpaces(t.between(e, f))) == 0.0) t.insertSpace(i + 1);
 }
 
-bool digitOrNumberSign(const Title& t, Pos p) { return isDigit(t.at(p)) || t.is(p, kNumberSign); }
+bool digitOrNumberSign(const Title& t, Pos p) { return isDigit(t.at(p)) || t.is(p, text::kNumberSign); }
 
 // "N" standing for the number sign: before a number ("N5", "N 5", "N б-5")
 // and not inside a Latin word.
@@ -80,7 +80,7 @@ void numberSignFromN(Title& t, Pos i) {
       digitOrNumberSign(t, i + 1) || digitOrNumberSign(t, i + 2) ||
       (t.size() >= i + 4 && isCyrillic(t.at(i + 2)) && t.is(i + 3, '-') && isDigit(t.at(i + 4)));
   const bool notInLatinWord = !isLatin(t.at(i - 1)) || t.is(i - 1, 'N');
-  if (beforeNumber && notInLatinWord) t.set(i, kNumberSign);
+  if (beforeNumber && notInLatinWord) t.set(i, text::kNumberSign);
 }
 
 // After "№", a space after every comma of the list of numbers that follows.
@@ -137,9 +137,9 @@ void titleCharacterPass(std::string& text, Pos bound) {
     if (t.is(i, '(') && t.isOtherThan(i + 1, " \"")) t.insertSpace(i);
     if (t.is(i, ',') && t.isOtherThan(i + 1, " ")) spaceAfterComma(t, i, bound);
     if (t.is(i, 'N')) numberSignFromN(t, i);
-    if (t.is(i, kNumberSign) && t.isOtherThan(i + 1, " \xB9")) t.insertSpace(i + 1);
-    if (t.is(i, kNumberSign) && t.isOtherThan(i - 1, kQuoteOpeners)) t.insertSpace(i);
-    if (t.is(i, kNumberSign)) spaceAfterListCommas(t, i);
+    if (t.is(i, text::kNumberSign) && t.isOtherThan(i + 1, " \xB9")) t.insertSpace(i + 1);
+    if (t.is(i, text::kNumberSign) && t.isOtherThan(i - 1, kQuoteOpeners)) t.insertSpace(i);
+    if (t.is(i, text::kNumberSign)) spaceAfterListCommas(t, i);
     if (t.is(i, '/')) {
       if (t.is(i - 1, ' ') && t.isOtherThan(i + 1, "/ ")) {
         t.set(i, '(');

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "archive/text/text_search.h"
+#include "archive/text/text_positions.h"
 
 namespace kestrin::archive::detail {
 

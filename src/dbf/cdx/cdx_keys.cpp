@@ -5,6 +5,7 @@
 
 #include "dbf/base/civil_date.h"
 #include "dbf/cdx/cdx_general_collation.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 
@@ -25,9 +26,7 @@ std::string cdxNumberSearchKey(double value) {
 }
 
 std::string cdxTextSearchKey(std::string_view text, bool trim, CdxCollation collation) {
-  if (trim) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  }
+  if (trim) text = text::trimSpacesRight(text);
   if (collation == CdxCollation::General) return generalCollationKey(text);
   return std::string(text);
 }

@@ -5,6 +5,7 @@
 #include "dbf/base/errors.h"
 #include "dbf/base/file_name.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace fs = std::filesystem;
@@ -42,7 +43,7 @@ void IndexSet::close() {
 }
 
 void IndexSet::select(std::string_view name) {
-  name = trimLeft(trimRight(name));
+  name = text::trimSpaces(name);
   if (name.empty()) {
     if (current_) current_->release();
     current_ = nullptr;

@@ -8,6 +8,7 @@
 #include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -17,7 +18,7 @@ std::vector<std::string> splitFieldNames(const std::string& keyFields) {
   std::size_t start = 0;
   while (start <= keyFields.size()) {
     const std::size_t end = std::min(keyFields.find(';', start), keyFields.size());
-    const std::string_view name = trimLeft(trimRight(std::string_view(keyFields).substr(start, end - start)));
+    const std::string_view name = text::trimSpaces(std::string_view(keyFields).substr(start, end - start));
     if (!name.empty()) names.emplace_back(name);
     start = end + 1;
   }
@@ -32,7 +33,7 @@ std::optional<double> numberOf(const LocateValue& value) {
     for (char& c : text) {
       if (c == ',') c = '.';
     }
-    return parseDbfNumber(trimRight(text));
+    return parseDbfNumber(text::trimSpacesRight(text));
   }
   return std::nullopt;
 }
@@ -41,7 +42,7 @@ std::optional<bool> logicalOf(const LocateValue& value) {
   if (const auto* b = std::get_if<bool>(&value)) return *b;
   if (const auto* d = std::get_if<double>(&value)) return *d != 0;
   if (const auto* s = std::get_if<std::string>(&value)) {
-    const std::string u = text::upper1251(trimRight(trimLeft(*s)));
+    const std::string u = text::upper1251(text::trimSpaces(*s));
     if (u == "T" || u == "TRUE" || u == "Y") return true;
     if (u == "F" || u == "FALSE" || u == "N") return false;
   }
@@ -166,7 +167,7 @@ CdxTag* TableCursor::locateTag(const std::vector<int>& fieldNos) {
   IndexSet& indexes = table_->indexes();
   if (!indexes.hasFiles()) return nullptr;
   std::vector<std::string> wanted;
-  for (int n : fieldNos) wanted.push_back(text::upper1251(trimRight(table_->descriptor(n)->name)));
+  for (int n : fieldNos) wanted.push_back(text::upper1251(text::trimSpacesRight(table_->descriptor(n)->name)));
   // A tag serves when the fields of its key begin with the wanted fields, in order.
   auto serves = [&](CdxTag& tag) {
     const auto fields = indexes.keyFields(tag);

@@ -5,8 +5,8 @@
 #include <map>
 
 #include "dbf/base/file_name.h"
-#include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace fs = std::filesystem;
@@ -24,7 +24,7 @@ std::string programFolder() {
   return error ? fs::current_path().string() : exe.parent_path().string();
 }
 
-std::string trim(std::string_view s) { return std::string(trimBlanks(s)); }
+std::string trim(std::string_view s) { return std::string(text::trimControls(s)); }
 
 bool isSeparator(char c) { return c == '/' || c == '\\'; }
 

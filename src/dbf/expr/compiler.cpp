@@ -10,6 +10,7 @@
 #include "dbf/expr/table_link.h"
 #include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -97,7 +98,7 @@ class Compiler {
     // The names in registration order; the first of two equal names wins.
     for (int field = 1; field <= link.fieldCount(); ++field) {
       std::string_view name = link.fieldName(field);
-      name = trimRightBlanks(name.substr(0, name.find('\0')));
+      name = text::trimControlsRight(name.substr(0, name.find('\0')));
       const std::string upper = text::upper1251(name);
       fieldNames_.push_back({upper, field});
       fieldNames_.push_back({alias + "." + upper, field});
@@ -106,7 +107,7 @@ class Compiler {
 
   Node* compile(std::string_view text, int depth) {
     if (depth > kMaxNesting) throwExpr(expr_msg::kTooDeep);
-    text = trimBlanks(text);
+    text = text::trimControls(text);
     if (text.empty()) return nullptr;
     std::vector<Token> tokens;
     tokenize(text, tokens);
@@ -129,7 +130,7 @@ class Compiler {
     bool expectOperand = true;
     const auto syntaxError = [&] { throwExpr(expr_msg::kSyntaxError, {text}); };
     while (true) {
-      rest = trimLeftBlanks(rest);
+      rest = text::trimControlsLeft(rest);
       if (rest.empty()) break;
       if (expectOperand) {
         const std::size_t negation = negationLength(rest);
@@ -138,7 +139,7 @@ class Compiler {
           token.op = OpCode::Not;
           token.priority = kNotPriority;
           tokens.push_back(std::move(token));
-          rest = trimLeftBlanks(rest.substr(negation));
+          rest = text::trimControlsLeft(rest.substr(negation));
           if (!readOperand(rest, tokens)) syntaxError();
         } else if (negation > 0) {
           // A negation after the start takes the whole rest of the text as
@@ -417,7 +418,7 @@ class Compiler {
       std::size_t end = scanArgument(inner, pos, true);
       if (end == std::string_view::npos) end = inner.size();
       const std::string_view piece = inner.substr(pos, end - pos);
-      if (!trimBlanks(piece).empty()) arguments.push_back(compile(piece, depth + 1));
+      if (!text::trimControls(piece).empty()) arguments.push_back(compile(piece, depth + 1));
       pos = end + 1;
     }
     ++tree_.operandCount;

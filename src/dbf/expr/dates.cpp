@@ -6,6 +6,7 @@
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/value.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -82,9 +83,7 @@ bool isBlankDayNumber(double dayNumber) {
 }
 
 std::optional<double> dayNumberFromText(std::string_view text, std::string_view shortDateFormat) {
-  std::size_t n = text.size();
-  while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
-  const std::string_view trimmed = text.substr(0, n);
+  const std::string_view trimmed = text::trimControlsRight(text);
   if (trimmed.empty() || text == "00000000") return 0.0;
   if (const auto date = civilFromYyyymmdd(trimmed)) {
     if (!isValidCivil(*date)) return static_cast<double>(kDayNumberOf18991230);

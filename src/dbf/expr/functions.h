@@ -35,7 +35,7 @@ class CallContext {
   std::string_view name() const;
   // The buffer a text result is written to.
   std::string& buffer() { return node_.buffer(); }
-  const TextSearcher& searcherFor(std::string_view needle, const FoldTable& fold) {
+  const text::TextSearcher& searcherFor(std::string_view needle, const text::FoldTable& fold) {
     return node_.searcherFor(needle, fold);
   }
   // Throws when a text of this length would be too long.

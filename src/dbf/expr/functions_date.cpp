@@ -5,6 +5,7 @@
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/text_compare.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -15,7 +16,7 @@ double dateArg(CallContext& call, int index) {
 
 void textToDate(CallContext& call, ExprValue& result) {
   const std::string_view text = call.argument(0, ExprKind::Text).asText();
-  if (trimRightBlanks(text).empty()) {
+  if (text::trimControlsRight(text).empty()) {
     result.setNumber(ExprKind::Date, kBlankDateMarker);
     return;
   }

@@ -3,6 +3,7 @@
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/text_compare.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -65,7 +66,7 @@ void empty(CallContext& call, ExprValue& result) {
   } else if (isNumericKind(value.kind)) {
     isEmpty = value.asNumber() == 0;
   } else if (value.kind == ExprKind::Text) {
-    isEmpty = trimRightBlanks(value.asText()).empty();
+    isEmpty = text::trimControlsRight(value.asText()).empty();
   } else if (value.kind == ExprKind::Boolean) {
     isEmpty = !value.asBoolean();
   }
@@ -103,7 +104,7 @@ void inList(CallContext& call, ExprValue& result) {
   const ExprValue& x = call.argument(0, ExprKind::Any);
   bool found = false;
   if (x.kind != ExprKind::Empty) {
-    const std::string_view trimmedX = trimRightBlanks(x.asText());
+    const std::string_view trimmedX = text::trimControlsRight(x.asText());
     for (int i = 1; i < call.argumentCount() && !found; ++i) {
       found = sameValue(x, trimmedX, call.argument(i, ExprKind::Any));
     }

@@ -5,6 +5,7 @@
 #include "dbf/expr/table_link.h"
 #include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -13,10 +14,10 @@ ExprTableLink& link(CallContext& call) { return *call.env().link; }
 
 // The field of that name (letter case and trailing blanks ignored), or 0.
 int fieldByName(CallContext& call) {
-  const std::string_view name = trimRightBlanks(call.argument(0, ExprKind::Text).asText());
+  const std::string_view name = text::trimControlsRight(call.argument(0, ExprKind::Text).asText());
   ExprTableLink& table = link(call);
   for (int field = 1; field <= table.fieldCount(); ++field) {
-    if (text::equalsNoCase1251(trimRightBlanks(table.fieldName(field)), name)) return field;
+    if (text::equalsNoCase1251(text::trimControlsRight(table.fieldName(field)), name)) return field;
   }
   return 0;
 }

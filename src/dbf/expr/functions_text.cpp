@@ -8,6 +8,7 @@
 #include "dbf/expr/table_link.h"
 #include "dbf/expr/text_compare.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -22,9 +23,9 @@ long long intArg(CallContext& call, int index) {
 
 void setText(ExprValue& result, std::string_view text) { result.setText(ExprKind::Text, text); }
 
-const FoldTable& latinUpperFold() {
-  static const FoldTable table = [] {
-    FoldTable t = identityFold();
+const text::FoldTable& latinUpperFold() {
+  static const text::FoldTable table = [] {
+    text::FoldTable t = text::identityFold();
     for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 32);
     return t;
   }();
@@ -33,13 +34,13 @@ const FoldTable& latinUpperFold() {
 
 // AT and ATC: the position (from 1) of the n-th occurrence, 0 when there are
 // fewer than n.
-void position(CallContext& call, ExprValue& result, const FoldTable& fold) {
+void position(CallContext& call, ExprValue& result, const text::FoldTable& fold) {
   const std::string_view needle = textArg(call, 0);
   const std::string_view haystack = textArg(call, 1);
   const long long occurrence = call.argumentCount() >= 3 ? intArg(call, 2) : 1;
   double found = 0;
   if (!needle.empty() && occurrence >= 1) {
-    const TextSearcher& searcher = call.searcherFor(needle, fold);
+    const text::TextSearcher& searcher = call.searcherFor(needle, fold);
     std::size_t from = 0;
     for (long long n = 1; from <= haystack.size(); ++n) {
       const std::size_t at = searcher.find(haystack.substr(from));
@@ -170,7 +171,7 @@ void replace(CallContext& call, ExprValue& result) {
     setText(result, text);
     return;
   }
-  const TextSearcher& searcher = call.searcherFor(find, identityFold());
+  const text::TextSearcher& searcher = call.searcherFor(find, text::identityFold());
   std::string& out = call.buffer();
   out.clear();
   std::size_t from = 0;
@@ -229,13 +230,13 @@ void soundex(CallContext& call, ExprValue& result) {
 }
 
 const FunctionDef kFunctions[] = {
-    {"ALLTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimBlanks(textArg(c, 0))); }},
+    {"ALLTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControls(textArg(c, 0))); }},
     {"ASC",
      [](CallContext& c, ExprValue& r) {
        const std::string_view t = textArg(c, 0);
        r.setNumber(ExprKind::Number, t.empty() ? 0.0 : static_cast<unsigned char>(t[0]));
      }},
-    {"AT", [](CallContext& c, ExprValue& r) { position(c, r, identityFold()); }},
+    {"AT", [](CallContext& c, ExprValue& r) { position(c, r, text::identityFold()); }},
     {"ATC", [](CallContext& c, ExprValue& r) { position(c, r, latinUpperFold()); }},
     {"CHR",
      [](CallContext& c, ExprValue& r) {
@@ -250,15 +251,15 @@ const FunctionDef kFunctions[] = {
        r.setNumber(ExprKind::Number, static_cast<double>(textArg(c, 0).size()));
      }},
     {"LOWER", [](CallContext& c, ExprValue& r) { mapBytes(c, r, text::kLowerTable); }},
-    {"LTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimLeftBlanks(textArg(c, 0))); }},
+    {"LTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsLeft(textArg(c, 0))); }},
     {"PROPER", proper},
     {"RIGHT", right},
-    {"RTRIM", [](CallContext& c, ExprValue& r) { setText(r, trimRightBlanks(textArg(c, 0))); }},
+    {"RTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsRight(textArg(c, 0))); }},
     {"SOUNDEX", soundex},
     {"SPACE", space},
     {"STRTRAN", replace},
     {"SUBSTR", substring},
-    {"TRIM", [](CallContext& c, ExprValue& r) { setText(r, trimRightBlanks(textArg(c, 0))); }},
+    {"TRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsRight(textArg(c, 0))); }},
     {"UPPER", upper},
 };
 

@@ -58,7 +58,7 @@ ExprHandler& ExprHandler::operator=(ExprHandler&&) noexcept = default;
 void ExprHandler::setCaseInsensitive(bool on) { state_->caseInsensitive = on; }
 void ExprHandler::setPartialCompare(bool on) { state_->partialCompare = on; }
 void ExprHandler::setDefaultStrWidth(int width) { state_->env.defaultStrWidth = width; }
-void ExprHandler::setRegional(const ExprRegional& regional) { state_->env.regional = regional; }
+void ExprHandler::setRegional(const RegionalSettings& regional) { state_->env.regional = regional; }
 
 void ExprHandler::setExpression(std::string_view text) {
   state_->resultKind = ExprKind::Unknown;

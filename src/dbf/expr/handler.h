@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "dbf/base/regional_settings.h"
 #include "dbf/expr/expr_error.h"
-#include "dbf/expr/regional.h"
 #include "dbf/expr/table_link.h"
 #include "dbf/expr/value.h"
 
@@ -38,7 +38,7 @@ struct ExprOptions {
   bool caseInsensitive = false;  // text comparisons fold case first
   bool partialCompare = true;    // "*" at either end of a right-hand text is a pattern
   int defaultStrWidth = 10;      // the width STR uses without a width argument
-  ExprRegional regional;
+  RegionalSettings regional;
 };
 
 class ExprHandler {
@@ -62,7 +62,7 @@ class ExprHandler {
   void setCaseInsensitive(bool on);
   void setPartialCompare(bool on);
   void setDefaultStrWidth(int width);
-  void setRegional(const ExprRegional& regional);
+  void setRegional(const RegionalSettings& regional);
 
   // Replaces the tree by the compiled text (no alias removal); an empty text
   // leaves no tree. On an error the handler is left without a tree.

@@ -228,7 +228,7 @@ CallNode::CallNode(EvalEnv& env, const FunctionDef& function, std::vector<Node*>
 
 void CallNode::appendName(std::string& out) const { out += function_.name; }
 
-const TextSearcher& CallNode::searcherFor(std::string_view needle, const FoldTable& fold) {
+const text::TextSearcher& CallNode::searcherFor(std::string_view needle, const text::FoldTable& fold) {
   if (searcherFold_ != &fold || needle != searcherNeedle_) {
     searcherNeedle_.assign(needle);
     searcherFold_ = &fold;

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dbf/expr/regional.h"
+#include "dbf/base/regional_settings.h"
 #include "dbf/expr/text_compare.h"
 #include "dbf/expr/value.h"
 
@@ -26,7 +26,7 @@ namespace expr_detail {
 // What evaluation needs besides the tree; owned by the handler.
 struct EvalEnv {
   ExprTableLink* link = nullptr;
-  ExprRegional regional;
+  RegionalSettings regional;
   int defaultStrWidth = 10;
 };
 
@@ -207,7 +207,7 @@ class OperatorNode final : public Node {
   OpCode op_;
   int priority_;
   std::unique_ptr<TextComparer> comparer_;       // comparisons only
-  std::unique_ptr<TextSearcher> containsSearcher_;  // "$" only
+  std::unique_ptr<text::TextSearcher> containsSearcher_;  // "$" only
   bool containsPrepared_ = false;
   // Evaluation of the left chain below this node.
   std::vector<OperatorNode*> chain_;
@@ -229,16 +229,16 @@ class CallNode final : public Node {
   std::string& buffer() { return buffer_; }
   // A searcher for `needle` under `fold`, prepared again only when either
   // differs from the last call's (AT, ATC, STRTRAN run on every record).
-  const TextSearcher& searcherFor(std::string_view needle, const FoldTable& fold);
+  const text::TextSearcher& searcherFor(std::string_view needle, const text::FoldTable& fold);
 
  private:
   EvalEnv& env_;
   const FunctionDef& function_;
   std::vector<Node*> arguments_;
   std::string buffer_;  // the text result, reused from record to record
-  TextSearcher searcher_;
+  text::TextSearcher searcher_;
   std::string searcherNeedle_;
-  const FoldTable* searcherFold_ = nullptr;  // none yet
+  const text::FoldTable* searcherFold_ = nullptr;  // none yet
 };
 
 }  // namespace expr_detail

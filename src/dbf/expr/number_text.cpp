@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "text/trims.h"
+
 namespace kestrin::dbf::expr_detail {
 namespace {
 
@@ -95,11 +97,7 @@ std::optional<double> parseNumberLiteral(std::string_view text) {
 }
 
 std::optional<double> parseLocaleNumber(std::string_view text, char decimalSeparator) {
-  std::size_t b = 0;
-  std::size_t e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  text = text.substr(b, e - b);
+  text = text::trimControls(text);
   if (!isPlainNumber(text, decimalSeparator, true)) return std::nullopt;
   std::string copy(text);
   std::replace(copy.begin(), copy.end(), decimalSeparator, '.');

@@ -7,6 +7,7 @@
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/nodes.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -87,7 +88,7 @@ double power(double base, double exponent) {
 OperatorNode::OperatorNode(OpCode op, int priority, bool caseInsensitive, bool partialCompare)
     : Node(NodeClass::Operator), op_(op), priority_(priority) {
   if (isComparison(op)) comparer_ = std::make_unique<TextComparer>(caseInsensitive, partialCompare);
-  if (op == OpCode::Contains) containsSearcher_ = std::make_unique<TextSearcher>();
+  if (op == OpCode::Contains) containsSearcher_ = std::make_unique<text::TextSearcher>();
 }
 
 std::string_view OperatorNode::spelling() const { return namesOf(op_).spelling; }
@@ -101,7 +102,7 @@ void OperatorNode::prepareLiterals() {
   }
   if (op_ == OpCode::Contains && left_ != nullptr &&
       left_->nodeClass() == NodeClass::TextLiteral) {
-    containsSearcher_->prepare(static_cast<const TextLiteralNode*>(left_)->text(), identityFold());
+    containsSearcher_->prepare(static_cast<const TextLiteralNode*>(left_)->text(), text::identityFold());
     containsPrepared_ = true;
   }
 }
@@ -213,7 +214,7 @@ void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, Expr
         out.setLogical(false);
         return;
       }
-      if (!containsPrepared_) containsSearcher_->prepare(l, identityFold());
+      if (!containsPrepared_) containsSearcher_->prepare(l, text::identityFold());
       out.setLogical(containsSearcher_->foundIn(r));
       return;
     }
@@ -221,7 +222,7 @@ void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, Expr
     case OpCode::Subtract: {
       const std::size_t total = l.size() + r.size();
       if (total > kMaxTextLength) throwExpr(expr_msg::kTextTooLong, {displayName()});
-      buffer.assign(op_ == OpCode::Add ? l : trimRightBlanks(l));
+      buffer.assign(op_ == OpCode::Add ? l : text::trimControlsRight(l));
       buffer.append(r);
       buffer.resize(total, ' ');
       out.setText(ExprKind::Text, buffer);

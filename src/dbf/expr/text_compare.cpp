@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 
 #include "text/cp1251_case.h"
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#endif
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -83,13 +78,13 @@ const CollationTables& collation() {
   return tables;
 }
 
-inline unsigned char byteAt(std::string_view s, std::size_t i, const FoldTable& fold) {
+inline unsigned char byteAt(std::string_view s, std::size_t i, const text::FoldTable& fold) {
   return fold[static_cast<unsigned char>(s[i])];
 }
 
-bool equalFolded(std::string_view a, std::string_view b, const FoldTable& fold) {
+bool equalFolded(std::string_view a, std::string_view b, const text::FoldTable& fold) {
   if (a.size() != b.size()) return false;
-  if (&fold == &identityFold()) return a == b;
+  if (&fold == &text::identityFold()) return a == b;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (byteAt(a, i, fold) != byteAt(b, i, fold)) return false;
   }
@@ -100,43 +95,7 @@ int sign(int v) { return (v > 0) - (v < 0); }
 
 }  // namespace
 
-std::string_view trimRightBlanks(std::string_view text) {
-  std::size_t n = text.size();
-  // Character fields end in long runs of blanks: skip them a block at a time.
-#if defined(__SSE2__) || defined(_M_X64)
-  const __m128i blank = _mm_set1_epi8(' ');
-  const auto load = [&](std::size_t at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at)); };
-  // Bit i set when byte i is a blank or a control: its unsigned maximum with ' ' is ' '.
-  const auto blankBits = [&](__m128i block) {
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(block, blank), blank)));
-  };
-  while (n >= 64) {
-    const __m128i most = _mm_max_epu8(_mm_max_epu8(load(n - 64), load(n - 48)), _mm_max_epu8(load(n - 32), load(n - 16)));
-    if (blankBits(most) != 0xFFFF) break;
-    n -= 64;
-  }
-  for (; n >= 16; n -= 16) {
-    const unsigned others = ~blankBits(load(n - 16)) & 0xFFFF;
-    if (others != 0) return text.substr(0, n - 16 + static_cast<std::size_t>(std::bit_width(others)));
-  }
-#else
-  constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
-  for (std::uint64_t word; n >= 8; n -= 8) {
-    std::memcpy(&word, text.data() + n - 8, 8);
-    if (word != kEightBlanks) break;
-  }
-#endif
-  while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
-  return text.substr(0, n);
-}
-
-std::string_view trimLeftBlanks(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
-  return text.substr(i);
-}
-
-int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold) {
+int collateTexts(std::string_view a, std::string_view b, const text::FoldTable& fold) {
   const CollationTables& t = collation();
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
@@ -156,7 +115,7 @@ int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold) 
 }
 
 TextComparer::TextComparer(bool caseInsensitive, bool partialCompare)
-    : fold_(caseInsensitive ? &text::kUpperTable : &identityFold()), partial_(partialCompare) {}
+    : fold_(caseInsensitive ? &text::kUpperTable : &text::identityFold()), partial_(partialCompare) {}
 
 TextComparer::RightSide TextComparer::analyse(std::string_view trimmedRight) const {
   RightSide r;
@@ -188,7 +147,7 @@ TextComparer::RightSide TextComparer::analyse(std::string_view trimmedRight) con
 void TextComparer::prepareRightLiteral(std::string_view literal) {
   hasLiteral_ = true;
   literalEmpty_ = literal.empty();
-  literal_ = analyse(trimRightBlanks(literal));
+  literal_ = analyse(text::trimControlsRight(literal));
   if (literal_.pattern && !literal_.matchesAll) searcher_.prepare(literal_.core, *fold_);
 }
 
@@ -218,8 +177,8 @@ int TextComparer::compare(const ExprValue& left, const ExprValue& right, bool eq
     if (leftEmpty && rightEmpty) return 0;
     return leftEmpty ? -1 : 1;
   }
-  const std::string_view value = trimRightBlanks(l);
-  const RightSide r = hasLiteral_ ? literal_ : analyse(trimRightBlanks(right.asText()));
+  const std::string_view value = text::trimControlsRight(l);
+  const RightSide r = hasLiteral_ ? literal_ : analyse(text::trimControlsRight(right.asText()));
   if (r.pattern) return matches(value, r, hasLiteral_) ? 0 : -1;
   if (equalityOnly) return equalFolded(value, r.text, *fold_) ? 0 : 1;
   return collateTexts(value, r.text, *fold_);

@@ -6,25 +6,18 @@
 #include <string>
 #include <string_view>
 
-#include "dbf/expr/text_search.h"
+#include "text/text_search.h"
 #include "dbf/expr/value.h"
 
 namespace kestrin::dbf {
-
-// Trimming removes every character up to and including the blank (codes 0-32).
-std::string_view trimRightBlanks(std::string_view text);
-std::string_view trimLeftBlanks(std::string_view text);
-inline std::string_view trimBlanks(std::string_view text) {
-  return trimLeftBlanks(trimRightBlanks(text));
-}
 
 // Orders Windows-1251 texts alphabetically: punctuation, digits, Latin
 // letters, Cyrillic letters (ё with е); letters first without regard to case,
 // then lower case before upper case, then by byte. 0 only for equal bytes.
 // Every byte goes through `fold` first.
-int collateTexts(std::string_view a, std::string_view b, const FoldTable& fold);
+int collateTexts(std::string_view a, std::string_view b, const text::FoldTable& fold);
 inline int collateTexts(std::string_view a, std::string_view b) {
-  return collateTexts(a, b, identityFold());
+  return collateTexts(a, b, text::identityFold());
 }
 
 // The comparison of one operator node, with the node's own copies of the two
@@ -55,12 +48,12 @@ class TextComparer {
   RightSide analyse(std::string_view trimmedRight) const;
   bool matches(std::string_view value, const RightSide& right, bool prepared);
 
-  const FoldTable* fold_;
+  const text::FoldTable* fold_;
   bool partial_;
   bool hasLiteral_ = false;
   bool literalEmpty_ = false;
   RightSide literal_;
-  TextSearcher searcher_;
+  text::TextSearcher searcher_;
   std::string masked_;
 };
 

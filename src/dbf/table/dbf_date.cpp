@@ -1,6 +1,7 @@
 #include "dbf/table/dbf_date.h"
 
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -50,7 +51,7 @@ DbfDate::DbfDate(std::string shortDateFormat) : displayFormat_(displayDateFormat
 
 std::optional<int> DbfDate::julianFromText(std::string_view text) const {
   if (text == "00000000") return 0;
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  text = text::trimSpacesRight(text);
   if (text.empty()) return 0;
   if (const auto date = civilFromYyyymmdd(text)) return julianFromCivil(*date).value_or(kDelphiEpochJulian);
   const auto parsed = parseWithFormat(text, displayFormat_);

@@ -10,6 +10,7 @@
 #include "dbf/base/file_name.h"
 #include "dbf/table/dbf_date.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -25,18 +26,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-std::string_view trimRight(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
-std::string_view trimLeft(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  return text;
-}
-
 std::optional<double> parseDbfNumber(std::string_view text) {
-  text = trimLeft(text);
+  text = text::trimSpacesLeft(text);
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -84,9 +75,9 @@ DbfFields::DbfFields(TableSources sources)
 DbfFields::~DbfFields() = default;
 
 int DbfFields::findField(std::string_view name) const {
-  name = trimRight(name);
+  name = text::trimSpacesRight(name);
   for (const auto& field : fieldDescriptors()) {
-    if (text::equalsNoCase1251(trimRight(field.name), name)) return field.number;
+    if (text::equalsNoCase1251(text::trimSpacesRight(field.name), name)) return field.number;
   }
   return 0;
 }
@@ -162,7 +153,7 @@ double DbfFields::fieldAsFloat(RecordView record, int n) const {
         break;
     }
   }
-  const std::string_view text = trimRight(raw);
+  const std::string_view text = text::trimSpacesRight(raw);
   if (text.empty()) return 0;
   const auto value = parseDbfNumber(text);
   if (!value) throw EDbfError("Invalid numeric value in field %s", {fieldErrorName(n, text)});
@@ -179,29 +170,29 @@ int DbfFields::fieldAsJulian(RecordView record, int n) const {
   if (fieldType(n) != 'D') return 0;
   const std::string_view raw = fieldRawText(record, n);
   const auto julian = dbfDate().julianFromText(raw);
-  if (!julian) throw EDbfError("Invalid date in field %s", {fieldErrorName(n, trimRight(raw))});
+  if (!julian) throw EDbfError("Invalid date in field %s", {fieldErrorName(n, text::trimSpacesRight(raw))});
   return *julian;
 }
 
 std::string DbfFields::fieldAsString(RecordView record, int n) const {
   const auto* d = descriptor(n);
   if (!d) return {};
-  const std::string_view text = trimRight(fieldRawText(record, n));
+  const std::string_view text = text::trimSpacesRight(fieldRawText(record, n));
   switch (d->type) {
     case 'B':
-      return trimLeft(text) > "0" ? "--BINARY--" : "--binary--";
+      return text::trimSpacesLeft(text) > "0" ? "--BINARY--" : "--binary--";
     case 'G':
-      return trimLeft(text) > "0" ? "-GENERAL--" : "-general--";
+      return text::trimSpacesLeft(text) > "0" ? "-GENERAL--" : "-general--";
     case 'D': {
       const auto julian = dbfDate().julianFromText(text);
-      return std::string(trimRight(dbfDate().displayFromJulian(julian.value_or(0))));
+      return std::string(text::trimSpacesRight(dbfDate().displayFromJulian(julian.value_or(0))));
     }
     case 'N':
     case 'F': {
-      if (!text.empty()) return std::string(trimLeft(text));
+      if (!text.empty()) return std::string(text::trimSpacesLeft(text));
       char buffer[320];
       std::snprintf(buffer, sizeof buffer, "%*.*f", d->width, d->decimals, 0.0);
-      return std::string(trimLeft(buffer));
+      return std::string(text::trimSpacesLeft(buffer));
     }
     case 'L':
       return fieldAsLogical(record, n) ? "T" : "F";

@@ -111,7 +111,4 @@ class DbfFields : public DbfTable {
 // ".", optional exponent). nullopt for anything else.
 std::optional<double> parseDbfNumber(std::string_view text);
 
-std::string_view trimRight(std::string_view text);
-std::string_view trimLeft(std::string_view text);
-
 }  // namespace kestrin::dbf

@@ -9,6 +9,7 @@
 #include "dbf/cdx/cdx_general_collation.h"
 #include "dbf/writer/cdx_tree_builder.h"
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 
@@ -53,7 +54,7 @@ SortableKey makeKey(const CdxTagInput& tag, const CdxKeyEntry& entry) {
   }
   k.stored.bytes = text;
   k.compared = text.substr(0, text.find('\0'));
-  while (!k.compared.empty() && k.compared.back() == ' ') k.compared.pop_back();
+  k.compared.resize(text::trimSpacesRight(k.compared).size());
   return k;
 }
 

@@ -1,0 +1,176 @@
+#include "text/text_search.h"
+
+#include <bit>
+#include <cstddef>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
+namespace kestrin::text {
+
+const FoldTable& identityFold() {
+  static const FoldTable table = [] {
+    FoldTable t{};
+    for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c);
+    return t;
+  }();
+  return table;
+}
+
+void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
+  fold_ = &fold;
+  needle_.resize(needle.size());
+  for (std::size_t i = 0; i < needle.size(); ++i) {
+    needle_[i] = static_cast<char>(fold[static_cast<unsigned char>(needle[i])]);
+  }
+  failureReady_ = false;
+  const std::size_t m = needle_.size();
+  if (m == 0) return;
+  const auto cap = [](std::size_t shift) {
+    return static_cast<std::uint8_t>(shift < 255 ? shift : 255);
+  };
+  skip_.fill(cap(m));
+  for (std::size_t i = 0; i + 1 < m; ++i) {
+    skip_[static_cast<unsigned char>(needle_[i])] = cap(m - 1 - i);
+  }
+  // Which bytes fold to the first and the last byte of the needle.
+  int firstCount = 0;
+  int lastCount = 0;
+  for (int c = 0; c < 256; ++c) {
+    const unsigned char folded = fold[static_cast<std::size_t>(c)];
+    if (folded == static_cast<unsigned char>(needle_[0]) && firstCount++ < 2) {
+      firstBytes_[firstCount - 1] = static_cast<unsigned char>(c);
+    }
+    if (folded == static_cast<unsigned char>(needle_[m - 1]) && lastCount++ < 2) {
+      lastBytes_[lastCount - 1] = static_cast<unsigned char>(c);
+    }
+  }
+  if (firstCount == 1) firstBytes_[1] = firstBytes_[0];
+  if (lastCount == 1) lastBytes_[1] = lastBytes_[0];
+  blocks_ = firstCount <= 2 && lastCount <= 2;
+}
+
+std::size_t TextSearcher::find(std::string_view text) const {
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t m = needle_.size();
+  const std::size_t n = text.size();
+  if (m == 0) return 0;
+  if (m > n) return npos;
+  // Comparisons allowed before the linear search takes over.
+  std::size_t budget = 4 * n + 64;
+  std::size_t pos = 0;
+  if (blocks_) {
+    const std::size_t found = findByBlocks(text, pos, budget);
+    if (found != npos || pos + m > n) return found;
+  }
+  return findBySkips(text, pos, budget);
+}
+
+// Tests the positions in blocks of sixteen, the last block overlapping the one
+// before, while a block fits into the text; `pos` is left at the first
+// position not tested.
+std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
+                                       std::size_t& budget) const {
+  constexpr std::size_t npos = std::string_view::npos;
+#if defined(__SSE2__) || defined(_M_X64)
+  const std::size_t m = needle_.size();
+  const std::size_t n = text.size();
+  const FoldTable& fold = *fold_;
+  const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
+  const auto splat = [](unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); };
+  const __m128i first0 = splat(firstBytes_[0]);
+  const __m128i first1 = splat(firstBytes_[1]);
+  const __m128i last0 = splat(lastBytes_[0]);
+  const __m128i last1 = splat(lastBytes_[1]);
+  while (pos + m <= n) {
+    // The block of sixteen positions from `start`; where the last block would
+    // run past the text, it is moved back to end at the last position and the
+    // positions already tested are masked off.
+    std::size_t start = pos;
+    unsigned done = 0;
+    if (start + m - 1 + 16 > n) {
+      if (n < m - 1 + 16) break;
+      start = n - (m - 1) - 16;
+      done = (1u << (pos - start)) - 1;
+    }
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + start));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + start + m - 1));
+    const __m128i heads = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
+    const __m128i tails = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
+    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails))) & ~done;
+    while (mask != 0) {
+      const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
+      std::size_t k = 1;
+      while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
+      if (k + 1 >= m) return at;
+      if (k >= budget) {
+        const std::size_t found = findByFailureTable(text.substr(at));
+        pos = n;
+        return found == npos ? npos : at + found;
+      }
+      budget -= k;
+      mask &= mask - 1;
+    }
+    pos = start + 16;
+  }
+#else
+  (void)text;
+  (void)pos;
+  (void)budget;
+#endif
+  return npos;
+}
+
+std::size_t TextSearcher::findBySkips(std::string_view text, std::size_t pos,
+                                      std::size_t budget) const {
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t m = needle_.size();
+  const std::size_t n = text.size();
+  const FoldTable& fold = *fold_;
+  const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
+  const unsigned char last = pat[m - 1];
+  while (pos + m <= n) {
+    const unsigned char tail = fold[hay[pos + m - 1]];
+    if (tail == last) {
+      std::size_t k = m - 1;
+      while (k > 0 && fold[hay[pos + k - 1]] == pat[k - 1]) --k;
+      if (k == 0) return pos;
+      const std::size_t spent = m - k;
+      if (spent >= budget) {
+        const std::size_t found = findByFailureTable(text.substr(pos));
+        return found == npos ? npos : pos + found;
+      }
+      budget -= spent;
+    }
+    pos += skip_[tail];
+  }
+  return npos;
+}
+
+std::size_t TextSearcher::findByFailureTable(std::string_view text) const {
+  const std::size_t m = needle_.size();
+  if (!failureReady_) {
+    failure_.assign(m, 0);
+    std::uint32_t k = 0;
+    for (std::size_t i = 1; i < m; ++i) {
+      while (k > 0 && needle_[i] != needle_[k]) k = failure_[k - 1];
+      if (needle_[i] == needle_[k]) ++k;
+      failure_[i] = k;
+    }
+    failureReady_ = true;
+  }
+  const FoldTable& fold = *fold_;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = static_cast<char>(fold[static_cast<unsigned char>(text[i])]);
+    while (k > 0 && c != needle_[k]) k = failure_[k - 1];
+    if (c == needle_[k]) ++k;
+    if (k == m) return i + 1 - m;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace kestrin::text
