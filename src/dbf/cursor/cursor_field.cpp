@@ -5,16 +5,10 @@
 
 #include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
+#include "text/trims.h"
 
 namespace kestrin::dbf {
 namespace {
-
-bool allBlank(std::string_view bytes) {
-  for (char c : bytes) {
-    if (c != ' ') return false;
-  }
-  return true;
-}
 
 std::string plainNumber(double value) {
   char buffer[64];
@@ -39,7 +33,8 @@ bool CursorField::isNull() const {
   if (!table) return true;
   switch (type_) {
     case FieldType::String:
-      if (table->fieldType(fieldNo_) == 'C') return allBlank(table->fieldRawText(record, fieldNo_));
+      if (table->fieldType(fieldNo_) == 'C')
+        return text::trimSpacesRight(table->fieldRawText(record, fieldNo_)).empty();
       return table->fieldAsString(record, fieldNo_).empty();
     case FieldType::Date:
       return !asDate().has_value();
@@ -143,10 +138,9 @@ bool CursorField::asBoolean() const {
 std::optional<CivilDate> CursorField::asDate() const {
   const auto [table, record] = source();
   if (!table || type_ != FieldType::Date) return std::nullopt;
-  std::string_view text = table->fieldRawText(record, fieldNo_);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (text == "00000000") return std::nullopt;
-  const auto date = civilFromYyyymmdd(text);
+  const std::string_view digits = text::trimSpacesRight(table->fieldRawText(record, fieldNo_));
+  if (digits == "00000000") return std::nullopt;
+  const auto date = civilFromYyyymmdd(digits);
   if (!date || !isValidCivil(*date)) return std::nullopt;
   return date;
 }

@@ -15,13 +15,6 @@
 namespace kestrin::dbf {
 namespace {
 
-bool isBlank(std::string_view bytes) {
-  for (char c : bytes) {
-    if (c != ' ') return false;
-  }
-  return true;
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -137,7 +130,7 @@ double DbfFields::fieldAsFloat(RecordView record, int n) const {
       case 'G':
       case 'I':
       case 'M':
-        if (d->width < 4 || isBlank(raw.substr(0, 4))) return 0;
+        if (d->width < 4 || text::trimSpacesRight(raw.substr(0, 4)).empty()) return 0;
         return static_cast<std::int32_t>(decodeLE32(bytes));
       case 'T': {
         if (d->width < 8) return 0;
