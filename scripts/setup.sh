@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kestrin needs (when missing) and builds it.
 # Usage: scripts/setup.sh [BUILD_DIR] [extra cmake options...]
+#        scripts/setup.sh --packages-only   (installs, does not build)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -42,6 +43,7 @@ if [[ -z "$clang_major" ]]; then
   exit 1
 fi
 install_missing "libclang-rt-${clang_major}-dev"
+[[ "$BUILD_DIR" == "--packages-only" ]] && exit 0
 
 cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja "$@"
 cmake --build "$BUILD_DIR" -j"$(nproc)"

@@ -16,9 +16,9 @@
 #include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/startup_controller.h"
+#include "browse/gui/level_grid.h"
 #include "demo/demo_base.h"
 #include "demo/demo_options.h"
-#include "browse/gui/level_grid.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {

@@ -15,15 +15,15 @@ namespace kestrin::app {
 struct BaseTables {
   BaseTables();
 
-  dbf::TableCursor fond;        // hdsFond, FOND.DBF
-  dbf::TableCursor opis;        // hdsOpis, OPIS.DBF
-  dbf::TableCursor delo;        // hdsDelo, DELO.DBF
-  dbf::TableCursor doc;         // hdsDoc, DOCUM.DBF
-  dbf::TableCursor rename;      // hdsRename, FOND3.DBF
-  dbf::TableCursor top;         // hdsTop, Opis2.DBF
-  dbf::TableCursor deloPhoto;   // hdsDeloPhoto, DELO5.DBF
-  dbf::TableCursor temp;        // hdsTemp, named by the lookups before use
-  dbf::TableCursor rubr;        // hdsRubr, RUBRIKA2.DBF
+  dbf::TableCursor fond;       // hdsFond, FOND.DBF
+  dbf::TableCursor opis;       // hdsOpis, OPIS.DBF
+  dbf::TableCursor delo;       // hdsDelo, DELO.DBF
+  dbf::TableCursor doc;        // hdsDoc, DOCUM.DBF
+  dbf::TableCursor rename;     // hdsRename, FOND3.DBF
+  dbf::TableCursor top;        // hdsTop, Opis2.DBF
+  dbf::TableCursor deloPhoto;  // hdsDeloPhoto, DELO5.DBF
+  dbf::TableCursor temp;       // hdsTemp, named by the lookups before use
+  dbf::TableCursor rubr;       // hdsRubr, RUBRIKA2.DBF
 
   // In the order they are closed and pointed at a new folder.
   std::array<dbf::TableCursor*, 9> all();

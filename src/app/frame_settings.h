@@ -11,12 +11,12 @@ namespace kestrin::app {
 enum class LastRecordMode { none = 0, beep = 1, wrap = 2, nextParent = 3 };
 
 struct FrameSettings {
-  int gridFontSize = 8;          // points
-  bool infoInMain = true;        // card text in the lower info panel
-  int infoPanelHeight = 120;     // pixels
+  int gridFontSize = 8;       // points
+  bool infoInMain = true;     // card text in the lower info panel
+  int infoPanelHeight = 120;  // pixels
   LastRecordMode lastRecordMode = LastRecordMode::none;
-  bool tabs = false;             // page tabs instead of the header panel
-  bool menuXp = true;            // left command bar
+  bool tabs = false;   // page tabs instead of the header panel
+  bool menuXp = true;  // left command bar
   bool infoOnTop = true;
   bool nalOpis = true;
   bool kolRec = true;

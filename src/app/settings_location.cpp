@@ -23,9 +23,8 @@ SettingsLocation locateSettingsFile(const Platform& platform) {
   location.programFolderFile = fileInFolder(platform.programFolder(), std::string(kSettingsFileName));
   const IniFile programFile(location.programFolderFile);
 
-  location.photoFolder = withTrailingSeparator(
-      text::cp1251ToUtf8(programFile.readString(keys::pathPhoto.section, keys::pathPhoto.name,
-                                                text::utf8ToCp1251(platform.defaultPhotoFolder()))));
+  location.photoFolder = withTrailingSeparator(text::cp1251ToUtf8(programFile.readString(
+      keys::pathPhoto.section, keys::pathPhoto.name, text::utf8ToCp1251(platform.defaultPhotoFolder()))));
 
   std::string iniFolder = text::cp1251ToUtf8(readSetting(programFile, keys::ini));
   if (text::upper1251(iniFolder) == "%APPDATA%") {

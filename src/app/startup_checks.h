@@ -8,8 +8,8 @@
 namespace kestrin::app {
 
 // The program's captions (Windows-1251).
-std::string_view programCaption();      // "Кестрин"
-std::string_view programTitle();        // "Кестрин 5.0", also the task bar text
+std::string_view programCaption();  // "Кестрин"
+std::string_view programTitle();    // "Кестрин 5.0", also the task bar text
 
 // The caption naming the first of "Fond.dbf", "Opis.dbf", "Delo.dbf",
 // "Docum.dbf" missing from `baseFolder` (a UTF-8 path), for instance

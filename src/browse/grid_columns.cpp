@@ -53,10 +53,14 @@ constexpr std::array kDocColumns = {
 
 std::span<const GridColumn> gridColumns(int level) {
   switch (level) {
-    case 0: return kFondColumns;
-    case 1: return kOpisColumns;
-    case 2: return kDeloColumns;
-    default: return kDocColumns;
+    case 0:
+      return kFondColumns;
+    case 1:
+      return kOpisColumns;
+    case 2:
+      return kDeloColumns;
+    default:
+      return kDocColumns;
   }
 }
 

@@ -14,8 +14,8 @@ enum class SortMarker { none, descending, ascending };
 struct GridColumn {
   std::string_view field;  // display column (Num, Cap, ...) or stored field (A5, T1, ...)
   std::string_view title;
-  std::string_view hint;   // empty: no title hint
-  int width;               // pixels at design time
+  std::string_view hint;  // empty: no title hint
+  int width;              // pixels at design time
   Alignment alignment;
   bool titleButton;
   SortMarker initialMarker;

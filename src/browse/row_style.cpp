@@ -34,10 +34,14 @@ CellStyle cellStyle(int level, const CellState& state, const RowFacts& row, bool
 
 std::string_view typeCodeField(int level) {
   switch (level) {
-    case kFonds: return "A4";
-    case kInventories: return "G1";
-    case kFiles: return "L13";
-    default: return "";
+    case kFonds:
+      return "A4";
+    case kInventories:
+      return "G1";
+    case kFiles:
+      return "L13";
+    default:
+      return "";
   }
 }
 

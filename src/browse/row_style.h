@@ -7,10 +7,10 @@
 namespace kestrin::browse {
 
 enum class TextColour {
-  ordinary,   // the system's window-text colour
+  ordinary,     // the system's window-text colour
   onHighlight,  // the system's window background colour, on the highlight
-  blue,       // type code 2: RGB 0,0,255
-  green,      // type code 4: RGB 0,128,0
+  blue,         // type code 2: RGB 0,0,255
+  green,        // type code 4: RGB 0,128,0
 };
 
 enum class Background {

@@ -15,7 +15,8 @@ void attachIndexWhenUseful(IndexOrder& list, const char* file) {
 }
 
 void setMarker(std::vector<SortMarker>& markers, int column, SortMarker marker) {
-  if (column >= 0 && static_cast<std::size_t>(column) < markers.size()) markers[static_cast<std::size_t>(column)] = marker;
+  if (column >= 0 && static_cast<std::size_t>(column) < markers.size())
+    markers[static_cast<std::size_t>(column)] = marker;
 }
 
 bool ascending(const std::vector<SortMarker>& markers, std::size_t column) {

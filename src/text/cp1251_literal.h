@@ -44,16 +44,26 @@ struct Cp1251Literal {
     if (cp < 0x80) return static_cast<unsigned char>(cp);
     if (cp >= 0x0410 && cp <= 0x044F) return static_cast<unsigned char>(0xC0 + (cp - 0x0410));
     switch (cp) {
-      case 0x0401: return 0xA8;  // Ё
-      case 0x0451: return 0xB8;  // ё
-      case 0x2116: return 0xB9;  // №
-      case 0x00AB: return 0xAB;  // «
-      case 0x00BB: return 0xBB;  // »
-      case 0x2013: return 0x96;  // en dash
-      case 0x2014: return 0x97;  // em dash
-      case 0x201C: return 0x93;  // left double quotation mark
-      case 0x201D: return 0x94;  // right double quotation mark
-      default: throw "character without a Windows-1251 form in this table";
+      case 0x0401:
+        return 0xA8;  // Ё
+      case 0x0451:
+        return 0xB8;  // ё
+      case 0x2116:
+        return 0xB9;  // №
+      case 0x00AB:
+        return 0xAB;  // «
+      case 0x00BB:
+        return 0xBB;  // »
+      case 0x2013:
+        return 0x96;  // en dash
+      case 0x2014:
+        return 0x97;  // em dash
+      case 0x201C:
+        return 0x93;  // left double quotation mark
+      case 0x201D:
+        return 0x94;  // right double quotation mark
+      default:
+        throw "character without a Windows-1251 form in this table";
     }
   }
 };

@@ -27,9 +27,7 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   failureReady_ = false;
   const std::size_t m = needle_.size();
   if (m == 0) return;
-  const auto cap = [](std::size_t shift) {
-    return static_cast<std::uint8_t>(shift < 255 ? shift : 255);
-  };
+  const auto cap = [](std::size_t shift) { return static_cast<std::uint8_t>(shift < 255 ? shift : 255); };
   skip_.fill(cap(m));
   for (std::size_t i = 0; i + 1 < m; ++i) {
     skip_[static_cast<unsigned char>(needle_[i])] = cap(m - 1 - i);
@@ -70,8 +68,7 @@ std::size_t TextSearcher::find(std::string_view text) const {
 // Tests the positions in blocks of sixteen, the last block overlapping the one
 // before, while a block fits into the text; `pos` is left at the first
 // position not tested.
-std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
-                                       std::size_t& budget) const {
+std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
 #if defined(__SSE2__) || defined(_M_X64)
   const std::size_t m = needle_.size();
@@ -123,8 +120,7 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos,
   return npos;
 }
 
-std::size_t TextSearcher::findBySkips(std::string_view text, std::size_t pos,
-                                      std::size_t budget) const {
+std::size_t TextSearcher::findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const {
   constexpr std::size_t npos = std::string_view::npos;
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();

@@ -1,10 +1,11 @@
 // Opening the tables of a base folder: which open, their start filters and
 // orders, the progress texts, and index files that belong to another folder.
+#include "app/base_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/base_tables.h"
 #include "browse/test_level_tables.h"
 #include "support/temp_dir.h"
 #include "text/cp1251_utf8.h"
@@ -30,8 +31,8 @@ TEST(BaseTables, OpensWhatExistsWithStartFilters) {
   BaseTables tables;
   std::vector<std::string> texts;
   openBaseTables(tables, dir.path() + "/", [&](std::string_view t) { texts.push_back(text::cp1251ToUtf8(t)); });
-  EXPECT_EQ(texts, (std::vector<std::string>{"Загрузка: фонды...", "Загрузка: описи...", "Загрузка: дела...",
-                                             "Загружено."}));
+  EXPECT_EQ(texts,
+            (std::vector<std::string>{"Загрузка: фонды...", "Загрузка: описи...", "Загрузка: дела...", "Загружено."}));
   EXPECT_EQ(tables.fond.recordCount(), 2);
   EXPECT_EQ(tables.fond.filter(), "A100=1");
   EXPECT_EQ(tables.opis.recordCount(), 2);

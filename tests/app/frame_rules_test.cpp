@@ -15,8 +15,8 @@
 namespace kestrin::app {
 namespace {
 
-using kestrin::testing::TempDir;
 using kestrin::testing::readFileBytes;
+using kestrin::testing::TempDir;
 using kestrin::testing::writeFileBytes;
 
 IniFile iniWith(const TempDir& dir, const std::string& text) {

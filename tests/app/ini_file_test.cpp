@@ -1,16 +1,17 @@
 // The settings file behaves like the platform's private-profile functions:
 // files written there read the same here, and writes keep the file's shape.
+#include "app/ini_file.h"
+
 #include <gtest/gtest.h>
 
-#include "app/ini_file.h"
 #include "support/case_names.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {
 namespace {
 
-using testing::TempDir;
 using testing::readFileBytes;
+using testing::TempDir;
 using testing::writeFileBytes;
 
 struct ReadCase {
@@ -33,22 +34,22 @@ TEST_P(IniReadTest, ReadsLikePrivateProfile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniReadTest,
-    ::testing::Values(
-        ReadCase{"plain", "[Main]\r\nTabs=1\r\n", "Main", "Tabs", "1"},
-        ReadCase{"case_blind_names", "[MAIN]\r\ntabs=1\r\n", "main", "TABS", "1"},
-        ReadCase{"trimmed", "  [ Main ]  \r\n  PathBase =  C:\\AF3\\DBF\\   \r\n", "Main", "PathBase", "C:\\AF3\\DBF\\"},
-        ReadCase{"quotes_removed", "[Main]\nini=\"C:\\Data\"\n", "Main", "ini", "C:\\Data"},
-        ReadCase{"single_quotes_removed", "[Main]\nini='x y'\n", "Main", "ini", "x y"},
-        ReadCase{"first_key_wins", "[Main]\nTop=1\nTop=2\n", "Main", "Top", "1"},
-        ReadCase{"first_section_wins", "[Main]\nTop=1\n[Main]\nTop=2\nLeft=3\n", "Main", "Left", "<d>"},
-        ReadCase{"other_section", "[Main]\nTop=1\n[Info]\nTop=9\n", "Info", "Top", "9"},
-        ReadCase{"missing_key", "[Main]\nTop=1\n", "Main", "Left", "<d>"},
-        ReadCase{"missing_section", "[Main]\nTop=1\n", "Pic", "Top", "<d>"},
-        ReadCase{"comment_is_no_key", "[Main]\n;Top=1\n", "Main", ";Top", "<d>"},
-        ReadCase{"empty_value", "[Main]\nPathBase=\n", "Main", "PathBase", ""},
-        ReadCase{"value_with_equals", "[Query]\n0=A=B\n", "Query", "0", "A=B"},
-        ReadCase{"windows_1251_value", "[Query]\n0=\xD4\xEE\xED\xE4\n", "Query", "0", "\xD4\xEE\xED\xE4"},
-        ReadCase{"key_before_any_section", "Top=1\n[Main]\n", "Main", "Top", "<d>"}),
+    ::testing::Values(ReadCase{"plain", "[Main]\r\nTabs=1\r\n", "Main", "Tabs", "1"},
+                      ReadCase{"case_blind_names", "[MAIN]\r\ntabs=1\r\n", "main", "TABS", "1"},
+                      ReadCase{"trimmed", "  [ Main ]  \r\n  PathBase =  C:\\AF3\\DBF\\   \r\n", "Main", "PathBase",
+                               "C:\\AF3\\DBF\\"},
+                      ReadCase{"quotes_removed", "[Main]\nini=\"C:\\Data\"\n", "Main", "ini", "C:\\Data"},
+                      ReadCase{"single_quotes_removed", "[Main]\nini='x y'\n", "Main", "ini", "x y"},
+                      ReadCase{"first_key_wins", "[Main]\nTop=1\nTop=2\n", "Main", "Top", "1"},
+                      ReadCase{"first_section_wins", "[Main]\nTop=1\n[Main]\nTop=2\nLeft=3\n", "Main", "Left", "<d>"},
+                      ReadCase{"other_section", "[Main]\nTop=1\n[Info]\nTop=9\n", "Info", "Top", "9"},
+                      ReadCase{"missing_key", "[Main]\nTop=1\n", "Main", "Left", "<d>"},
+                      ReadCase{"missing_section", "[Main]\nTop=1\n", "Pic", "Top", "<d>"},
+                      ReadCase{"comment_is_no_key", "[Main]\n;Top=1\n", "Main", ";Top", "<d>"},
+                      ReadCase{"empty_value", "[Main]\nPathBase=\n", "Main", "PathBase", ""},
+                      ReadCase{"value_with_equals", "[Query]\n0=A=B\n", "Query", "0", "A=B"},
+                      ReadCase{"windows_1251_value", "[Query]\n0=\xD4\xEE\xED\xE4\n", "Query", "0", "\xD4\xEE\xED\xE4"},
+                      ReadCase{"key_before_any_section", "Top=1\n[Main]\n", "Main", "Top", "<d>"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct NumberCase {
@@ -106,19 +107,18 @@ TEST_P(IniWriteTest, WritesInPlace) {
   EXPECT_EQ(readFileBytes(dir.file("k.ini")), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IniWriteTest,
-    ::testing::Values(
-        WriteCase{"new_file", nullptr, "Main", "Tabs", "1", "[Main]\r\nTabs=1\r\n"},
-        WriteCase{"replace_keeps_line", "[Main]\r\nA=1\r\nTabs=0\r\nB=2\r\n", "main", "TABS", "1",
-                  "[Main]\r\nA=1\r\nTABS=1\r\nB=2\r\n"},
-        WriteCase{"append_after_last_line_of_section", "[Main]\r\nA=1\r\n\r\n[Query]\r\n0=x\r\n", "Main", "B", "2",
-                  "[Main]\r\nA=1\r\nB=2\r\n\r\n[Query]\r\n0=x\r\n"},
-        WriteCase{"new_section_at_end", "[Main]\nA=1\n", "FondColumns", "0", "40",
-                  "[Main]\r\nA=1\r\n[FondColumns]\r\n0=40\r\n"},
-        WriteCase{"comments_kept", "; mine\r\n[Main]\r\n;note\r\nA=1\r\n", "Main", "A", "5",
-                  "; mine\r\n[Main]\r\n;note\r\nA=5\r\n"}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, IniWriteTest,
+                         ::testing::Values(WriteCase{"new_file", nullptr, "Main", "Tabs", "1", "[Main]\r\nTabs=1\r\n"},
+                                           WriteCase{"replace_keeps_line", "[Main]\r\nA=1\r\nTabs=0\r\nB=2\r\n", "main",
+                                                     "TABS", "1", "[Main]\r\nA=1\r\nTABS=1\r\nB=2\r\n"},
+                                           WriteCase{"append_after_last_line_of_section",
+                                                     "[Main]\r\nA=1\r\n\r\n[Query]\r\n0=x\r\n", "Main", "B", "2",
+                                                     "[Main]\r\nA=1\r\nB=2\r\n\r\n[Query]\r\n0=x\r\n"},
+                                           WriteCase{"new_section_at_end", "[Main]\nA=1\n", "FondColumns", "0", "40",
+                                                     "[Main]\r\nA=1\r\n[FondColumns]\r\n0=40\r\n"},
+                                           WriteCase{"comments_kept", "; mine\r\n[Main]\r\n;note\r\nA=1\r\n", "Main",
+                                                     "A", "5", "; mine\r\n[Main]\r\n;note\r\nA=5\r\n"}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(IniFile, EraseSectionRemovesItsKeysOnly) {
   TempDir dir;

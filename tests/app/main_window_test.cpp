@@ -1,6 +1,8 @@
 // The main window on the offscreen platform against generated bases: the
 // start-up sequence, the settings it applies and saves, the page keys and the
 // title buttons.
+#include "app/gui/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -14,11 +16,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "app/fake_platform.h"
 #include "app/frame/countdown.h"
 #include "app/frame/level_pages.h"
-#include "app/fake_platform.h"
 #include "app/gui/command_bar.h"
-#include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/search_strip.h"
 #include "app/gui/startup_controller.h"
@@ -36,8 +37,8 @@ namespace {
 namespace fs = std::filesystem;
 using archive::Level;
 using browse::testing::TestRow;
-using kestrin::testing::TempDir;
 using kestrin::testing::readFileBytes;
+using kestrin::testing::TempDir;
 using kestrin::testing::writeFileBytes;
 
 // A program folder with an optional settings file, and base folders to start on.
@@ -78,7 +79,9 @@ class MainWindowTest : public ::testing::Test {
   static std::vector<TestRow> heldFonds(int count) {
     std::vector<TestRow> rows;
     for (int i = 1; i <= count; ++i) {
-      rows.push_back({{{"KOD", std::to_string(i)}, {"FKOD", std::to_string(i)}, {"FNAME", "Фонд " + std::to_string(i)},
+      rows.push_back({{{"KOD", std::to_string(i)},
+                       {"FKOD", std::to_string(i)},
+                       {"FNAME", "Фонд " + std::to_string(i)},
                        {"A100", static_cast<long long>(i % 4 == 0 ? 2 : 1)}}});
     }
     return rows;
@@ -169,8 +172,9 @@ TEST_F(MainWindowTest, EmptyFondTable) {
 }
 
 TEST_F(MainWindowTest, SettingsKeysApplied) {
-  settings("[Main]\r\nTabs=1\r\nMenuXP=0\r\nFontLarge=0\r\nKolRec=0\r\nColorTypes=0\r\nInfoInMain=0\r\n"
-           "LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n");
+  settings(
+      "[Main]\r\nTabs=1\r\nMenuXP=0\r\nFontLarge=0\r\nKolRec=0\r\nColorTypes=0\r\nInfoInMain=0\r\n"
+      "LastBeep=1\r\nLastFirst=0\r\nLastNext=0\r\n");
   auto w = start(base(heldFonds(3)));
   EXPECT_TRUE(w->pages().pageControl()->tabBar()->isVisibleTo(w.get()));
   EXPECT_FALSE(w->headerPanel()->isVisibleTo(w.get()));
@@ -343,7 +347,9 @@ std::string indexedFonds(const std::string& folder) {
   for (int i = 0; i < 5; ++i) {
     char fkod[16];
     std::snprintf(fkod, sizeof fkod, "%8d", numbers[i]);
-    rows.push_back({{{"KOD", std::to_string(i + 1)}, {"FKOD", std::string(fkod)}, {"FNAME", std::string(names[i])},
+    rows.push_back({{{"KOD", std::to_string(i + 1)},
+                     {"FKOD", std::string(fkod)},
+                     {"FNAME", std::string(names[i])},
                      {"A100", 1LL}}});
     byNumber.keys.push_back({fkod, static_cast<std::uint32_t>(i + 1)});
     byName.keys.push_back({text::utf8ToCp1251(names[i]), static_cast<std::uint32_t>(i + 1)});

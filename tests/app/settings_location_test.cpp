@@ -1,12 +1,13 @@
 // Where the settings file is, and which folder holds the base.
+#include "app/settings_location.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "app/base_folder.h"
-#include "app/folders.h"
-#include "app/settings_location.h"
 #include "app/fake_platform.h"
+#include "app/folders.h"
 #include "support/temp_dir.h"
 
 namespace kestrin::app {
@@ -127,7 +128,7 @@ TEST(BaseFolder, StandardPlacesInOrder) {
   // Later places first, so that each earlier one must win over them.
   const std::vector<std::string> places = {
       base + "/opt/kestrin/bin/DBF/", base + "/opt/kestrin/DBF/", base + "/opt/kestrin/AF3/DBF/",
-      base + "/opt/AF3/DBF/", base + "/c/AF3/DBF/", base + "/d/AF3/DBF/",
+      base + "/opt/AF3/DBF/",         base + "/c/AF3/DBF/",       base + "/d/AF3/DBF/",
   };
   EXPECT_EQ(standardBasePlaces(p.platform), places);
   for (auto it = places.rbegin(); it != places.rend(); ++it) {

@@ -132,16 +132,19 @@ TEST_P(DocumentDateTest, Shows) {
   EXPECT_EQ(utf8(documentDateText(cp(GetParam().t9), GetParam().t8Year)), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, DocumentDateTest,
-    ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
-                      DocumentDateCase{"", 1920, "1920"}, DocumentDateCase{"5 мая 1920", 1931, "1920"},
-                      DocumentDateCase{"1920-1925", 0, "1920-1925"},
-                      // Without a display text only the year of the end date shows.
-                      DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"}, DocumentDateCase{"[1920]", 0, "[1920]"},
-                      DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
-                      DocumentDateCase{"1931 г.", 0, "1931 г."}),
-    kestrin::testing::labelled([](const DocumentDateCase& c) { return std::string(c.t9) + " " + std::to_string(c.t8Year); }));
+INSTANTIATE_TEST_SUITE_P(Documents, DocumentDateTest,
+                         ::testing::Values(DocumentDateCase{"б/д", 0, "б/д"}, DocumentDateCase{"", 0, "б/д"},
+                                           DocumentDateCase{"", 1920, "1920"},
+                                           DocumentDateCase{"5 мая 1920", 1931, "1920"},
+                                           DocumentDateCase{"1920-1925", 0, "1920-1925"},
+                                           // Without a display text only the year of the end date shows.
+                                           DocumentDateCase{"01.01.1920-31.12.1925", 0, "1925"},
+                                           DocumentDateCase{"[1920]", 0, "[1920]"},
+                                           DocumentDateCase{"0.1920 - 0.1925", 0, "0.1920 - 0.1925"},
+                                           DocumentDateCase{"1931 г.", 0, "1931 г."}),
+                         kestrin::testing::labelled([](const DocumentDateCase& c) {
+                           return std::string(c.t9) + " " + std::to_string(c.t8Year);
+                         }));
 
 TEST(FileCountText, GroupsDigitsByThree) {
   EXPECT_EQ(fileCountText(0), "0");

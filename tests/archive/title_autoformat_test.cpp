@@ -94,8 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
     kestrin::testing::labelled([](const QuoteCase& c) { return c.text; }));
 
 TEST(TitleAutoformatRobustnessTest, OddTextsEndWithoutCrash) {
-  const char* odd[] = {"\"", "\"\"\"", " \" \" \" ", "N", "NNNN", "№№№№", "////", "(((", ")))", ",,,,", "....",
-                       "----", "N -5", "№ - № - №", "1920г1920г", "\" N \"", "г.р.", "А. Б. В. Г."};
+  const char* odd[] = {"\"",   "\"\"\"",    " \" \" \" ", "N",       "NNNN", "№№№№",
+                       "////", "(((",       ")))",        ",,,,",    "....", "----",
+                       "N -5", "№ - № - №", "1920г1920г", "\" N \"", "г.р.", "А. Б. В. Г."};
   for (const char* text : odd) {
     const std::string once = titleAutoformat(cp(text));
     EXPECT_NO_THROW(quoteTypography(once)) << text;

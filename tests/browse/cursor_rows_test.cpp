@@ -1,8 +1,9 @@
 // The rows of a grid are the cursor's visible records in its order, walked in
 // batches without moving the cursor.
+#include "browse/cursor_rows.h"
+
 #include <gtest/gtest.h>
 
-#include "browse/cursor_rows.h"
 #include "browse/test_level_tables.h"
 #include "support/case_names.h"
 #include "support/temp_dir.h"

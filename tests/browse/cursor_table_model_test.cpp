@@ -1,12 +1,13 @@
 // The grid model over a level cursor: rows fetched in batches, cells from the
 // display columns, and the cursor's current record and the view's current row
 // in step.
+#include "browse/gui/cursor_table_model.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-#include "browse/gui/cursor_table_model.h"
 #include "browse/test_level_tables.h"
 #include "support/temp_dir.h"
 
@@ -55,7 +56,9 @@ TEST_F(CursorTableModelTest, RowsArriveInBatches) {
 
 TEST_F(CursorTableModelTest, CellsShowTheDisplayColumns) {
   model_->fetchMore({});
-  const auto cell = [&](int row, int column, int role = Qt::DisplayRole) { return model_->index(row, column).data(role); };
+  const auto cell = [&](int row, int column, int role = Qt::DisplayRole) {
+    return model_->index(row, column).data(role);
+  };
   EXPECT_EQ(model_->columnCount(), 5);
   EXPECT_EQ(cell(0, 0).toString(), QStringLiteral("1"));
   EXPECT_EQ(cell(0, 1).toString(), QStringLiteral("Дело 1"));
@@ -67,7 +70,8 @@ TEST_F(CursorTableModelTest, CellsShowTheDisplayColumns) {
   EXPECT_TRUE(cell(6, 2, CursorTableModel::BoldRole).toBool());  // file 7
   EXPECT_EQ(cell(0, 0, Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
   EXPECT_EQ(model_->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Заголовок"));
-  EXPECT_EQ(model_->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("Количество листов дела"));
+  EXPECT_EQ(model_->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString(),
+            QStringLiteral("Количество листов дела"));
   // Reading cells does not move the level cursor.
   EXPECT_EQ(cursor_.recNo(), 1);
 }

@@ -1,6 +1,8 @@
 // The level grid as a person meets it: titles with their markers, clicks on
 // titles, the current row and the level cursor in step, the title column
 // taking the room the others leave.
+#include "browse/gui/level_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -8,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "browse/gui/level_grid.h"
 #include "browse/test_level_tables.h"
 #include "support/temp_dir.h"
 
@@ -55,8 +56,9 @@ TEST_F(LevelGridTest, OnlyTitleButtonsReportClicks) {
   QSignalSpy clicks(grid_.get(), &LevelGrid::titleClicked);
   QHeaderView* header = grid_->horizontalHeader();
   for (int column : {0, 1, 2, 4}) {
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
+    QTest::mouseClick(
+        header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
   }
   ASSERT_EQ(clicks.count(), 2);
   EXPECT_EQ(clicks[0][0].toInt(), 0);

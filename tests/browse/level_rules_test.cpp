@@ -159,7 +159,8 @@ TEST(GridColumns, TitlesWidthsAndFitting) {
   EXPECT_TRUE(gridColumns(3)[2].hint.empty());
   for (int level = 0; level < 4; ++level) {
     EXPECT_EQ(cp1251ToUtf8(gridColumns(level)[1].title), "Заголовок");
-    for (const auto& column : gridColumns(level)) EXPECT_EQ(column.titleButton, &column - gridColumns(level).data() < 2);
+    for (const auto& column : gridColumns(level))
+      EXPECT_EQ(column.titleButton, &column - gridColumns(level).data() < 2);
   }
   // A user who widens "Даты" by 30 pixels sees the title column shrink by 30.
   std::vector<int> widths = {40, 300, 22, 22, 32, 60, 52};

@@ -23,10 +23,14 @@ struct TestRow {
 
 inline std::vector<dbf::FieldSpec> layoutOf(archive::ArchiveCursor which) {
   switch (which) {
-    case archive::ArchiveCursor::Fond: return demo::fondFields();
-    case archive::ArchiveCursor::Opis: return demo::opisFields();
-    case archive::ArchiveCursor::Delo: return demo::deloFields();
-    default: return demo::documFields();
+    case archive::ArchiveCursor::Fond:
+      return demo::fondFields();
+    case archive::ArchiveCursor::Opis:
+      return demo::opisFields();
+    case archive::ArchiveCursor::Delo:
+      return demo::deloFields();
+    default:
+      return demo::documFields();
   }
 }
 

@@ -80,8 +80,8 @@ std::uint32_t kodEntry(const Layout& l, int entry) { return l.kodRoot + 24 + 3 *
 const Damage kDamages[] = {
     {"DirectoryRootNotOnABlock", [](Layout& l) { putLE32(l.image, 0, 1000); }, true},
     {"DirectoryRootZero", [](Layout& l) { putLE32(l.image, 0, 0); }, true},
-    {"DirectoryRootBeyondTheFile",
-     [](Layout& l) { putLE32(l.image, 0, static_cast<std::uint32_t>(l.image.size())); }, true},
+    {"DirectoryRootBeyondTheFile", [](Layout& l) { putLE32(l.image, 0, static_cast<std::uint32_t>(l.image.size())); },
+     true},
     {"KeyLengthOver240", [](Layout& l) { putLE16(l.image, l.nameHeader + 12, 241); }, true},
     {"KeyLengthZero", [](Layout& l) { putLE16(l.image, l.kodHeader + 12, 0); }, true},
     {"TagWithoutKeyExpression", [](Layout& l) { l.image[l.nameHeader + 512] = '\0'; }, true},
@@ -111,12 +111,11 @@ const Damage kDamages[] = {
      false},
     {"InteriorCountTooLarge", [](Layout& l) { putLE16(l.image, l.nameRoot + 2, 100); }, false},
     {"ChildBeyondTheFile",
-     [](Layout& l) { putBE32(l.image, childAt(l, 1), static_cast<std::uint32_t>(l.image.size() + 512 * 4)); },
-     false},
+     [](Layout& l) { putBE32(l.image, childAt(l, 1), static_cast<std::uint32_t>(l.image.size() + 512 * 4)); }, false},
     {"ChildNotOnABlock", [](Layout& l) { putBE32(l.image, childAt(l, 0), 1030); }, false},
     {"ChildIsTheRoot", [](Layout& l) { putBE32(l.image, childAt(l, 2), l.nameRoot); }, false},
-    {"TwoEntriesShareOneLeaf",
-     [](Layout& l) { putBE32(l.image, childAt(l, 1), be32At(l.image, childAt(l, 0))); }, false},
+    {"TwoEntriesShareOneLeaf", [](Layout& l) { putBE32(l.image, childAt(l, 1), be32At(l.image, childAt(l, 0))); },
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Surgery, CdxDamage, ::testing::ValuesIn(kDamages),

@@ -1,5 +1,7 @@
 // Search keys of CDX tags: the numeric sign-bit transform, the GENERAL
 // collation weights and the key comparison.
+#include "dbf/cdx/cdx_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "cdx_test_support.h"
 #include "dbf/base/errors.h"
 #include "dbf/cdx/cdx_general_collation.h"
-#include "dbf/cdx/cdx_keys.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::dbf {
@@ -28,7 +29,7 @@ TEST(CdxNumberKey, OneAndMinusOne) {
 }
 
 TEST(CdxNumberKey, BytesFollowNumericOrder) {
-  const std::vector<double> ascending = {-1e300, -1234.5, -2.0, -1.0, -0.5, -1e-300, 0.0,
+  const std::vector<double> ascending = {-1e300, -1234.5, -2.0, -1.0, -0.5,      -1e-300, 0.0,
                                          1e-300, 0.5,     1.0,  2.0,  2415019.0, 1e300};
   for (std::size_t i = 1; i < ascending.size(); ++i) {
     SCOPED_TRACE(ascending[i]);
@@ -44,9 +45,9 @@ TEST(CdxKeyCompare, PrefixesPartialAndEmpty) {
     int expected;
   };
   const std::vector<Case> cases = {
-      {"AB", "ABC", false, -1}, {"AB", "ABC", true, 0},   {"ABC", "AB", true, 1},
-      {"B", "A", false, 1},     {"A", "A", false, 0},     {"", "A", true, -1},
-      {"", "", false, 0},       {"\xC0", "z", false, 1},  {"A", "\xC0", true, -1},
+      {"AB", "ABC", false, -1}, {"AB", "ABC", true, 0},  {"ABC", "AB", true, 1},
+      {"B", "A", false, 1},     {"A", "A", false, 0},    {"", "A", true, -1},
+      {"", "", false, 0},       {"\xC0", "z", false, 1}, {"A", "\xC0", true, -1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.search + " vs " + c.entry);
@@ -56,9 +57,8 @@ TEST(CdxKeyCompare, PrefixesPartialAndEmpty) {
 
 TEST(CdxGeneralCollation, TellingPrimaryWeights) {
   const std::vector<std::pair<unsigned char, unsigned char>> cases = {
-      {0x00, 0x10}, {0x1F, 0x10}, {'\t', 0x11}, {' ', 0x11}, {'0', 0x56}, {'9', 0x5F},
-      {'A', 0x60},  {'a', 0x60},  {'B', 0x61},  {'b', 0x61}, {'C', 0x62}, {'c', 0x62},
-      {'D', 0x64},  {'d', 0x64},  {'E', 0x66},  {'e', 0x66}};
+      {0x00, 0x10}, {0x1F, 0x10}, {'\t', 0x11}, {' ', 0x11}, {'0', 0x56}, {'9', 0x5F}, {'A', 0x60}, {'a', 0x60},
+      {'B', 0x61},  {'b', 0x61},  {'C', 0x62},  {'c', 0x62}, {'D', 0x64}, {'d', 0x64}, {'E', 0x66}, {'e', 0x66}};
   for (const auto& [c, weight] : cases) {
     SCOPED_TRACE(static_cast<int>(c));
     EXPECT_EQ(generalPrimaryWeight(c), weight);
@@ -78,13 +78,12 @@ TEST(CdxGeneralCollation, SecondaryWeightsFollowThePrimaries) {
 }
 
 TEST(CdxGeneralCollation, LatinAndCyrillicOrderSensibly) {
-  const std::vector<std::string> ascending = {
-      "", " ", "!", "1", "10", "9", "A B", "AB", "apple", "Apples", "Zebra", "Абажур",
-      "архив", "Архивы", "бумага", "Дело", "Ёж", "ёлка", "ель", "жук", "йод", "Юг", "Яблоко"};
+  const std::vector<std::string> ascending = {"",      " ",      "!",     "1",      "10",    "9",      "A B",    "AB",
+                                              "apple", "Apples", "Zebra", "Абажур", "архив", "Архивы", "бумага", "Дело",
+                                              "Ёж",    "ёлка",   "ель",   "жук",    "йод",   "Юг",     "Яблоко"};
   for (std::size_t i = 1; i < ascending.size(); ++i) {
     SCOPED_TRACE(ascending[i - 1] + " < " + ascending[i]);
-    EXPECT_LT(generalCollationKey(utf8ToCp1251(ascending[i - 1])),
-              generalCollationKey(utf8ToCp1251(ascending[i])));
+    EXPECT_LT(generalCollationKey(utf8ToCp1251(ascending[i - 1])), generalCollationKey(utf8ToCp1251(ascending[i])));
   }
   EXPECT_EQ(generalCollationKey(utf8ToCp1251("ДЕЛО №5")), generalCollationKey(utf8ToCp1251("дело №5")));
 }

@@ -32,7 +32,8 @@ std::string leafBlock(std::uint16_t count) {
 
 void putEntry(std::string& node, int i, std::uint32_t recNo, unsigned dup, unsigned trail) {
   const std::uint32_t v = recNo | (dup << 16) | (trail << 20);
-  for (int b = 0; b < 3; ++b) node[24 + 3 * static_cast<std::size_t>(i) + static_cast<std::size_t>(b)] = static_cast<char>(v >> (8 * b));
+  for (int b = 0; b < 3; ++b)
+    node[24 + 3 * static_cast<std::size_t>(i) + static_cast<std::size_t>(b)] = static_cast<char>(v >> (8 * b));
 }
 
 IndexNode decode(const std::string& node, CdxKeyType type = CdxKeyType::Character) {
@@ -84,9 +85,9 @@ TEST(CdxLeafBits, WidthsFollowKeyLengthAndRecordCount) {
     unsigned bytes, rec, dup, trail;
   };
   const std::vector<Case> cases = {
-      {10, 100, 3, 16, 4, 4},       {10, 65535, 3, 16, 4, 4},     {10, 65536, 4, 24, 4, 4},
-      {8, 16777216, 5, 32, 4, 4},   {240, 255, 3, 8, 8, 8},       {240, 256, 4, 16, 8, 8},
-      {100, 1000, 3, 10, 7, 7},     {1, 0xFFFFFFFF, 5, 32, 4, 4}, {8, 0xFFFFFFFF, 5, 32, 4, 4},
+      {10, 100, 3, 16, 4, 4},     {10, 65535, 3, 16, 4, 4},     {10, 65536, 4, 24, 4, 4},
+      {8, 16777216, 5, 32, 4, 4}, {240, 255, 3, 8, 8, 8},       {240, 256, 4, 16, 8, 8},
+      {100, 1000, 3, 10, 7, 7},   {1, 0xFFFFFFFF, 5, 32, 4, 4}, {8, 0xFFFFFFFF, 5, 32, 4, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.keyLength) + "/" + std::to_string(c.highest));

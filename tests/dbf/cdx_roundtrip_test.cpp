@@ -54,8 +54,7 @@ std::vector<KeyRec> reversed(std::vector<KeyRec> v) {
 void expectSeek(CdxTag& tag, const std::vector<KeyRec>& m, const std::string& key, CdxMatch match) {
   SCOPED_TRACE("seek '" + key + (match == CdxMatch::Partial ? "' partial" : "' exact"));
   const auto at = std::lower_bound(m.begin(), m.end(), KeyRec{key, 0});
-  const bool found = at != m.end() &&
-                     (match == CdxMatch::Partial ? at->first.starts_with(key) : at->first == key);
+  const bool found = at != m.end() && (match == CdxMatch::Partial ? at->first.starts_with(key) : at->first == key);
   EXPECT_EQ(tag.seek(key, match), found ? at->second : 0u);
   if (at == m.end()) {
     EXPECT_EQ(tag.recNo(), 0u);
@@ -131,8 +130,7 @@ TEST(CdxRoundTrip, DescendingTagStartsAtTheGreatestKey) {
 
 TEST(CdxRoundTrip, EqualKeysInRecordOrder) {
   auto file = openImage({characterTag("K", 5, {{"B", 9}, {"A", 7}, {"B", 2}, {"B", 5}, {"A", 1}})});
-  EXPECT_EQ(walk(*file->findTag("K"), true),
-            (std::vector<KeyRec>{{"A", 1}, {"A", 7}, {"B", 2}, {"B", 5}, {"B", 9}}));
+  EXPECT_EQ(walk(*file->findTag("K"), true), (std::vector<KeyRec>{{"A", 1}, {"A", 7}, {"B", 2}, {"B", 5}, {"B", 9}}));
 }
 
 TEST(CdxRoundTrip, NumberAndDateTags) {
@@ -145,8 +143,8 @@ TEST(CdxRoundTrip, NumberAndDateTags) {
   for (std::uint32_t r = 1; r <= 3000; ++r) dates.emplace_back(2415019 + rng() % 40000, r);
   auto file = openImage({numberTag("AMOUNT", numbers), numberTag("WHEN", dates, CdxKeyType::Date)});
 
-  for (auto [name, values, type] : {std::tuple{"AMOUNT", &numbers, CdxKeyType::Numeric},
-                                    std::tuple{"WHEN", &dates, CdxKeyType::Date}}) {
+  for (auto [name, values, type] :
+       {std::tuple{"AMOUNT", &numbers, CdxKeyType::Numeric}, std::tuple{"WHEN", &dates, CdxKeyType::Date}}) {
     SCOPED_TRACE(name);
     CdxTag& tag = *file->findTag(name);
     tag.setKeyType(type);
@@ -200,7 +198,7 @@ TEST(CdxRoundTrip, ForConditionIsRecordedWithTheKeyExpression) {
 
 TEST(CdxRoundTrip, GeneralCollationOrdersWordsAndFindsPrefixes) {
   std::vector<KeyRec> keys;
-  const std::vector<std::string> words = {"Яблоко", "архив", "Дело", "ёлка", "Ель", "дело", "Zebra",
+  const std::vector<std::string> words = {"Яблоко", "архив", "Дело", "ёлка", "Ель", "дело",  "Zebra",
                                           "apple",  "10",    "9",    "ёж",   "Ёж",  "Архивы"};
   std::uint32_t r = 0;
   for (const std::string& w : words) keys.emplace_back(text::utf8ToCp1251(w), ++r);
@@ -235,8 +233,8 @@ TEST(CdxRoundTrip, GeneralCollationOrdersWordsAndFindsPrefixes) {
 }
 
 TEST(CdxRoundTrip, TagsAreFoundByNameWithoutRegardToCase) {
-  auto file = openImage({characterTag("NAME", 10, {{"X", 1}}), characterTag("fkod", 7, {{"1", 1}}),
-                         characterTag("Date", 8, {{"1", 1}})});
+  auto file = openImage(
+      {characterTag("NAME", 10, {{"X", 1}}), characterTag("fkod", 7, {{"1", 1}}), characterTag("Date", 8, {{"1", 1}})});
   ASSERT_EQ(file->tagCount(), 3u);
   EXPECT_EQ(file->tag(0).name(), "DATE");
   EXPECT_EQ(file->tag(1).name(), "FKOD");

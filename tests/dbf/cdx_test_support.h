@@ -17,8 +17,7 @@ namespace kestrin::dbf::cdxtest {
 
 using KeyRec = std::pair<std::string, std::uint32_t>;
 
-inline CdxTagInput characterTag(std::string name, std::uint16_t width,
-                                const std::vector<KeyRec>& keys) {
+inline CdxTagInput characterTag(std::string name, std::uint16_t width, const std::vector<KeyRec>& keys) {
   CdxTagInput tag;
   tag.keyExpression = name;
   tag.name = std::move(name);
@@ -45,8 +44,7 @@ inline std::unique_ptr<CdxFile> openImage(const std::vector<CdxTagInput>& tags) 
 // (key, record) pairs met by stepping from first to the end, or from last back.
 inline std::vector<KeyRec> walk(CdxTag& tag, bool forward) {
   std::vector<KeyRec> seen;
-  for (std::uint32_t r = forward ? tag.first() : tag.last(); r != 0;
-       r = forward ? tag.next() : tag.prior()) {
+  for (std::uint32_t r = forward ? tag.first() : tag.last(); r != 0; r = forward ? tag.next() : tag.prior()) {
     seen.emplace_back(std::string(tag.currentKey()), r);
   }
   return seen;

@@ -23,8 +23,8 @@ using namespace cdxtest;
 bool haveXBase() { return std::system("perl -MXBase::Index -e1 >/dev/null 2>&1") == 0; }
 
 std::vector<std::string> perlListing(const std::string& file, const std::string& tag, char type) {
-  const std::string command = std::string("perl ") + KESTRIN_SOURCE_DIR +
-                              "/tests/dbf/scripts/cdx_list_keys.pl '" + file + "' " + tag + " " + type;
+  const std::string command = std::string("perl ") + KESTRIN_SOURCE_DIR + "/tests/dbf/scripts/cdx_list_keys.pl '" +
+                              file + "' " + tag + " " + type;
   std::vector<std::string> lines;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return lines;
@@ -71,8 +71,7 @@ TEST(CdxXBase, IndependentReaderFindsTheSameKeysInTheSameOrder) {
   CdxTagInput descending = characterTag("NAMEDESC", 20, names);
   descending.descending = true;
   const std::vector<CdxTagInput> tags = {byName, descending, numberTag("AMOUNT", amounts),
-                                         numberTag("WHEN", dates, CdxKeyType::Date),
-                                         characterTag("EMPTY", 5, {})};
+                                         numberTag("WHEN", dates, CdxKeyType::Date), characterTag("EMPTY", 5, {})};
   testing::TempDir dir;
   const std::string path = dir.file("delo.cdx");
   writeCdxFile(path, tags);

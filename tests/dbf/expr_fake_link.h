@@ -144,8 +144,7 @@ inline Evaluated copyResult(const ExprValue& v) {
 }
 
 // Compiles (text given in UTF-8) and evaluates once.
-inline Evaluated evaluateText(std::string_view utf8, ExprTableLink* link = nullptr,
-                              ExprOptions options = {}) {
+inline Evaluated evaluateText(std::string_view utf8, ExprTableLink* link = nullptr, ExprOptions options = {}) {
   ExprHandler handler(link, {}, {}, options);
   handler.setExpression(cp(utf8));
   return copyResult(handler.evaluate());
@@ -153,8 +152,7 @@ inline Evaluated evaluateText(std::string_view utf8, ExprTableLink* link = nullp
 
 // The message of the EDbfExpression that compiling and evaluating raises, or
 // "" when there is none.
-inline std::string errorOf(std::string_view utf8, ExprTableLink* link = nullptr,
-                           ExprOptions options = {}) {
+inline std::string errorOf(std::string_view utf8, ExprTableLink* link = nullptr, ExprOptions options = {}) {
   try {
     evaluateText(utf8, link, options);
   } catch (const EDbfExpression& e) {

@@ -12,9 +12,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-double day(int y, int m, int d) {
-  return static_cast<double>(expr_detail::dayNumberFromCivil(y, m, d));
-}
+double day(int y, int m, int d) { return static_cast<double>(expr_detail::dayNumberFromCivil(y, m, d)); }
 
 struct NumberCase {
   const char* expression;
@@ -23,25 +21,62 @@ struct NumberCase {
 
 TEST(ExprFunctions, Numbers) {
   const NumberCase cases[] = {
-      {"ABS(-2.5)", 2.5},          {"INT(-2.7)", -2},           {"INT(2.7)", 2},
-      {"CEILING(1.2)", 2},         {"FLOOR(-1.2)", -2},         {"ROUND(2.345, 2)", 2.35},
-      {"ROUND(2.5)", 3},           {"ROUND(-2.5)", -3},         {"ROUND(1250, -2)", 1300},
-      {"MOD(7, 3)", 1},            {"MOD(-7, 3)", -1},          {"MOD(7.9, -3.2)", 1},
-      {"ATN2(1, 1)", kPi / 4},     {"DTOR(180)", kPi},          {"RTOD(PI())", 180},
-      {"LOG(1)", 0},               {"LOG10(1000)", 3},          {"COS(0)", 1},
-      {"SIN(0)", 0},               {"TAN(0)", 0},               {"ATAN(0)", 0},
-      {"ASIN(1)", kPi / 2},        {"ACOS(1)", 0},              {"PI()", kPi},
-      {"PI", kPi},                 {"FV(0, 100, 10)", 1000},    {"FV(0.1, 100, 2)", 210},
-      {"FV(0.1, 100, 2, 0, 1)", 231}, {"PV(0.1, 100, 2)", 173.55371900826447},
-      {"ASC(\"A\")", 65},          {"ASC(\"\")", 0},            {"ASC(\"я\")", 255},
-      {"AT(\"b\", \"abcb\")", 2},  {"AT(\"b\", \"abcb\", 2)", 4}, {"AT(\"b\", \"abcb\", 3)", 0},
-      {"AT(\"aa\", \"aaa\", 2)", 2}, {"AT(\"\", \"abc\")", 0},  {"ATC(\"B\", \"abc\")", 2},
-      {"ATC(\"б\", \"Б\")", 0},    {"LEN(\"ab  \")", 4},        {"LEN(\"\")", 0},
-      {"VAL(\"1,5\")", 1.5},       {"VAL(\"1.5\")", 0},         {"VAL(\" -2,5e1 \")", -25},
-      {"VAL(\"abc\")", 0},         {"VAL(\"\")", 0},            {"DOW({20240107})", 1},
-      {"DOW({20240113})", 7},      {"DOW(CTOD(\"\"))", 0},      {"DOW({18991230})", 7},
-      {"DESCEND(5)", -5},          {"MAX(1, 5, 3)", 5},         {"MIN(4, 2, 3)", 2},
-      {"IIF(.F., 1, 2)", 2},       {"IIF(.F., 1/0, 2)", 2},     {"IIF(.T., 1, 1/0)", 1},
+      {"ABS(-2.5)", 2.5},
+      {"INT(-2.7)", -2},
+      {"INT(2.7)", 2},
+      {"CEILING(1.2)", 2},
+      {"FLOOR(-1.2)", -2},
+      {"ROUND(2.345, 2)", 2.35},
+      {"ROUND(2.5)", 3},
+      {"ROUND(-2.5)", -3},
+      {"ROUND(1250, -2)", 1300},
+      {"MOD(7, 3)", 1},
+      {"MOD(-7, 3)", -1},
+      {"MOD(7.9, -3.2)", 1},
+      {"ATN2(1, 1)", kPi / 4},
+      {"DTOR(180)", kPi},
+      {"RTOD(PI())", 180},
+      {"LOG(1)", 0},
+      {"LOG10(1000)", 3},
+      {"COS(0)", 1},
+      {"SIN(0)", 0},
+      {"TAN(0)", 0},
+      {"ATAN(0)", 0},
+      {"ASIN(1)", kPi / 2},
+      {"ACOS(1)", 0},
+      {"PI()", kPi},
+      {"PI", kPi},
+      {"FV(0, 100, 10)", 1000},
+      {"FV(0.1, 100, 2)", 210},
+      {"FV(0.1, 100, 2, 0, 1)", 231},
+      {"PV(0.1, 100, 2)", 173.55371900826447},
+      {"ASC(\"A\")", 65},
+      {"ASC(\"\")", 0},
+      {"ASC(\"я\")", 255},
+      {"AT(\"b\", \"abcb\")", 2},
+      {"AT(\"b\", \"abcb\", 2)", 4},
+      {"AT(\"b\", \"abcb\", 3)", 0},
+      {"AT(\"aa\", \"aaa\", 2)", 2},
+      {"AT(\"\", \"abc\")", 0},
+      {"ATC(\"B\", \"abc\")", 2},
+      {"ATC(\"б\", \"Б\")", 0},
+      {"LEN(\"ab  \")", 4},
+      {"LEN(\"\")", 0},
+      {"VAL(\"1,5\")", 1.5},
+      {"VAL(\"1.5\")", 0},
+      {"VAL(\" -2,5e1 \")", -25},
+      {"VAL(\"abc\")", 0},
+      {"VAL(\"\")", 0},
+      {"DOW({20240107})", 1},
+      {"DOW({20240113})", 7},
+      {"DOW(CTOD(\"\"))", 0},
+      {"DOW({18991230})", 7},
+      {"DESCEND(5)", -5},
+      {"MAX(1, 5, 3)", 5},
+      {"MIN(4, 2, 3)", 2},
+      {"IIF(.F., 1, 2)", 2},
+      {"IIF(.F., 1/0, 2)", 2},
+      {"IIF(.T., 1, 1/0)", 1},
   };
   for (const NumberCase& c : cases) {
     SCOPED_TRACE(c.expression);
@@ -132,14 +167,26 @@ struct LogicalCase {
 
 TEST(ExprFunctions, Logicals) {
   const LogicalCase cases[] = {
-      {"EMPTY(CTOD(\"\"))", true},     {"EMPTY({})", true},          {"EMPTY({20200101})", false},
-      {"EMPTY(\"   \")", true},        {"EMPTY(\" a\")", false},     {"EMPTY(0)", true},
-      {"EMPTY(1)", false},             {"EMPTY(.F.)", true},         {"EMPTY(.T.)", false},
-      {"INLIST(\"a  \", \"b\", \"a\")", true}, {"INLIST(\"a\", \"a  \")", false},
-      {"INLIST(2, 1, 2)", true},       {"INLIST(2, \"2\")", false},  {"INLIST()", false},
-      {"BETWEEN(5, 1, 10)", true},     {"BETWEEN(5, 6, 10)", false}, {"BETWEEN(\"b\", \"a\", \"c\")", true},
+      {"EMPTY(CTOD(\"\"))", true},
+      {"EMPTY({})", true},
+      {"EMPTY({20200101})", false},
+      {"EMPTY(\"   \")", true},
+      {"EMPTY(\" a\")", false},
+      {"EMPTY(0)", true},
+      {"EMPTY(1)", false},
+      {"EMPTY(.F.)", true},
+      {"EMPTY(.T.)", false},
+      {"INLIST(\"a  \", \"b\", \"a\")", true},
+      {"INLIST(\"a\", \"a  \")", false},
+      {"INLIST(2, 1, 2)", true},
+      {"INLIST(2, \"2\")", false},
+      {"INLIST()", false},
+      {"BETWEEN(5, 1, 10)", true},
+      {"BETWEEN(5, 6, 10)", false},
+      {"BETWEEN(\"b\", \"a\", \"c\")", true},
       {"BETWEEN({20200105}, {20200101}, {20200131})", true},
-      {"DESCEND(.T.)", false},         {"IIF(.T., .F., .T.)", false},
+      {"DESCEND(.T.)", false},
+      {"IIF(.T., .F., .T.)", false},
   };
   for (const LogicalCase& c : cases) {
     SCOPED_TRACE(c.expression);

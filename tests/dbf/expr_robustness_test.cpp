@@ -57,8 +57,7 @@ TEST(ExprRobustness, HugeValuesAreRefused) {
   EXPECT_EQ(errorOf("STR(1, 10^10)"), "Text result of STR is too long");
   EXPECT_EQ(errorOf("LEFT(\"a\", 10^15)"), "Text result of LEFT is too long");
   EXPECT_EQ(errorOf("PADL(\"a\", 10^15)"), "Text result of PADL is too long");
-  EXPECT_EQ(errorOf("STRTRAN(SPACE(5000), \" \", SPACE(5000))"),
-            "Text result of STRTRAN is too long");
+  EXPECT_EQ(errorOf("STRTRAN(SPACE(5000), \" \", SPACE(5000))"), "Text result of STRTRAN is too long");
   EXPECT_EQ(evaluateText("1^(10^18)").number, 1);
   EXPECT_EQ(errorOf("2^(10^18)"), "Floating point overflow");
   EXPECT_EQ(evaluateText(repeat("9", 400)).number, 0);  // no double holds it

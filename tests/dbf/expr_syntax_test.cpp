@@ -66,11 +66,10 @@ struct ValueCase {
 
 TEST(ExprSyntax, ArithmeticGroupsByPriorityFromTheLeft) {
   const ValueCase cases[] = {
-      {"5 - 2 - 1", 2},   {"2^3^2", 64},      {"2**3", 8},         {"2^3.9", 8},
-      {"2 + 3 * 4", 14},  {"(2 + 3) * 4", 20}, {"10 / 4", 2.5},     {"-5 + 3", -2},
-      {"8 / 2 / 2", 2},   {"2 * 3 ^ 2", 18},   {"1 - -1", 2},       {"--5", -5},
-      {"1.", 1},          {"1.2.3", 0},        {"+7", 7},           {"LEN(,\"abc\")", 3},
-      {"2 ^ 0", 1},       {"2 ^ -2", 0.25},    {"(((1)))", 1},
+      {"5 - 2 - 1", 2},     {"2^3^2", 64},   {"2**3", 8},      {"2^3.9", 8},     {"2 + 3 * 4", 14},
+      {"(2 + 3) * 4", 20},  {"10 / 4", 2.5}, {"-5 + 3", -2},   {"8 / 2 / 2", 2}, {"2 * 3 ^ 2", 18},
+      {"1 - -1", 2},        {"--5", -5},     {"1.", 1},        {"1.2.3", 0},     {"+7", 7},
+      {"LEN(,\"abc\")", 3}, {"2 ^ 0", 1},    {"2 ^ -2", 0.25}, {"(((1)))", 1},
   };
   for (const ValueCase& c : cases) {
     SCOPED_TRACE(c.expression);
@@ -87,13 +86,32 @@ struct LogicalCase {
 
 TEST(ExprSyntax, OperatorSpellingsAndLogicalPriorities) {
   const LogicalCase cases[] = {
-      {"1 == 1", true},  {"1 = 2", false},   {"1 EQ 1", true},   {"1 ne 2", true},
-      {"1 # 1", false},  {"1 <> 2", true},   {"1 != 1", false},  {"2 > 1", true},
-      {"2 gt 1", true},  {"1 < 2", true},    {"2 LT 1", false},  {"2 >= 2", true},
-      {"2 => 3", false}, {"2 GE 2", true},   {"1 <= 1", true},   {"1 =< 2", true},
-      {"2 LE 1", false}, {".T. AND .F.", false}, {".t. .or. .f.", true},
-      {".T..AND..T.", true}, {"!.T.", false}, {"NOT .T.", false}, {"not(.F.)", true},
-      {".NOT. .F.", true}, {"TRUE AND PI > 3", true}, {"FALSE OR 1=1", true},
+      {"1 == 1", true},
+      {"1 = 2", false},
+      {"1 EQ 1", true},
+      {"1 ne 2", true},
+      {"1 # 1", false},
+      {"1 <> 2", true},
+      {"1 != 1", false},
+      {"2 > 1", true},
+      {"2 gt 1", true},
+      {"1 < 2", true},
+      {"2 LT 1", false},
+      {"2 >= 2", true},
+      {"2 => 3", false},
+      {"2 GE 2", true},
+      {"1 <= 1", true},
+      {"1 =< 2", true},
+      {"2 LE 1", false},
+      {".T. AND .F.", false},
+      {".t. .or. .f.", true},
+      {".T..AND..T.", true},
+      {"!.T.", false},
+      {"NOT .T.", false},
+      {"not(.F.)", true},
+      {".NOT. .F.", true},
+      {"TRUE AND PI > 3", true},
+      {"FALSE OR 1=1", true},
       // A negation after the start takes the whole rest as its operand.
       {"1=2 .AND. .NOT. 2=2 .OR. 3=3", false},
       {".NOT. 1=2 .OR. 3=3", true},

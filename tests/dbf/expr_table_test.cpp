@@ -23,15 +23,15 @@ TEST(ExprTable, FieldsHaveTheKindOfTheirType) {
     const char* expression;
     ExprKind kind;
   } cases[] = {
-      {"KOD", ExprKind::Text},      {"L5", ExprKind::Text},     {"A100", ExprKind::Number},
-      {"SUM", ExprKind::Number},    {"D1", ExprKind::Date},     {"OK", ExprKind::Boolean},
-      {"BIN", ExprKind::Number},    {"STAMP", ExprKind::DateTime}, {"PIC", ExprKind::Memo},
+      {"KOD", ExprKind::Text},   {"L5", ExprKind::Text},        {"A100", ExprKind::Number},
+      {"SUM", ExprKind::Number}, {"D1", ExprKind::Date},        {"OK", ExprKind::Boolean},
+      {"BIN", ExprKind::Number}, {"STAMP", ExprKind::DateTime}, {"PIC", ExprKind::Memo},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expression);
     EXPECT_EQ(evaluateText(c.expression, &table).kind, c.kind);
   }
-  EXPECT_EQ(evaluateText("KOD", &table).text, "  12   ");  // full width, blanks kept
+  EXPECT_EQ(evaluateText("KOD", &table).text, "  12   ");   // full width, blanks kept
   EXPECT_EQ(evaluateText("L5", &table).text, "memo text");  // cut at the NUL
   EXPECT_EQ(evaluateText("SUM", &table).number, 12.5);
   EXPECT_EQ(evaluateText("BIN", &table).number, -7);
@@ -118,8 +118,7 @@ TEST(ExprTable, TableFunctions) {
 }
 
 TEST(ExprTable, AliasPrefixesAreRemovedWhenConstructed) {
-  EXPECT_EQ(removeAliasPrefixes("Delo.KOD = 'x' AND DELO->NAME = DELO.", "delo"),
-            "KOD = 'x' AND NAME = ");
+  EXPECT_EQ(removeAliasPrefixes("Delo.KOD = 'x' AND DELO->NAME = DELO.", "delo"), "KOD = 'x' AND NAME = ");
   EXPECT_EQ(removeAliasPrefixes("DEDELO.LO.X", "DELO"), "X");
   FakeTable table = sampleTable();
   ExprHandler handler(&table, "DELO", "delo->KOD = '  12' AND Delo.A100 = 1");

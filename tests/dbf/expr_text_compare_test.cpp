@@ -11,8 +11,8 @@ namespace kestrin::dbf::testing {
 namespace {
 
 struct FieldCase {
-  const char* stored;      // NAME, a character field of width 20 (UTF-8)
-  const char* condition;   // UTF-8
+  const char* stored;     // NAME, a character field of width 20 (UTF-8)
+  const char* condition;  // UTF-8
   bool caseInsensitive;
   bool partialCompare;
   bool result;
@@ -26,7 +26,7 @@ TEST(ExprTextCompare, CharacterFieldAgainstLiterals) {
       {"word", "NAME=\"*word*\"", false, true, false},  // shorter than the pattern
       {"word", "NAME=\"*wor\"", false, true, true},
       {"word", "NAME=\"wor*\"", false, true, true},
-      {"word", "NAME=\"ord*\"", false, true, true},     // no anchoring
+      {"word", "NAME=\"ord*\"", false, true, true},  // no anchoring
       {"a word", "NAME=\"*word*\"", false, true, true},
       {"words", "NAME=\"*word*\"", false, true, false},
       {"это СЛОВО", "NAME=\"*слово*\"", true, true, true},
@@ -41,15 +41,15 @@ TEST(ExprTextCompare, CharacterFieldAgainstLiterals) {
       {"x", "NAME=\"*\"", false, true, true},
       {"x", "NAME=\"**\"", false, true, false},
       {"xy", "NAME=\"**\"", false, true, true},
-      {"  12", "NAME=\"12\"", false, true, false},      // leading blanks count
-      {"123", "NAME=\"12\"", false, true, false},       // no prefix match
-      {"abc", "NAME=\"a?c*\"", false, true, false},   // shorter than the pattern
+      {"  12", "NAME=\"12\"", false, true, false},   // leading blanks count
+      {"123", "NAME=\"12\"", false, true, false},    // no prefix match
+      {"abc", "NAME=\"a?c*\"", false, true, false},  // shorter than the pattern
       {"abcd", "NAME=\"a?c*\"", false, true, true},
       {"axcd", "NAME=\"a?c*\"", false, true, true},
-      {"xabc", "NAME=\"a?c*\"", false, true, false},    // "?" counts from the value's start
-      {"abc", "NAME=\"*a?c\"", false, true, false},     // after a leading "*", "?" is plain
+      {"xabc", "NAME=\"a?c*\"", false, true, false},  // "?" counts from the value's start
+      {"abc", "NAME=\"*a?c\"", false, true, false},   // after a leading "*", "?" is plain
       {"xa?c", "NAME=\"*a?c\"", false, true, true},
-      {"a*b", "NAME=\"*a*b*\"", false, true, false},    // inner "*" is plain; too short
+      {"a*b", "NAME=\"*a*b*\"", false, true, false},  // inner "*" is plain; too short
       {"xa*bx", "NAME=\"*a*b*\"", false, true, true},
       {"word", "NAME#\"word\"", false, true, false},
       {"word", "NAME#\"*xyz*\"", false, true, true},
@@ -58,7 +58,7 @@ TEST(ExprTextCompare, CharacterFieldAgainstLiterals) {
       {"xaby", "\"ab \" $ NAME", false, true, false},
       {"xaby", "\"ab\" $ NAME", false, true, true},
       {"xaby", "\"\" $ NAME", false, true, false},
-      {"xaby", "\"AB\" $ NAME", true, true, false},     // "$" keeps case
+      {"xaby", "\"AB\" $ NAME", true, true, false},  // "$" keeps case
   };
   for (const FieldCase& c : cases) {
     SCOPED_TRACE(c.condition);
@@ -81,13 +81,13 @@ struct LiteralCase {
 
 TEST(ExprTextCompare, OrderingAndEmptySides) {
   const LiteralCase cases[] = {
-      {"\"abc\" < \"abd\"", true},   {"\"abd\" > \"abc\"", true},   {"\"ab\" < \"abc\"", true},
-      {"\"b\" > \"A\"", true},       {"\"a\" < \"B\"", true},       {"\"a\" < \"A\"", true},
-      {"\"9\" < \"a\"", true},       {"\"Z\" < \"а\"", true},       {"\"б\" > \"а\"", true},
-      {"\"Я\" > \"ю\"", true},       {"\"ёлка\" < \"ель\"", true},  {"\"ёж\" < \"жук\"", true},
-      {"\"ёж\" > \"дом\"", true},    {"\"abc  \" = \"abc\"", true}, {"\"abc\" >= \"abc \"", true},
-      {"\"abc\" <= \"abc\"", true},  {"\"\" < \"a\"", true},        {"\"a\" > \"\"", true},
-      {"\"\" = \"\"", true},         {"\" \" = \"\"", false},       {"\" \" = \"  \"", true},
+      {"\"abc\" < \"abd\"", true},  {"\"abd\" > \"abc\"", true},   {"\"ab\" < \"abc\"", true},
+      {"\"b\" > \"A\"", true},      {"\"a\" < \"B\"", true},       {"\"a\" < \"A\"", true},
+      {"\"9\" < \"a\"", true},      {"\"Z\" < \"а\"", true},       {"\"б\" > \"а\"", true},
+      {"\"Я\" > \"ю\"", true},      {"\"ёлка\" < \"ель\"", true},  {"\"ёж\" < \"жук\"", true},
+      {"\"ёж\" > \"дом\"", true},   {"\"abc  \" = \"abc\"", true}, {"\"abc\" >= \"abc \"", true},
+      {"\"abc\" <= \"abc\"", true}, {"\"\" < \"a\"", true},        {"\"a\" > \"\"", true},
+      {"\"\" = \"\"", true},        {"\" \" = \"\"", false},       {"\" \" = \"  \"", true},
       {"\"-\" < \"0\"", true},
   };
   for (const LiteralCase& c : cases) {
@@ -146,8 +146,7 @@ TEST(ExprTextCompare, PreparedLiteralAgreesWithComputedRightSide) {
     const std::string computed = std::string("NAME") + op + "(\"" + literal + "\")";
     ExprHandler a(&table, {}, prepared, options);
     ExprHandler b(&table, {}, computed, options);
-    EXPECT_EQ(a.evaluate().asBoolean(), b.evaluate().asBoolean())
-        << prepared << " on [" << value << "]";
+    EXPECT_EQ(a.evaluate().asBoolean(), b.evaluate().asBoolean()) << prepared << " on [" << value << "]";
   }
 }
 

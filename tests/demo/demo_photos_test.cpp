@@ -19,8 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using kestrin::testing::cp;
-using kestrin::testing::utf8;
 using kestrin::testing::readFileBytes;
+using kestrin::testing::utf8;
 using testing::smallArchive;
 
 struct SubfolderCase {

@@ -10,8 +10,8 @@
 namespace kestrin::app {
 
 enum class BarCommand {
-  showPage,        // the page named by `page`
-  showAll,         // show all (drill-down)
+  showPage,  // the page named by `page`
+  showAll,   // show all (drill-down)
   fondInventories,
   fondNumbers,
   properties,
@@ -23,11 +23,11 @@ enum class BarCommand {
 };
 
 struct BarItem {
-  std::string_view name;     // the label's component name
+  std::string_view name;  // the label's component name
   std::string_view caption;
-  std::string_view hint;     // empty: none
+  std::string_view hint;  // empty: none
   BarCommand command;
-  int page;                  // for showPage
+  int page;  // for showPage
 };
 
 struct BarPanel {

@@ -34,7 +34,8 @@ QLabel* pathLink(const QString& hint, QWidget* parent) {
 
 void setPath(QLabel* link, const QString& path) {
   link->setProperty("path", path);
-  link->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(path.toHtmlEscaped(), withUpperDriveLetter(path).toHtmlEscaped()));
+  link->setText(
+      QStringLiteral("<a href=\"%1\">%2</a>").arg(path.toHtmlEscaped(), withUpperDriveLetter(path).toHtmlEscaped()));
 }
 
 }  // namespace

@@ -43,8 +43,8 @@ MainMenu buildMainMenu(QMenuBar* bar) {
   m.mmSearch = item(m.search, "mmSearch", QStringLiteral("Найти!"));
   m.search->setDefaultAction(m.mmSearch);
   m.mmClearFilter = item(m.search, "mmClearFilter", QStringLiteral("Очистить"));
-  m.mmSearchFast = item(m.search, "mmSearchFast", QStringLiteral("Ускоренный"),
-                        QKeySequence(Qt::SHIFT | Qt::Key_Return));
+  m.mmSearchFast =
+      item(m.search, "mmSearchFast", QStringLiteral("Ускоренный"), QKeySequence(Qt::SHIFT | Qt::Key_Return));
   m.mmSearchAdv = item(m.search, "mmSearchAdv", QStringLiteral("Расширенный..."), QKeySequence(Qt::Key_F7));
   m.search->addSeparator();
   m.mmNal = item(m.search, "mmNal", QStringLiteral("Только в наличии"));

@@ -29,9 +29,9 @@
 #include "app/settings_keys.h"
 #include "app/startup_checks.h"
 #include "app/window_geometry.h"
-#include "text/cp1251_literal.h"
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
+#include "text/cp1251_literal.h"
 
 namespace kestrin::app {
 

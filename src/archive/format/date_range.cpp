@@ -114,8 +114,7 @@ void completeStartFromEnd(DateParts& l, const DateParts& r) {
     l.month = r.month;
     l.year = r.year;
   }
-  if (missing(l.day) && present(l.month) && missing(l.year) && missing(r.day) && present(r.month) &&
-      present(r.year)) {
+  if (missing(l.day) && present(l.month) && missing(l.year) && missing(r.day) && present(r.month) && present(r.year)) {
     l.year = r.year;
   }
   if (present(l.day) && missing(l.month) && missing(l.year) && missing(r.day) && present(r.month) &&
@@ -126,8 +125,7 @@ void completeStartFromEnd(DateParts& l, const DateParts& r) {
   }
   if (present(l.day) && present(l.month) && missing(l.year) && r.complete()) l.year = r.year;
   if (missing(l.day) && present(l.month) && missing(l.year) && r.complete()) l.year = r.year;
-  if (present(l.day) && present(l.month) && missing(l.year) && missing(r.day) && present(r.month) &&
-      present(r.year)) {
+  if (present(l.day) && present(l.month) && missing(l.year) && missing(r.day) && present(r.month) && present(r.year)) {
     l.year = r.year;
   }
 }

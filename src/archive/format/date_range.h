@@ -21,8 +21,8 @@ struct DateRange {
 };
 
 // The earliest date the rules accept.
-inline constexpr std::chrono::year_month_day kEarliestArchivalDate{
-    std::chrono::year{1200}, std::chrono::January, std::chrono::day{1}};
+inline constexpr std::chrono::year_month_day kEarliestArchivalDate{std::chrono::year{1200}, std::chrono::January,
+                                                                   std::chrono::day{1}};
 
 // Never throws: texts it cannot read give ok == false.
 DateRange parseDateRange(std::string_view text);

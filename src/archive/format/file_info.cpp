@@ -40,8 +40,7 @@ std::optional<std::chrono::system_clock::time_point> fileDate(const std::filesys
   std::error_code error;
   const auto written = std::filesystem::last_write_time(file, error);
   if (error) return std::nullopt;
-  return std::chrono::time_point_cast<std::chrono::system_clock::duration>(
-      std::chrono::file_clock::to_sys(written));
+  return std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(written));
 }
 
 }  // namespace kestrin::archive

@@ -27,8 +27,7 @@ void collapseSpacesInPlace(std::string& text) {
   text.erase(std::unique(pair, text.end(), bothSpaces), text.end());
 }
 
-std::string replaceUntilGone(std::string_view text, std::string_view pattern,
-                             std::string_view replacement) {
+std::string replaceUntilGone(std::string_view text, std::string_view pattern, std::string_view replacement) {
   std::string out(text);
   replaceUntilGoneInPlace(out, pattern, replacement);
   return out;

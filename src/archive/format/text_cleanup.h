@@ -18,8 +18,7 @@ void collapseSpacesInPlace(std::string& text);
 // a full replace pass, then a new search from where the last one found it.
 // Callers use replacements shorter than their patterns; a replacement that is
 // not shorter could rebuild the pattern for ever, so then one pass is made.
-std::string replaceUntilGone(std::string_view text, std::string_view pattern,
-                             std::string_view replacement);
+std::string replaceUntilGone(std::string_view text, std::string_view pattern, std::string_view replacement);
 // The same in place; a text without the pattern is left as it is.
 void replaceUntilGoneInPlace(std::string& text, std::string_view pattern, std::string_view replacement);
 

@@ -18,9 +18,7 @@ inline int charAt(std::string_view text, Pos p) {
 }
 
 // True when the character at `p` is `c` (never outside the text).
-inline bool charIs(std::string_view text, Pos p, char c) {
-  return charAt(text, p) == static_cast<unsigned char>(c);
-}
+inline bool charIs(std::string_view text, Pos p, char c) { return charAt(text, p) == static_cast<unsigned char>(c); }
 
 // Inserts `what` before the character now at `p`; a `p` below 1 inserts at
 // the start, beyond the end appends.

@@ -35,7 +35,6 @@ std::string replaceAll(std::string_view text, std::string_view pattern, std::str
 // The same in place; a text without the pattern is left as it is at the cost
 // of one search. True when something was replaced.
 bool replaceAllInPlace(std::string& text, std::string_view pattern, std::string_view replacement);
-std::string replaceAllNoCase(std::string_view text, std::string_view pattern,
-                             std::string_view replacement);
+std::string replaceAllNoCase(std::string_view text, std::string_view pattern, std::string_view replacement);
 
 }  // namespace kestrin::archive

@@ -1,6 +1,6 @@
-#include "text/char_classes.h"
 #include "archive/text/text_edit.h"
 #include "archive/title/title_autoformat.h"
+#include "text/char_classes.h"
 #include "text/cp1251_literal.h"
 
 namespace kestrin::archive {

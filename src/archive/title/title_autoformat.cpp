@@ -40,8 +40,8 @@ Pos tidyOuterQuotes(std::string& t) {
   Pos q = bound;
   while (q >= 2 && !charIs(t, q, kQuote)) --q;
   if (q >= 2) {
-    if (q < bound && !(charIs(t, q + 1, ' ') || charIs(t, q + 1, ')') || charIs(t, q + 1, ',') ||
-                       charIs(t, q + 1, '.'))) {
+    if (q < bound &&
+        !(charIs(t, q + 1, ' ') || charIs(t, q + 1, ')') || charIs(t, q + 1, ',') || charIs(t, q + 1, '.'))) {
       insertAt(t, q + 1, " ");
       ++bound;
     }
@@ -92,8 +92,7 @@ void yearsWithLetterGe(std::string& t) {
 // "№ 1 - № 12" → "№№ 1-12". Only a number followed by a hyphen opens such a
 // range; the range is rebuilt from its parts, whatever the spacing.
 void numberSignRanges(std::string& t) {
-  for (Pos p = posFrom(kNumberSignText, t); p != 0;
-       p = posFrom(kNumberSignText, t, p + 2)) {
+  for (Pos p = posFrom(kNumberSignText, t); p != 0; p = posFrom(kNumberSignText, t, p + 2)) {
     const Pos n = posFrom(kNumberSignText, t, p + 1);
     if (n == 0) break;
     std::string first = trimmedControls(t.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(n - p - 1)));

@@ -40,7 +40,8 @@ class Title {
   std::string between(Pos after, Pos before) const {
     const Pos from = std::max<Pos>(after + 1, 1);
     const Pos to = std::min(before - 1, size());
-    return from > to ? std::string{} : t_.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
+    return from > to ? std::string{}
+                     : t_.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
   }
 
  private:
@@ -76,9 +77,8 @@ bool digitOrNumberSign(const Title& t, Pos p) { return isDigit(t.at(p)) || t.is(
 // "N" standing for the number sign: before a number ("N5", "N 5", "N б-5")
 // and not inside a Latin word.
 void numberSignFromN(Title& t, Pos i) {
-  const bool beforeNumber =
-      digitOrNumberSign(t, i + 1) || digitOrNumberSign(t, i + 2) ||
-      (t.size() >= i + 4 && isCyrillic(t.at(i + 2)) && t.is(i + 3, '-') && isDigit(t.at(i + 4)));
+  const bool beforeNumber = digitOrNumberSign(t, i + 1) || digitOrNumberSign(t, i + 2) ||
+                            (t.size() >= i + 4 && isCyrillic(t.at(i + 2)) && t.is(i + 3, '-') && isDigit(t.at(i + 4)));
   const bool notInLatinWord = !isLatin(t.at(i - 1)) || t.is(i - 1, 'N');
   if (beforeNumber && notInLatinWord) t.set(i, text::kNumberSign);
 }

@@ -10,9 +10,12 @@ namespace {
 
 Qt::Alignment qtAlignment(Alignment alignment) {
   switch (alignment) {
-    case Alignment::right: return Qt::AlignRight | Qt::AlignVCenter;
-    case Alignment::centre: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Alignment::left: break;
+    case Alignment::right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::centre:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Alignment::left:
+      break;
   }
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
@@ -84,10 +87,14 @@ QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, 
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   const GridColumn& column = gridColumns_[static_cast<std::size_t>(section)];
   switch (role) {
-    case Qt::DisplayRole: return fromCp1251(column.title);
-    case Qt::ToolTipRole: return column.hint.empty() ? QVariant() : QVariant(fromCp1251(column.hint));
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-    default: return {};
+    case Qt::DisplayRole:
+      return fromCp1251(column.title);
+    case Qt::ToolTipRole:
+      return column.hint.empty() ? QVariant() : QVariant(fromCp1251(column.hint));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    default:
+      return {};
   }
 }
 
@@ -161,9 +168,7 @@ void CursorTableModel::dataSetChanged() {
   emit cursorMoved();
 }
 
-void CursorTableModel::activeChanged() {
-  startOver();
-}
+void CursorTableModel::activeChanged() { startOver(); }
 
 void CursorTableModel::startOver() {
   const QScopedValueRollback inserting(inserting_, true);

@@ -28,8 +28,8 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
 
   // `cursor` is the level cursor of `which`; `places` serves the fond
   // column "Хр." (may be null). Both must outlive the model.
-  CursorTableModel(int level, dbf::TableCursor& cursor, archive::ArchiveCursor which,
-                   archive::StoragePlaces* places, QObject* parent = nullptr);
+  CursorTableModel(int level, dbf::TableCursor& cursor, archive::ArchiveCursor which, archive::StoragePlaces* places,
+                   QObject* parent = nullptr);
   ~CursorTableModel() override;
 
   int level() const { return level_; }

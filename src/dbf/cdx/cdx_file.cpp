@@ -50,8 +50,7 @@ void CdxFile::readDirectory() {
   std::vector<unsigned char> block(kCdxTagHeaderSize);
   auto readHeader = [&](std::uint64_t offset) {
     if (source_->read(static_cast<std::int64_t>(offset), block.data(), block.size()) != block.size()) {
-      throwCdxCorrupted(fileName_, "tag header at " + std::to_string(offset) +
-                                       " lies beyond the end of the file");
+      throwCdxCorrupted(fileName_, "tag header at " + std::to_string(offset) + " lies beyond the end of the file");
     }
     return CdxTagHeader::decode(block.data(), block.data() + block.size(), size, fileName_);
   };
@@ -60,8 +59,8 @@ void CdxFile::readDirectory() {
   for (std::uint32_t offset = directory.first(); offset != 0; offset = directory.next()) {
     std::string name = text::upper1251(directory.currentKey());
     if (offset % kCdxBlockSize != 0) {
-      throwCdxCorrupted(fileName_, "tag " + name + " has its header at " +
-                                       std::to_string(offset) + ", not a block of its own");
+      throwCdxCorrupted(fileName_,
+                        "tag " + name + " has its header at " + std::to_string(offset) + ", not a block of its own");
     }
     CdxTagHeader header = readHeader(offset);
     tags_.push_back(std::make_unique<CdxTag>(*source_, fileName_, std::move(name), offset, std::move(header)));

@@ -23,8 +23,7 @@ std::size_t stripTrailing(const unsigned char* key, std::size_t length, unsigned
 // back first (in interior nodes, whose keys are blank-padded, after the
 // blanks are gone). Numeric and date keys lose their trailing 0x00 bytes, so
 // that keys stored with any trailing count compare alike.
-std::size_t comparedLength(unsigned char* key, std::size_t length, bool interior,
-                           const CdxKeyFormat& format) {
+std::size_t comparedLength(unsigned char* key, std::size_t length, bool interior, const CdxKeyFormat& format) {
   if (format.keyType != CdxKeyType::Character) return stripTrailing(key, length, 0x00);
   if (format.collation == CdxCollation::General) {
     if (interior) length = stripTrailing(key, length, ' ');
@@ -37,8 +36,7 @@ std::size_t comparedLength(unsigned char* key, std::size_t length, bool interior
 
 }  // namespace
 
-void IndexNode::appendKey(std::string_view stored, bool interior, const CdxKeyFormat& format,
-                          IndexEntry& entry) {
+void IndexNode::appendKey(std::string_view stored, bool interior, const CdxKeyFormat& format, IndexEntry& entry) {
   const std::size_t at = keys_.size();
   keys_.append(stored);
   auto* key = reinterpret_cast<unsigned char*>(keys_.data() + at);
@@ -66,8 +64,8 @@ void IndexNode::decodeInterior(const unsigned char* p, int count, const CdxKeyFo
                                std::string_view fileName) {
   const std::size_t entrySize = std::size_t{format.keyLength} + 8;
   if (kCdxNodeHeaderSize + static_cast<std::size_t>(count) * entrySize > kCdxBlockSize) {
-    throwCdxCorrupted(fileName, "interior node at " + std::to_string(offset_) + " claims " +
-                                    std::to_string(count) + " keys, more than fit");
+    throwCdxCorrupted(fileName, "interior node at " + std::to_string(offset_) + " claims " + std::to_string(count) +
+                                    " keys, more than fit");
   }
   entries_.resize(static_cast<std::size_t>(count));
   keys_.reserve(static_cast<std::size_t>(count) * format.keyLength);
@@ -81,12 +79,10 @@ void IndexNode::decodeInterior(const unsigned char* p, int count, const CdxKeyFo
   }
 }
 
-void IndexNode::decodeLeaf(const unsigned char* p, int count, const CdxKeyFormat& format,
-                           std::string_view fileName) {
+void IndexNode::decodeLeaf(const unsigned char* p, int count, const CdxKeyFormat& format, std::string_view fileName) {
   const CdxLeafLayout layout = CdxLeafLayout::decode(p, p + kCdxBlockSize, count, fileName);
   const std::size_t keyLength = format.keyLength;
-  const unsigned char* entriesEnd =
-      p + kCdxLeafHeaderSize + static_cast<std::size_t>(count) * layout.bytesPerEntry();
+  const unsigned char* entriesEnd = p + kCdxLeafHeaderSize + static_cast<std::size_t>(count) * layout.bytesPerEntry();
   const unsigned char* keyEnd = p + kCdxBlockSize;  // key bytes are packed downward from here
 
   unsigned char buffer[kCdxMaxKeyLength];
@@ -104,8 +100,7 @@ void IndexNode::decodeLeaf(const unsigned char* p, int count, const CdxKeyFormat
     }
     const std::size_t fresh = keyLength - bits.duplicates - bits.trailing;
     if (static_cast<std::size_t>(keyEnd - entriesEnd) < fresh) {
-      throwCdxCorrupted(fileName, "leaf at " + std::to_string(offset_) +
-                                      ": key bytes run into the entries");
+      throwCdxCorrupted(fileName, "leaf at " + std::to_string(offset_) + ": key bytes run into the entries");
     }
     keyEnd -= fresh;
     std::memcpy(buffer + bits.duplicates, keyEnd, fresh);

@@ -39,16 +39,13 @@ class IndexNode {
 
   // Decodes the 512-byte node in [p, limit) found at file offset `offset`.
   // Reuses this object's buffers. Faults throw ECdxCorrupted naming `fileName`.
-  void decode(const unsigned char* p, const unsigned char* limit, std::uint32_t offset,
-              const CdxKeyFormat& format, std::string_view fileName);
+  void decode(const unsigned char* p, const unsigned char* limit, std::uint32_t offset, const CdxKeyFormat& format,
+              std::string_view fileName);
 
  private:
-  void decodeInterior(const unsigned char* p, int count, const CdxKeyFormat& format,
-                      std::string_view fileName);
-  void decodeLeaf(const unsigned char* p, int count, const CdxKeyFormat& format,
-                  std::string_view fileName);
-  void appendKey(std::string_view stored, bool interior, const CdxKeyFormat& format,
-                 IndexEntry& entry);
+  void decodeInterior(const unsigned char* p, int count, const CdxKeyFormat& format, std::string_view fileName);
+  void decodeLeaf(const unsigned char* p, int count, const CdxKeyFormat& format, std::string_view fileName);
+  void appendKey(std::string_view stored, bool interior, const CdxKeyFormat& format, IndexEntry& entry);
 
   std::uint32_t offset_ = 0;
   bool leaf_ = true;

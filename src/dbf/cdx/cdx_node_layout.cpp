@@ -8,8 +8,7 @@
 
 namespace kestrin::dbf {
 
-CdxNodeHeader CdxNodeHeader::decode(const unsigned char* p, const unsigned char* limit,
-                                    std::string_view fileName) {
+CdxNodeHeader CdxNodeHeader::decode(const unsigned char* p, const unsigned char* limit, std::string_view fileName) {
   if (limit < p || static_cast<std::size_t>(limit - p) < kCdxBlockSize) {
     throwCdxCorrupted(fileName, "node is cut short");
   }
@@ -37,8 +36,7 @@ CdxLeafLayout CdxLeafLayout::decode(const unsigned char* p, const unsigned char*
   if (count == 0) return l;
 
   if (l.bytesPerEntry_ < 2 || l.bytesPerEntry_ > 8) {
-    throwCdxCorrupted(fileName, "leaf entry size " + std::to_string(l.bytesPerEntry_) +
-                                    " is not 2..8 bytes");
+    throwCdxCorrupted(fileName, "leaf entry size " + std::to_string(l.bytesPerEntry_) + " is not 2..8 bytes");
   }
   if (static_cast<std::size_t>(count) * l.bytesPerEntry_ > kCdxBlockSize - kCdxLeafHeaderSize) {
     throwCdxCorrupted(fileName, std::to_string(count) + " leaf entries do not fit a node");
@@ -46,9 +44,8 @@ CdxLeafLayout CdxLeafLayout::decode(const unsigned char* p, const unsigned char*
   if (l.recNoBits_ > 32 || l.duplicateBits_ + l.trailingBits_ > 16 ||
       l.recNoBits_ + l.duplicateBits_ + l.trailingBits_ > 8 * l.bytesPerEntry_) {
     throwCdxCorrupted(fileName, "leaf bit widths " + std::to_string(l.recNoBits_) + "/" +
-                                    std::to_string(l.duplicateBits_) + "/" +
-                                    std::to_string(l.trailingBits_) + " do not fit " +
-                                    std::to_string(l.bytesPerEntry_) + "-byte entries");
+                                    std::to_string(l.duplicateBits_) + "/" + std::to_string(l.trailingBits_) +
+                                    " do not fit " + std::to_string(l.bytesPerEntry_) + "-byte entries");
   }
   return l;
 }

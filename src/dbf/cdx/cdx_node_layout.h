@@ -11,13 +11,12 @@ namespace kestrin::dbf {
 struct CdxNodeHeader {
   std::uint16_t attributes = 0;  // 0 interior, 1 root interior, 2 leaf, 3 root leaf
   std::uint16_t count = 0;
-  std::uint32_t leftSibling = 0;   // never followed: the reader moves through parents
+  std::uint32_t leftSibling = 0;  // never followed: the reader moves through parents
   std::uint32_t rightSibling = 0;
 
   bool isLeaf() const { return attributes >= 2; }
 
-  static CdxNodeHeader decode(const unsigned char* p, const unsigned char* limit,
-                              std::string_view fileName);
+  static CdxNodeHeader decode(const unsigned char* p, const unsigned char* limit, std::string_view fileName);
 };
 
 // One decoded compact leaf entry.
@@ -31,8 +30,7 @@ class CdxLeafLayout {
  public:
   // Decodes bytes 12..23 of a leaf holding `count` entries and checks that the
   // entries fit after the header and that the bit fields fit their entries.
-  static CdxLeafLayout decode(const unsigned char* p, const unsigned char* limit, int count,
-                              std::string_view fileName);
+  static CdxLeafLayout decode(const unsigned char* p, const unsigned char* limit, int count, std::string_view fileName);
 
   unsigned bytesPerEntry() const { return bytesPerEntry_; }
 

@@ -64,9 +64,7 @@ std::string CdxTag::keyFromDate(std::int32_t julianDay) const {
   return cdxNumberSearchKey(julianDay);
 }
 
-std::string CdxTag::keyFromLogical(bool value) const {
-  return keyFromText(value ? "T" : "F");
-}
+std::string CdxTag::keyFromLogical(bool value) const { return keyFromText(value ? "T" : "F"); }
 
 int CdxTag::compareKeys(std::string_view a, std::string_view b, bool partial) const {
   return compareCdxKeys(a, b, partial && format_.keyType == CdxKeyType::Character);
@@ -310,8 +308,6 @@ void CdxTag::resetWalk(bool forward) {
   walkForward_ = forward;
 }
 
-void CdxTag::fail(const std::string& detail) {
-  throwCdxCorrupted(fileName_, "tag " + name_ + ": " + detail);
-}
+void CdxTag::fail(const std::string& detail) { throwCdxCorrupted(fileName_, "tag " + name_ + ": " + detail); }
 
 }  // namespace kestrin::dbf

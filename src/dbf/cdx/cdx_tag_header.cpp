@@ -26,12 +26,11 @@ std::string textUpToNul(const unsigned char* p, const unsigned char* limit) {
 }  // namespace
 
 CdxCollation CdxTagHeader::collation() const {
-  return text::equalsNoCase1251(collationName, "GENERAL") ? CdxCollation::General
-                                                          : CdxCollation::Machine;
+  return text::equalsNoCase1251(collationName, "GENERAL") ? CdxCollation::General : CdxCollation::Machine;
 }
 
-CdxTagHeader CdxTagHeader::decode(const unsigned char* p, const unsigned char* limit,
-                                  std::uint64_t fileSize, std::string_view fileName) {
+CdxTagHeader CdxTagHeader::decode(const unsigned char* p, const unsigned char* limit, std::uint64_t fileSize,
+                                  std::string_view fileName) {
   if (limit < p || static_cast<std::size_t>(limit - p) < kCdxTagHeaderSize) {
     throwCdxCorrupted(fileName, "tag header is cut short");
   }
@@ -49,8 +48,7 @@ CdxTagHeader CdxTagHeader::decode(const unsigned char* p, const unsigned char* l
 
   if (h.rootOffset == 0 || h.rootOffset % kCdxBlockSize != 0 ||
       std::uint64_t{h.rootOffset} + kCdxBlockSize > fileSize) {
-    throwCdxCorrupted(fileName, "root node offset " + std::to_string(h.rootOffset) +
-                                    " is not a block inside the file");
+    throwCdxCorrupted(fileName, "root node offset " + std::to_string(h.rootOffset) + " is not a block inside the file");
   }
   if (h.keyLength == 0 || h.keyLength > kCdxMaxKeyLength) {
     throwCdxCorrupted(fileName, "key length " + std::to_string(h.keyLength) + " is not 1..240");

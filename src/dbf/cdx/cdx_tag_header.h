@@ -27,8 +27,8 @@ struct CdxTagHeader {
   // `fileSize` bytes: root offset nonzero, block-aligned and inside the file,
   // key length 1..240, and either the directory flag or a key expression.
   // Faults throw ECdxCorrupted naming `fileName`.
-  static CdxTagHeader decode(const unsigned char* p, const unsigned char* limit,
-                             std::uint64_t fileSize, std::string_view fileName);
+  static CdxTagHeader decode(const unsigned char* p, const unsigned char* limit, std::uint64_t fileSize,
+                             std::string_view fileName);
 };
 
 }  // namespace kestrin::dbf

@@ -26,7 +26,7 @@ class FieldBinding {
 
   const TableCursor& cursor_;
   std::vector<std::string_view> names_;
-  mutable std::vector<int> positions_;  // in cursor_.fields(); -1 for none
+  mutable std::vector<int> positions_;         // in cursor_.fields(); -1 for none
   mutable std::uint64_t boundGeneration_ = 0;  // positions_ are all -1 in generation 0
 };
 

@@ -28,18 +28,18 @@ struct OperatorSpelling {
 };
 
 constexpr OperatorSpelling kSymbols[] = {
-    {"^", OpCode::Power, 2},         {"**", OpCode::Power, 2},       {"*", OpCode::Multiply, 3},
-    {"/", OpCode::Divide, 3},        {"+", OpCode::Add, 4},          {"-", OpCode::Subtract, 4},
-    {"=", OpCode::Equal, 5},         {"==", OpCode::Equal, 5},       {"#", OpCode::NotEqual, 5},
-    {"<>", OpCode::NotEqual, 5},     {"!=", OpCode::NotEqual, 5},    {">", OpCode::Greater, 5},
-    {"<", OpCode::Less, 5},          {">=", OpCode::GreaterEqual, 5}, {"=>", OpCode::GreaterEqual, 5},
-    {"<=", OpCode::LessEqual, 5},    {"=<", OpCode::LessEqual, 5},   {"$", OpCode::Contains, 5},
+    {"^", OpCode::Power, 2},      {"**", OpCode::Power, 2},        {"*", OpCode::Multiply, 3},
+    {"/", OpCode::Divide, 3},     {"+", OpCode::Add, 4},           {"-", OpCode::Subtract, 4},
+    {"=", OpCode::Equal, 5},      {"==", OpCode::Equal, 5},        {"#", OpCode::NotEqual, 5},
+    {"<>", OpCode::NotEqual, 5},  {"!=", OpCode::NotEqual, 5},     {">", OpCode::Greater, 5},
+    {"<", OpCode::Less, 5},       {">=", OpCode::GreaterEqual, 5}, {"=>", OpCode::GreaterEqual, 5},
+    {"<=", OpCode::LessEqual, 5}, {"=<", OpCode::LessEqual, 5},    {"$", OpCode::Contains, 5},
 };
 
 constexpr OperatorSpelling kWords[] = {
-    {"AND", OpCode::And, 7},          {"OR", OpCode::Or, 8},         {"EQ", OpCode::Equal, 5},
-    {"NE", OpCode::NotEqual, 5},      {"GE", OpCode::GreaterEqual, 5}, {"LE", OpCode::LessEqual, 5},
-    {"LT", OpCode::Less, 5},          {"GT", OpCode::Greater, 5},
+    {"AND", OpCode::And, 7},     {"OR", OpCode::Or, 8},           {"EQ", OpCode::Equal, 5},
+    {"NE", OpCode::NotEqual, 5}, {"GE", OpCode::GreaterEqual, 5}, {"LE", OpCode::LessEqual, 5},
+    {"LT", OpCode::Less, 5},     {"GT", OpCode::Greater, 5},
 };
 
 // Where an argument ends: the first "," (when splitting) or ")" at depth 0
@@ -58,13 +58,27 @@ std::size_t scanArgument(std::string_view text, std::size_t pos, bool splitAtCom
     }
     if (depth == 0 && (c == ')' || (splitAtComma && c == ','))) return i;
     switch (c) {
-      case '(': ++depth; break;
-      case ')': --depth; break;
+      case '(':
+        ++depth;
+        break;
+      case ')':
+        --depth;
+        break;
       case '"':
-      case '\'': closer = c; ++depth; break;
-      case '[': closer = ']'; ++depth; break;
-      case '{': closer = '}'; ++depth; break;
-      default: break;
+      case '\'':
+        closer = c;
+        ++depth;
+        break;
+      case '[':
+        closer = ']';
+        ++depth;
+        break;
+      case '{':
+        closer = '}';
+        ++depth;
+        break;
+      default:
+        break;
     }
   }
   return std::string_view::npos;
@@ -90,8 +104,7 @@ struct Token {
 
 class Compiler {
  public:
-  Compiler(EvalEnv& env, CompileOptions options, ExprTree& tree)
-      : env_(env), options_(options), tree_(tree) {
+  Compiler(EvalEnv& env, CompileOptions options, ExprTree& tree) : env_(env), options_(options), tree_(tree) {
     if (env.link == nullptr) return;
     ExprTableLink& link = *env.link;
     const std::string alias = text::upper1251(link.alias());
@@ -354,8 +367,7 @@ class Compiler {
   Node* makeNode(const Token& token, int depth) {
     switch (token.type) {
       case Token::Type::Operator:
-        return make<OperatorNode>(token.op, token.priority, options_.caseInsensitive,
-                                  options_.partialCompare);
+        return make<OperatorNode>(token.op, token.priority, options_.caseInsensitive, options_.partialCompare);
       case Token::Type::Call:
         return makeCall(token, depth);
       case Token::Type::Variable:
@@ -376,14 +388,11 @@ class Compiler {
       }
       case Token::Type::Number: {
         const std::size_t point = token.text.find('.');
-        const int decimals = point == std::string_view::npos
-                                 ? 0
-                                 : static_cast<int>(token.text.size() - point - 1);
+        const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(token.text.size() - point - 1);
         const int width = static_cast<int>(token.text.size());
         countOperand(width);
         tree_.maxDecimals = std::max(tree_.maxDecimals, decimals);
-        return make<NumberLiteralNode>(parseNumberLiteral(token.text).value_or(0.0), width,
-                                       decimals);
+        return make<NumberLiteralNode>(parseNumberLiteral(token.text).value_or(0.0), width, decimals);
       }
       case Token::Type::Logical:
         ++tree_.operandCount;
@@ -464,8 +473,7 @@ class Compiler {
 
 }  // namespace
 
-void compileExpression(std::string_view text, EvalEnv& env, CompileOptions options,
-                       ExprTree& tree) {
+void compileExpression(std::string_view text, EvalEnv& env, CompileOptions options, ExprTree& tree) {
   tree = ExprTree{};
   try {
     Compiler compiler(env, options, tree);

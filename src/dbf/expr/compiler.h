@@ -29,7 +29,6 @@ struct CompileOptions {
 
 // Replaces `tree` by the compiled text; an empty (or blank) text leaves no
 // root. On an error the tree is left empty and EDbfExpression is thrown.
-void compileExpression(std::string_view text, EvalEnv& env, CompileOptions options,
-                       ExprTree& tree);
+void compileExpression(std::string_view text, EvalEnv& env, CompileOptions options, ExprTree& tree);
 
 }  // namespace kestrin::dbf::expr_detail

@@ -78,9 +78,7 @@ bool civilFromDayNumber(double dayNumber, CivilDate& date) {
   return true;
 }
 
-bool isBlankDayNumber(double dayNumber) {
-  return !(dayNumber > 0) || dayNumber >= kBlankDateMarker;
-}
+bool isBlankDayNumber(double dayNumber) { return !(dayNumber > 0) || dayNumber >= kBlankDateMarker; }
 
 std::optional<double> dayNumberFromText(std::string_view text, std::string_view shortDateFormat) {
   const std::string_view trimmed = text::trimControlsRight(text);
@@ -128,8 +126,7 @@ double todayDayNumber() {
 #else
   localtime_r(&now, &local);
 #endif
-  return static_cast<double>(
-      dayNumberFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday));
+  return static_cast<double>(dayNumberFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday));
 }
 
 }  // namespace kestrin::dbf::expr_detail

@@ -43,8 +43,7 @@ inline constexpr std::string_view kInvalidDate = "'%s' is not a valid date";
 inline constexpr std::string_view kDateOutOfRange = "Date value is out of range";
 }  // namespace expr_msg
 
-[[noreturn]] inline void throwExpr(std::string_view pattern,
-                                   std::initializer_list<std::string_view> args = {}) {
+[[noreturn]] inline void throwExpr(std::string_view pattern, std::initializer_list<std::string_view> args = {}) {
   throw EDbfExpression(pattern, args);
 }
 

@@ -20,14 +20,10 @@ const FunctionDef* findIn(std::initializer_list<FunctionList> lists, std::string
 }  // namespace
 
 const FunctionDef* findGlobalFunction(std::string_view upperName) {
-  return findIn({mathFunctions(), textFunctions(), formatFunctions(), dateFunctions(),
-                 logicFunctions()},
-                upperName);
+  return findIn({mathFunctions(), textFunctions(), formatFunctions(), dateFunctions(), logicFunctions()}, upperName);
 }
 
-const FunctionDef* findTableFunction(std::string_view upperName) {
-  return findIn({tableFunctions()}, upperName);
-}
+const FunctionDef* findTableFunction(std::string_view upperName) { return findIn({tableFunctions()}, upperName); }
 
 long long truncToInt(double value) {
   if (!(value == value)) return 0;
@@ -44,10 +40,8 @@ const ExprValue& CallContext::argument(int index, ExprKind expected) {
   }();
   const std::vector<Node*>& arguments = node_.arguments();
   const ExprValue& value =
-      index < static_cast<int>(arguments.size()) ? arguments[static_cast<std::size_t>(index)]->evaluate()
-                                                 : kAbsent;
-  if (expected != ExprKind::Any && value.kind != expected &&
-      !(isNumericKind(value.kind) && isNumericKind(expected))) {
+      index < static_cast<int>(arguments.size()) ? arguments[static_cast<std::size_t>(index)]->evaluate() : kAbsent;
+  if (expected != ExprKind::Any && value.kind != expected && !(isNumericKind(value.kind) && isNumericKind(expected))) {
     const std::string number = std::to_string(index + 1);
     throwExpr(expr_msg::kArgumentNeeded, {kindName(expected), number, name()});
   }

@@ -10,9 +10,7 @@
 namespace kestrin::dbf::expr_detail {
 namespace {
 
-double dateArg(CallContext& call, int index) {
-  return call.argument(index, ExprKind::Date).asNumber();
-}
+double dateArg(CallContext& call, int index) { return call.argument(index, ExprKind::Date).asNumber(); }
 
 void textToDate(CallContext& call, ExprValue& result) {
   const std::string_view text = call.argument(0, ExprKind::Text).asText();
@@ -28,8 +26,7 @@ void textToDate(CallContext& call, ExprValue& result) {
 // DTOC(date [, 1]): the display form, or with 1 the yyyymmdd form.
 void dateToText(CallContext& call, ExprValue& result) {
   const double day = dateArg(call, 0);
-  const bool sortable =
-      call.argumentCount() >= 2 && call.argument(1, ExprKind::Number).asNumber() == 1;
+  const bool sortable = call.argumentCount() >= 2 && call.argument(1, ExprKind::Number).asNumber() == 1;
   std::string& out = call.buffer();
   if (sortable) {
     yyyymmddFromDayNumber(day, out);

@@ -21,8 +21,7 @@ void numberText(CallContext& call, ExprValue& result, bool zeros) {
     width = call.env().defaultStrWidth;
     if (width < 0) width = call.argumentWidth(0) > 0 ? call.argumentWidth(0) : 10;
   }
-  const long long decimals =
-      call.argumentCount() >= 3 ? truncToInt(call.argument(2, ExprKind::Number).asNumber()) : 0;
+  const long long decimals = call.argumentCount() >= 3 ? truncToInt(call.argument(2, ExprKind::Number).asNumber()) : 0;
   if (width < 0) width = 0;
   call.checkLength(static_cast<unsigned long long>(width));
   const auto w = static_cast<std::size_t>(width);
@@ -83,8 +82,7 @@ const FunctionDef kFunctions[] = {
     {"VAL",
      [](CallContext& c, ExprValue& r) {
        const std::string_view text = c.argument(0, ExprKind::Text).asText();
-       r.setNumber(ExprKind::Number,
-                   parseLocaleNumber(text, c.env().regional.decimalSeparator).value_or(0.0));
+       r.setNumber(ExprKind::Number, parseLocaleNumber(text, c.env().regional.decimalSeparator).value_or(0.0));
      }},
 };
 

@@ -10,9 +10,7 @@
 namespace kestrin::dbf::expr_detail {
 namespace {
 
-double number(CallContext& call, int index) {
-  return call.argument(index, ExprKind::Number).asNumber();
-}
+double number(CallContext& call, int index) { return call.argument(index, ExprKind::Number).asNumber(); }
 
 void setNumber(ExprValue& result, double value) { result.setNumber(ExprKind::Number, value); }
 

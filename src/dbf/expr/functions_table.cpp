@@ -33,18 +33,14 @@ const FunctionDef kFunctions[] = {
     {"DELETED", [](CallContext& c, ExprValue& r) { r.setLogical(link(c).isDeleted()); }},
     {"EOF", [](CallContext& c, ExprValue& r) { r.setLogical(link(c).isEof()); }},
     {"FIELDNO",
-     [](CallContext& c, ExprValue& r) {
-       r.setNumber(ExprKind::Number, static_cast<double>(fieldByName(c)));
-     }},
+     [](CallContext& c, ExprValue& r) { r.setNumber(ExprKind::Number, static_cast<double>(fieldByName(c))); }},
     {"LEN",
      [](CallContext& c, ExprValue& r) {
        const int field = fieldByName(c);
        r.setNumber(ExprKind::Number, field > 0 ? link(c).fieldWidth(field) : 0.0);
      }},
     {"RECNO",
-     [](CallContext& c, ExprValue& r) {
-       r.setNumber(ExprKind::Number, static_cast<double>(link(c).recordNumber()));
-     }},
+     [](CallContext& c, ExprValue& r) { r.setNumber(ExprKind::Number, static_cast<double>(link(c).recordNumber())); }},
     {"TYPE", fieldType},
 };
 

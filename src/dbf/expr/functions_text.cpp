@@ -13,13 +13,9 @@
 namespace kestrin::dbf::expr_detail {
 namespace {
 
-std::string_view textArg(CallContext& call, int index) {
-  return call.argument(index, ExprKind::Text).asText();
-}
+std::string_view textArg(CallContext& call, int index) { return call.argument(index, ExprKind::Text).asText(); }
 
-long long intArg(CallContext& call, int index) {
-  return truncToInt(call.argument(index, ExprKind::Number).asNumber());
-}
+long long intArg(CallContext& call, int index) { return truncToInt(call.argument(index, ExprKind::Number).asNumber()); }
 
 void setText(ExprValue& result, std::string_view text) { result.setText(ExprKind::Text, text); }
 
@@ -106,9 +102,8 @@ void mapBytes(CallContext& call, ExprValue& result, const std::array<unsigned ch
   const std::string_view text = textArg(call, 0);
   std::string& out = call.buffer();
   out.resize(text.size());
-  std::transform(text.begin(), text.end(), out.begin(), [&](char c) {
-    return static_cast<char>(table[static_cast<unsigned char>(c)]);
-  });
+  std::transform(text.begin(), text.end(), out.begin(),
+                 [&](char c) { return static_cast<char>(table[static_cast<unsigned char>(c)]); });
   setText(result, out);
 }
 
@@ -198,13 +193,32 @@ void replace(CallContext& call, ExprValue& result) {
 
 char soundexCode(unsigned char upper) {
   switch (upper) {
-    case 'B': case 'F': case 'P': case 'V': return '1';
-    case 'C': case 'G': case 'J': case 'K': case 'Q': case 'S': case 'X': case 'Z': return '2';
-    case 'D': case 'T': return '3';
-    case 'L': return '4';
-    case 'M': case 'N': return '5';
-    case 'R': return '6';
-    default: return 0;
+    case 'B':
+    case 'F':
+    case 'P':
+    case 'V':
+      return '1';
+    case 'C':
+    case 'G':
+    case 'J':
+    case 'K':
+    case 'Q':
+    case 'S':
+    case 'X':
+    case 'Z':
+      return '2';
+    case 'D':
+    case 'T':
+      return '3';
+    case 'L':
+      return '4';
+    case 'M':
+    case 'N':
+      return '5';
+    case 'R':
+      return '6';
+    default:
+      return 0;
   }
 }
 
@@ -247,9 +261,7 @@ const FunctionDef kFunctions[] = {
      }},
     {"LEFT", left},
     {"LEN",
-     [](CallContext& c, ExprValue& r) {
-       r.setNumber(ExprKind::Number, static_cast<double>(textArg(c, 0).size()));
-     }},
+     [](CallContext& c, ExprValue& r) { r.setNumber(ExprKind::Number, static_cast<double>(textArg(c, 0).size())); }},
     {"LOWER", [](CallContext& c, ExprValue& r) { mapBytes(c, r, text::kLowerTable); }},
     {"LTRIM", [](CallContext& c, ExprValue& r) { setText(r, text::trimControlsLeft(textArg(c, 0))); }},
     {"PROPER", proper},

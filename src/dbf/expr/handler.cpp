@@ -40,8 +40,7 @@ std::string removeAliasPrefixes(std::string_view expression, std::string_view al
   return text;
 }
 
-ExprHandler::ExprHandler(ExprTableLink* link, std::string_view alias,
-                         std::string_view expression, ExprOptions options)
+ExprHandler::ExprHandler(ExprTableLink* link, std::string_view alias, std::string_view expression, ExprOptions options)
     : state_(std::make_unique<State>()) {
   state_->env.link = link;
   state_->env.regional = std::move(options.regional);
@@ -62,9 +61,8 @@ void ExprHandler::setRegional(const RegionalSettings& regional) { state_->env.re
 
 void ExprHandler::setExpression(std::string_view text) {
   state_->resultKind = ExprKind::Unknown;
-  expr_detail::compileExpression(
-      text, state_->env, CompileOptions{state_->caseInsensitive, state_->partialCompare},
-      state_->tree);
+  expr_detail::compileExpression(text, state_->env, CompileOptions{state_->caseInsensitive, state_->partialCompare},
+                                 state_->tree);
 }
 
 bool ExprHandler::hasExpression() const { return state_->tree.root != nullptr; }

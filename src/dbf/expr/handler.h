@@ -51,8 +51,8 @@ class ExprHandler {
   // no field or table function can be named). When `alias` is not empty,
   // every "ALIAS." and "ALIAS->" (any letter case) is first removed from the
   // text. The link must outlive the handler.
-  explicit ExprHandler(ExprTableLink* link = nullptr, std::string_view alias = {},
-                       std::string_view expression = {}, ExprOptions options = {});
+  explicit ExprHandler(ExprTableLink* link = nullptr, std::string_view alias = {}, std::string_view expression = {},
+                       ExprOptions options = {});
   ~ExprHandler();
   ExprHandler(ExprHandler&&) noexcept;
   ExprHandler& operator=(ExprHandler&&) noexcept;

@@ -12,9 +12,8 @@
 namespace kestrin::dbf {
 
 std::string_view kindName(ExprKind kind) {
-  static constexpr std::string_view kNames[] = {"Unknown", "Empty",    "Any",     "Text",
-                                                "Number",  "Integer",  "Date",    "DateTime",
-                                                "Boolean", "Memo",     "Pointer"};
+  static constexpr std::string_view kNames[] = {"Unknown", "Empty",    "Any",     "Text", "Number", "Integer",
+                                                "Date",    "DateTime", "Boolean", "Memo", "Pointer"};
   const auto code = static_cast<std::size_t>(kind);
   return code < std::size(kNames) ? kNames[code] : std::string_view("Invalid Value");
 }
@@ -23,8 +22,8 @@ namespace expr_detail {
 namespace {
 
 bool isOperator(const Node* node) {
-  return node != nullptr && (node->nodeClass() == NodeClass::AttachedOperator ||
-                             node->nodeClass() == NodeClass::Operator);
+  return node != nullptr &&
+         (node->nodeClass() == NodeClass::AttachedOperator || node->nodeClass() == NodeClass::Operator);
 }
 
 // The operators of a left chain from the top down, and the node below them.
@@ -105,8 +104,7 @@ void collectNames(const Node* node, int classId, std::string& out) {
 
 // --- Literals ---------------------------------------------------------------
 
-TextLiteralNode::TextLiteralNode(std::string_view text)
-    : Node(NodeClass::TextLiteral), text_(text) {
+TextLiteralNode::TextLiteralNode(std::string_view text) : Node(NodeClass::TextLiteral), text_(text) {
   width_ = static_cast<int>(std::min<std::size_t>(text_.size(), 0x7fffffff));
   value_.setText(ExprKind::Text, text_);
 }
@@ -117,8 +115,7 @@ void TextLiteralNode::appendName(std::string& out) const {
   out += '"';
 }
 
-NumberLiteralNode::NumberLiteralNode(double value, int width, int decimals)
-    : Node(NodeClass::NumberLiteral) {
+NumberLiteralNode::NumberLiteralNode(double value, int width, int decimals) : Node(NodeClass::NumberLiteral) {
   width_ = width;
   decimals_ = decimals;
   value_.setNumber(ExprKind::Number, value);
@@ -130,8 +127,7 @@ void NumberLiteralNode::appendName(std::string& out) const {
   out += text;
 }
 
-DateLiteralNode::DateLiteralNode(double dayNumber, const EvalEnv& env)
-    : Node(NodeClass::DateLiteral), env_(env) {
+DateLiteralNode::DateLiteralNode(double dayNumber, const EvalEnv& env) : Node(NodeClass::DateLiteral), env_(env) {
   value_.setNumber(ExprKind::Date, dayNumber);
 }
 
@@ -148,9 +144,7 @@ BoolLiteralNode::BoolLiteralNode(bool value) : Node(NodeClass::BoolLiteral) {
   value_.setLogical(value);
 }
 
-void BoolLiteralNode::appendName(std::string& out) const {
-  out += value_.logical ? ".T." : ".F.";
-}
+void BoolLiteralNode::appendName(std::string& out) const { out += value_.logical ? ".T." : ".F."; }
 
 // --- Variables --------------------------------------------------------------
 

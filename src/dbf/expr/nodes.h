@@ -201,12 +201,11 @@ class OperatorNode final : public Node {
   void apply(const ExprValue* left, const ExprValue& right, ExprValue& out, std::string& buffer);
   void applyBoolean(bool left, bool right, ExprValue& out) const;
   void applyNumber(double left, double right, ExprKind rightKind, ExprValue& out) const;
-  void applyText(const ExprValue& left, const ExprValue& right, ExprValue& out,
-                 std::string& buffer);
+  void applyText(const ExprValue& left, const ExprValue& right, ExprValue& out, std::string& buffer);
 
   OpCode op_;
   int priority_;
-  std::unique_ptr<TextComparer> comparer_;       // comparisons only
+  std::unique_ptr<TextComparer> comparer_;                // comparisons only
   std::unique_ptr<text::TextSearcher> containsSearcher_;  // "$" only
   bool containsPrepared_ = false;
   // Evaluation of the left chain below this node.

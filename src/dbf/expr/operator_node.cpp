@@ -19,21 +19,36 @@ struct OpNames {
 
 OpNames namesOf(OpCode op) {
   switch (op) {
-    case OpCode::Power: return {"^", "^"};
-    case OpCode::Multiply: return {"*", "*"};
-    case OpCode::Divide: return {"/", "/"};
-    case OpCode::Add: return {"+", "+"};
-    case OpCode::Subtract: return {"-", "-"};
-    case OpCode::Equal: return {"=", "="};
-    case OpCode::NotEqual: return {"#", "#"};
-    case OpCode::Greater: return {">", ">"};
-    case OpCode::Less: return {"<", "<"};
-    case OpCode::GreaterEqual: return {">=", ">="};
-    case OpCode::LessEqual: return {"<=", "<="};
-    case OpCode::Contains: return {"$", "in string"};
-    case OpCode::Not: return {".NOT.", ".NOT."};
-    case OpCode::And: return {".AND.", ".AND."};
-    case OpCode::Or: return {".OR.", ".OR."};
+    case OpCode::Power:
+      return {"^", "^"};
+    case OpCode::Multiply:
+      return {"*", "*"};
+    case OpCode::Divide:
+      return {"/", "/"};
+    case OpCode::Add:
+      return {"+", "+"};
+    case OpCode::Subtract:
+      return {"-", "-"};
+    case OpCode::Equal:
+      return {"=", "="};
+    case OpCode::NotEqual:
+      return {"#", "#"};
+    case OpCode::Greater:
+      return {">", ">"};
+    case OpCode::Less:
+      return {"<", "<"};
+    case OpCode::GreaterEqual:
+      return {">=", ">="};
+    case OpCode::LessEqual:
+      return {"<=", "<="};
+    case OpCode::Contains:
+      return {"$", "in string"};
+    case OpCode::Not:
+      return {".NOT.", ".NOT."};
+    case OpCode::And:
+      return {".AND.", ".AND."};
+    case OpCode::Or:
+      return {".OR.", ".OR."};
   }
   return {"?", "?"};
 }
@@ -44,19 +59,24 @@ bool yieldsLogical(OpCode op) { return op >= OpCode::Equal; }
 
 bool testSign(OpCode op, int d) {
   switch (op) {
-    case OpCode::Equal: return d == 0;
-    case OpCode::NotEqual: return d != 0;
-    case OpCode::Greater: return d > 0;
-    case OpCode::Less: return d < 0;
-    case OpCode::GreaterEqual: return d >= 0;
-    case OpCode::LessEqual: return d <= 0;
-    default: return false;
+    case OpCode::Equal:
+      return d == 0;
+    case OpCode::NotEqual:
+      return d != 0;
+    case OpCode::Greater:
+      return d > 0;
+    case OpCode::Less:
+      return d < 0;
+    case OpCode::GreaterEqual:
+      return d >= 0;
+    case OpCode::LessEqual:
+      return d <= 0;
+    default:
+      return false;
   }
 }
 
-[[noreturn]] void requireValue(std::string_view what) {
-  throwExpr(expr_msg::kValueRequired, {what});
-}
+[[noreturn]] void requireValue(std::string_view what) { throwExpr(expr_msg::kValueRequired, {what}); }
 
 double checked(double result) {
   if (std::isnan(result)) throwExpr(expr_msg::kInvalidFloat);
@@ -100,8 +120,7 @@ void OperatorNode::prepareLiterals() {
   if (isComparison(op_) && right_ != nullptr && right_->nodeClass() == NodeClass::TextLiteral) {
     comparer_->prepareRightLiteral(static_cast<const TextLiteralNode*>(right_)->text());
   }
-  if (op_ == OpCode::Contains && left_ != nullptr &&
-      left_->nodeClass() == NodeClass::TextLiteral) {
+  if (op_ == OpCode::Contains && left_ != nullptr && left_->nodeClass() == NodeClass::TextLiteral) {
     containsSearcher_->prepare(static_cast<const TextLiteralNode*>(left_)->text(), text::identityFold());
     containsPrepared_ = true;
   }
@@ -124,8 +143,7 @@ const ExprValue& OperatorNode::evaluate() {
     chain_.push_back(cur);
     if (cur->op_ == OpCode::Not) break;
     Node* next = cur->left_;
-    if (next->nodeClass() == NodeClass::AttachedOperator ||
-        next->nodeClass() == NodeClass::Operator) {
+    if (next->nodeClass() == NodeClass::AttachedOperator || next->nodeClass() == NodeClass::Operator) {
       cur = static_cast<OperatorNode*>(next);
       continue;
     }
@@ -138,16 +156,14 @@ const ExprValue& OperatorNode::evaluate() {
   for (std::size_t i = chain_.size(); i-- > 0;) {
     OperatorNode* step = chain_[i];
     ExprValue& out = i == 0 ? value_ : scratch[turn];
-    step->apply(step->op_ == OpCode::Not ? nullptr : acc, *step->rightValue_, out,
-                buffers_[turn]);
+    step->apply(step->op_ == OpCode::Not ? nullptr : acc, *step->rightValue_, out, buffers_[turn]);
     acc = &out;
     turn ^= 1;
   }
   return value_;
 }
 
-void OperatorNode::apply(const ExprValue* left, const ExprValue& right, ExprValue& out,
-                         std::string& buffer) {
+void OperatorNode::apply(const ExprValue* left, const ExprValue& right, ExprValue& out, std::string& buffer) {
   const ExprKind rightKind = right.kind;
   const ExprKind leftKind = left != nullptr ? left->kind : rightKind;
   if (leftKind != rightKind && !(isNumericKind(leftKind) && isNumericKind(rightKind))) {
@@ -168,17 +184,27 @@ void OperatorNode::apply(const ExprValue* left, const ExprValue& right, ExprValu
 
 void OperatorNode::applyBoolean(bool left, bool right, ExprValue& out) const {
   switch (op_) {
-    case OpCode::Equal: out.setLogical(left == right); return;
-    case OpCode::NotEqual: out.setLogical(left != right); return;
-    case OpCode::And: out.setLogical(left && right); return;
-    case OpCode::Or: out.setLogical(left || right); return;
-    case OpCode::Not: out.setLogical(!right); return;
-    default: requireValue(isArithmetic(op_) ? "number" : "assigned");
+    case OpCode::Equal:
+      out.setLogical(left == right);
+      return;
+    case OpCode::NotEqual:
+      out.setLogical(left != right);
+      return;
+    case OpCode::And:
+      out.setLogical(left && right);
+      return;
+    case OpCode::Or:
+      out.setLogical(left || right);
+      return;
+    case OpCode::Not:
+      out.setLogical(!right);
+      return;
+    default:
+      requireValue(isArithmetic(op_) ? "number" : "assigned");
   }
 }
 
-void OperatorNode::applyNumber(double left, double right, ExprKind rightKind,
-                               ExprValue& out) const {
+void OperatorNode::applyNumber(double left, double right, ExprKind rightKind, ExprValue& out) const {
   if (isComparison(op_)) {
     const double d = left - right;
     out.setLogical(testSign(op_, (d > 0) - (d < 0)));
@@ -186,21 +212,29 @@ void OperatorNode::applyNumber(double left, double right, ExprKind rightKind,
   }
   double result = 0;
   switch (op_) {
-    case OpCode::Add: result = checked(left + right); break;
-    case OpCode::Subtract: result = checked(left - right); break;
-    case OpCode::Multiply: result = checked(left * right); break;
+    case OpCode::Add:
+      result = checked(left + right);
+      break;
+    case OpCode::Subtract:
+      result = checked(left - right);
+      break;
+    case OpCode::Multiply:
+      result = checked(left * right);
+      break;
     case OpCode::Divide:
       if (right == 0) throwExpr(left == 0 ? expr_msg::kInvalidFloat : expr_msg::kDivisionByZero);
       result = checked(left / right);
       break;
-    case OpCode::Power: result = power(left, right); break;
-    default: requireValue("assigned");
+    case OpCode::Power:
+      result = power(left, right);
+      break;
+    default:
+      requireValue("assigned");
   }
   out.setNumber(rightKind, result);
 }
 
-void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, ExprValue& out,
-                             std::string& buffer) {
+void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, ExprValue& out, std::string& buffer) {
   if (isComparison(op_)) {
     const bool equality = op_ == OpCode::Equal || op_ == OpCode::NotEqual;
     out.setLogical(testSign(op_, comparer_->compare(left, right, equality)));
@@ -228,7 +262,8 @@ void OperatorNode::applyText(const ExprValue& left, const ExprValue& right, Expr
       out.setText(ExprKind::Text, buffer);
       return;
     }
-    default: requireValue("assigned");
+    default:
+      requireValue("assigned");
   }
 }
 

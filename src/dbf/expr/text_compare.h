@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/text_search.h"
 #include "dbf/expr/value.h"
+#include "text/text_search.h"
 
 namespace kestrin::dbf {
 
@@ -16,9 +16,7 @@ namespace kestrin::dbf {
 // then lower case before upper case, then by byte. 0 only for equal bytes.
 // Every byte goes through `fold` first.
 int collateTexts(std::string_view a, std::string_view b, const text::FoldTable& fold);
-inline int collateTexts(std::string_view a, std::string_view b) {
-  return collateTexts(a, b, text::identityFold());
-}
+inline int collateTexts(std::string_view a, std::string_view b) { return collateTexts(a, b, text::identityFold()); }
 
 // The comparison of one operator node, with the node's own copies of the two
 // options. Keeps its buffers from record to record.

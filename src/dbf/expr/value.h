@@ -28,9 +28,7 @@ std::string_view kindName(ExprKind kind);
 
 // Number, Integer, Date and DateTime agree with each other wherever two kinds
 // must agree.
-constexpr bool isNumericKind(ExprKind kind) {
-  return kind >= ExprKind::Number && kind <= ExprKind::DateTime;
-}
+constexpr bool isNumericKind(ExprKind kind) { return kind >= ExprKind::Number && kind <= ExprKind::DateTime; }
 
 // The blank-date marker CTOD gives for an empty text.
 inline constexpr double kBlankDateMarker = 1e100;

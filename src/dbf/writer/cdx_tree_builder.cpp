@@ -15,9 +15,7 @@ constexpr std::uint32_t kNoSibling = 0xFFFFFFFF;
 constexpr std::size_t kLeafSpace = kCdxBlockSize - kCdxLeafHeaderSize;
 constexpr std::size_t kInteriorSpace = kCdxBlockSize - kCdxNodeHeaderSize;
 
-std::uint32_t lowMask(unsigned bits) {
-  return bits >= 32 ? 0xFFFFFFFFu : (std::uint32_t{1} << bits) - 1;
-}
+std::uint32_t lowMask(unsigned bits) { return bits >= 32 ? 0xFFFFFFFFu : (std::uint32_t{1} << bits) - 1; }
 
 }  // namespace
 
@@ -39,12 +37,9 @@ CdxLeafBits CdxLeafBits::choose(std::size_t keyLength, std::uint32_t highestRecN
   return b;
 }
 
-CdxTreeBuilder::CdxTreeBuilder(std::vector<CdxStoredKey> keys, std::size_t keyLength,
-                               unsigned char pad, std::uint32_t highestRecNo)
-    : keys_(std::move(keys)),
-      keyLength_(keyLength),
-      pad_(pad),
-      bits_(CdxLeafBits::choose(keyLength, highestRecNo)) {
+CdxTreeBuilder::CdxTreeBuilder(std::vector<CdxStoredKey> keys, std::size_t keyLength, unsigned char pad,
+                               std::uint32_t highestRecNo)
+    : keys_(std::move(keys)), keyLength_(keyLength), pad_(pad), bits_(CdxLeafBits::choose(keyLength, highestRecNo)) {
   if (keyLength_ == 0 || keyLength_ > kCdxMaxKeyLength) {
     throw std::invalid_argument("CDX key length must be 1..240");
   }
@@ -103,8 +98,8 @@ std::size_t CdxTreeBuilder::nodeCount() const {
   return n;
 }
 
-void CdxTreeBuilder::emitLeaf(std::size_t leafIndex, std::uint32_t left, std::uint32_t right,
-                              bool root, unsigned char* node) const {
+void CdxTreeBuilder::emitLeaf(std::size_t leafIndex, std::uint32_t left, std::uint32_t right, bool root,
+                              unsigned char* node) const {
   const Range r = levels_[0][leafIndex];
   encodeLE16(node, root ? 3 : 2);
   encodeLE16(node + 2, static_cast<std::uint16_t>(r.end - r.begin));
@@ -123,8 +118,7 @@ void CdxTreeBuilder::emitLeaf(std::size_t leafIndex, std::uint32_t left, std::ui
   for (std::size_t i = r.begin; i < r.end; ++i) {
     const std::size_t d = duplicateCount(i, r.begin);
     const std::size_t t = trailing_[i];
-    const std::uint64_t packed = std::uint64_t{keys_[i].recNo} |
-                                 (std::uint64_t{d} << bits_.recNoBits) |
+    const std::uint64_t packed = std::uint64_t{keys_[i].recNo} | (std::uint64_t{d} << bits_.recNoBits) |
                                  (std::uint64_t{t} << (bits_.recNoBits + bits_.duplicateBits));
     for (unsigned b = 0; b < bits_.bytesPerEntry; ++b) entry[b] = static_cast<unsigned char>(packed >> (8 * b));
     entry += bits_.bytesPerEntry;

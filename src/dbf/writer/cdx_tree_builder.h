@@ -32,8 +32,7 @@ class CdxTreeBuilder {
   // `keys` must already be in the tag's order. `pad` is the byte that fills
   // keys on the right (blank for character keys, 0x00 for numbers and dates);
   // leaves cut it off as the trailing count.
-  CdxTreeBuilder(std::vector<CdxStoredKey> keys, std::size_t keyLength, unsigned char pad,
-                 std::uint32_t highestRecNo);
+  CdxTreeBuilder(std::vector<CdxStoredKey> keys, std::size_t keyLength, unsigned char pad, std::uint32_t highestRecNo);
 
   std::size_t nodeCount() const;
 
@@ -51,8 +50,7 @@ class CdxTreeBuilder {
   void planInteriorLevels();
   std::size_t duplicateCount(std::size_t i, std::size_t leafBegin) const;
   std::size_t keptLength(std::size_t i) const { return keyLength_ - trailing_[i]; }
-  void emitLeaf(std::size_t level0Index, std::uint32_t left, std::uint32_t right, bool root,
-                unsigned char* node) const;
+  void emitLeaf(std::size_t level0Index, std::uint32_t left, std::uint32_t right, bool root, unsigned char* node) const;
 
   std::vector<CdxStoredKey> keys_;
   std::vector<std::size_t> trailing_;

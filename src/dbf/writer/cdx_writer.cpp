@@ -59,9 +59,8 @@ SortableKey makeKey(const CdxTagInput& tag, const CdxKeyEntry& entry) {
 }
 
 std::size_t storedKeyLength(const CdxTagInput& tag) {
-  return tag.keyType == CdxKeyType::Character && tag.collation == CdxCollation::General
-             ? 2u * tag.keyLength
-             : tag.keyLength;
+  return tag.keyType == CdxKeyType::Character && tag.collation == CdxCollation::General ? 2u * tag.keyLength
+                                                                                        : tag.keyLength;
 }
 
 void validate(const CdxTagInput& tag) {
@@ -193,9 +192,8 @@ std::string buildCdxImage(const std::vector<CdxTagInput>& tags) {
     h.options = kCdxOptionCompact | kCdxOptionCompound;
     if (tag.unique) h.options |= kCdxOptionUnique;
     if (!tag.forExpression.empty()) h.options |= kCdxOptionHasFor;
-    h.collation = tag.keyType == CdxKeyType::Character && tag.collation == CdxCollation::General
-                      ? "GENERAL"
-                      : "MACHINE";
+    h.collation =
+        tag.keyType == CdxKeyType::Character && tag.collation == CdxCollation::General ? "GENERAL" : "MACHINE";
     h.descending = tag.descending;
     h.keyExpression = tag.keyExpression;
     h.forExpression = tag.forExpression;
