@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kestrin::dbf {
 
@@ -18,6 +19,20 @@ class EDbfError : public std::runtime_error {
   explicit EDbfError(const std::string& message) : std::runtime_error(message) {}
   EDbfError(std::string_view pattern, std::initializer_list<std::string_view> args)
       : std::runtime_error(formatMessage(pattern, args)) {}
+};
+
+// A damaged file: what() is the engine's message, the same for every fault of
+// its kind; detail() says which check failed, with the numbers, for logs and
+// tests.
+class EDbfDamaged : public EDbfError {
+ public:
+  EDbfDamaged(std::string_view pattern, std::string_view fileName, std::string detail)
+      : EDbfError(pattern, {fileName}), detail_(std::move(detail)) {}
+
+  const std::string& detail() const noexcept { return detail_; }
+
+ private:
+  std::string detail_;
 };
 
 // A table whose header marks it as encrypted.

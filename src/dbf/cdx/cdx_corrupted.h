@@ -4,19 +4,16 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "dbf/base/errors.h"
 
 namespace kestrin::dbf {
 
-class ECdxCorrupted : public EDbfError {
+class ECdxCorrupted : public EDbfDamaged {
  public:
-  ECdxCorrupted(std::string_view fileName, std::string detail);
-
-  const std::string& detail() const noexcept { return detail_; }
-
- private:
-  std::string detail_;
+  ECdxCorrupted(std::string_view fileName, std::string detail)
+      : EDbfDamaged("Index file %s is corrupted", fileName, std::move(detail)) {}
 };
 
 [[noreturn]] void throwCdxCorrupted(std::string_view fileName, std::string detail);

@@ -25,9 +25,6 @@ std::string hexByte(std::uint8_t value) {
 
 }  // namespace
 
-EDbfHeaderInvalid::EDbfHeaderInvalid(std::string_view fileName, std::string detail)
-    : EDbfError("Table Header for %s is invalid", {fileName}), detail_(std::move(detail)) {}
-
 DbfHeader DbfHeader::decode(const unsigned char* bytes, const unsigned char* limit, const std::string& fileName) {
   if (limit - bytes < static_cast<std::ptrdiff_t>(kSize)) {
     fail(fileName, "header of " + std::to_string(limit - bytes) + " bytes, " + std::to_string(kSize) + " needed");

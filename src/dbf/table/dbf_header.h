@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dbf/base/errors.h"
@@ -12,17 +13,11 @@
 
 namespace kestrin::dbf {
 
-// A table header that cannot be laid out: what() is the engine's message
-// "Table Header for %s is invalid"; detail() says which check failed, with
-// the numbers, for logs and tests.
-class EDbfHeaderInvalid : public EDbfError {
+// A table header that cannot be laid out: "Table Header for %s is invalid".
+class EDbfHeaderInvalid : public EDbfDamaged {
  public:
-  EDbfHeaderInvalid(std::string_view fileName, std::string detail);
-
-  const std::string& detail() const noexcept { return detail_; }
-
- private:
-  std::string detail_;
+  EDbfHeaderInvalid(std::string_view fileName, std::string detail)
+      : EDbfDamaged("Table Header for %s is invalid", fileName, std::move(detail)) {}
 };
 
 // One field as its descriptor gives it, with the offset computed from the
