@@ -45,5 +45,21 @@ TEST(EvalCommand, ErrorsAreThrown) {
   EXPECT_THROW(runEval({"1 +"}, out), std::exception);
 }
 
+// A negative record number is no record: it used to be taken as a step and
+// evaluated the expression on another record.
+TEST(EvalCommand, NegativeRecordNumberIsNotInTheTable) {
+  testing::TempDir dir;
+  const std::string table = testing::writeTable(dir.file("T.DBF"), {{"N", 'N', 5, 0}}, {{{1.0}}, {{2.0}}, {{3.0}}});
+  for (const char* recno : {"-1", "-3", "-5"}) {
+    std::ostringstream out;
+    try {
+      runEval({"--table", table, "--recno", recno, "N"}, out);
+      ADD_FAILURE() << "evaluated on record " << recno << ": " << out.str();
+    } catch (const std::exception& error) {
+      EXPECT_EQ(std::string(error.what()), std::string("Record number ") + recno + " is not in table " + table);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kestrin::cli
