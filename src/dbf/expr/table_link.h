@@ -4,9 +4,9 @@
 // Fields are numbered from 1 in descriptor order. A number outside
 // 1..fieldCount() is never passed. The engine reads the static description
 // (alias, names, types, widths) only while it compiles; the per-record
-// methods are called while it evaluates, against whatever record image the
-// table currently designates (the candidate record of a filter scan, the
-// current record otherwise).
+// methods are called while it evaluates, against the record the link is
+// pointed at (each candidate of a filter scan in turn, a key image for a
+// seek, the table's own record otherwise).
 #pragma once
 
 #include <array>
