@@ -150,6 +150,13 @@ void MainWindow::reportError(const QString& message) {
   box->open();
 }
 
+// The record card lands with its controller; until then nothing is shown.
+void MainWindow::showRecordCard(archive::Level /*level*/, bool /*showWindow*/) {}
+
+void MainWindow::showCardText(const browse::Card& /*card*/) {}
+
+void MainWindow::noteFondDrillDown() {}
+
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);
   pnInfo_->setVisible(frame_.infoInMain);

@@ -14,11 +14,16 @@
 #include "app/gui/main_menu.h"
 #include "app/platform.h"
 #include "app/session.h"
+#include "archive/columns/level_columns.h"
 
 class QLabel;
 class QSplitter;
 class QTabWidget;
 class QTextEdit;
+
+namespace kestrin::browse {
+struct Card;
+}
 
 namespace kestrin::app {
 
@@ -72,6 +77,17 @@ class MainWindow : public QMainWindow {
   void loadSettings();
   // The standard error box; the program goes on.
   void reportError(const QString& message);
+
+  // --- the record card ---
+  // Builds the card of the current record of `level` as a click on its grid
+  // does; `showWindow` also shows the card window when the card lives there
+  // (the "Свойства" commands).
+  void showRecordCard(archive::Level level, bool showWindow);
+  // Puts `card` in place of the card shown (the fond-number list).
+  void showCardText(const browse::Card& card);
+  // The fond list's drill-down has run: the click that belongs to its double
+  // click must not rebuild the card.
+  void noteFondDrillDown();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
