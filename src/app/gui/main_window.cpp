@@ -20,6 +20,7 @@
 #include "app/column_widths.h"
 #include "app/frame/level_pages.h"
 #include "app/gui/command_bar.h"
+#include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/qt_geometry.h"
 #include "app/gui/search_strip.h"
@@ -136,6 +137,7 @@ void MainWindow::buildFrame() {
 
 void MainWindow::connectFrame() {
   keys_ = std::make_unique<WindowKeys>(*this);
+  navigation_ = new NavigationController(*this);
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {

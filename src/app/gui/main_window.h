@@ -28,6 +28,7 @@ struct Card;
 namespace kestrin::app {
 
 class CommandBar;
+class NavigationController;
 class PagesController;
 class SearchStrip;
 class StatusCaption;
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow {
   CommandBar* commandBar() const { return commandBar_; }
   QLabel* headerPanel() const { return pnTop_; }
   PagesController& pages() const { return *pages_; }
+  NavigationController& navigation() const { return *navigation_; }
   QWidget* infoPanel() const { return pnInfo_; }
   QTextEdit* infoText() const { return reInfo_; }
   QSplitter* splitter() const { return splitter_; }
@@ -122,6 +124,7 @@ class MainWindow : public QMainWindow {
   QTextEdit* reInfo_ = nullptr;
   std::array<QLabel*, 2> status_{};
   std::unique_ptr<WindowKeys> keys_;
+  NavigationController* navigation_ = nullptr;  // a child of the window
 };
 
 }  // namespace kestrin::app

@@ -53,6 +53,8 @@ SearchStrip::SearchStrip(QWidget* parent) : QWidget(parent) {
     pmSearch_->addAction(text)->setEnabled(false);
   }
   pmSearch_->setDefaultAction(pmSearch_->actions().front());
+  pmmClear_ = pmSearch_->actions().back();
+  pmmClear_->setObjectName(QStringLiteral("pmmClear"));
   btSearch_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(btSearch_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { pmSearch_->popup(btSearch_->mapToGlobal(at)); });

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -28,6 +29,8 @@ class SearchStrip : public QWidget {
   QLabel* advancedLink() const { return lbAdv_; }
   QRadioButton* numberMode() const { return rbNum_; }
   QMenu* searchMenu() const { return pmSearch_; }
+  // The search button's popup item "Очистить" (show all).
+  QAction* clearAction() const { return pmmClear_; }
 
   void setHistory(const QStringList& entries);
   QStringList history() const;
@@ -48,6 +51,7 @@ class SearchStrip : public QWidget {
   QRadioButton* rbExact_;
   QRadioButton* rbNum_;
   QMenu* pmSearch_;
+  QAction* pmmClear_;
 };
 
 }  // namespace kestrin::app
