@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_base.h"
+#include "demo/demo_options.h"
 #include "demo/demo_random.h"
 #include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
@@ -65,6 +67,15 @@ std::string deloBase(int records) {
     writeDelo(folder, records);
   }
   return folder;
+}
+
+std::string demoBase(long long files) {
+  const std::string dir = benchRoot() + "/demo-" + std::to_string(files);
+  if (!fs::exists(dir + "/DBF/FOND.DBF")) {
+    std::fprintf(stderr, "writing a demo archive of %lld files into %s ...\n", files, dir.c_str());
+    demo::writeDemoArchive(dir, demo::demoOptionsForFiles(files));
+  }
+  return dir + "/DBF";
 }
 
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder) {

@@ -16,6 +16,10 @@ std::string deloBase(int records);
 // A cursor on the DELO.DBF of `folder` (from deloBase), open.
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder);
 
+// The base folder (DIR/DBF) of a demo archive of about `files` files, as
+// kestrin-cli make-demo writes it; written on first use.
+std::string demoBase(long long files);
+
 // Reads every byte of `path` with large sequential reads; returns the bytes read.
 long long plainRead(const std::string& path);
 
