@@ -6,9 +6,10 @@
 namespace kestrin::browse {
 namespace {
 
+// An entry holds for its key while its table stays open as it was read.
 template <typename Entry>
-bool remembered(const std::optional<Entry>& entry, std::string_view key) {
-  return entry && archive::recordKeyNumber(key) && entry->key == key;
+bool remembered(const std::optional<Entry>& entry, const ParentTable& table, std::string_view key) {
+  return entry && table.current() && archive::recordKeyNumber(key) && entry->key == key;
 }
 
 std::string trimmed(const dbf::TableCursor& cursor, std::string_view field) {
@@ -18,7 +19,7 @@ std::string trimmed(const dbf::TableCursor& cursor, std::string_view field) {
 }  // namespace
 
 const FondEntry* ParentLookup::fond(std::string_view key) {
-  if (remembered(fond_, key)) return &*fond_;
+  if (remembered(fond_, fonds_, key)) return &*fond_;
   fond_.reset();
   const dbf::TableCursor* found = fonds_.find("KOD", key);
   if (!found) return nullptr;
@@ -28,7 +29,7 @@ const FondEntry* ParentLookup::fond(std::string_view key) {
 }
 
 const OpisEntry* ParentLookup::opis(std::string_view key) {
-  if (remembered(opis_, key)) return &*opis_;
+  if (remembered(opis_, inventories_, key)) return &*opis_;
   opis_.reset();
   const dbf::TableCursor* found = inventories_.find("KOD", key);
   if (!found) return nullptr;
@@ -38,7 +39,7 @@ const OpisEntry* ParentLookup::opis(std::string_view key) {
 }
 
 const DeloEntry* ParentLookup::delo(std::string_view key) {
-  if (remembered(delo_, key)) return &*delo_;
+  if (remembered(delo_, files_, key)) return &*delo_;
   delo_.reset();
   const dbf::TableCursor* found = files_.find("KOD", key);
   if (!found) return nullptr;

@@ -2,7 +2,8 @@
 // walking through the records of one parent finds it remembered. Each entry
 // keeps the key it was found by, and is used only for that key, so a card
 // always names the record's own parents. A key that is not a number is never
-// remembered and never matches.
+// remembered and never matches. Entries are dropped when their table is
+// reopened.
 #pragma once
 
 #include <optional>

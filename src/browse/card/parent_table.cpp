@@ -3,7 +3,7 @@
 namespace kestrin::browse {
 
 void ParentTable::follow() {
-  if (own_ && generation_ == level_.openGeneration()) return;
+  if (current()) return;
   maps_.clear();
   own_ = std::make_unique<dbf::TableCursor>();
   own_->setDatabaseName(level_.databaseName());

@@ -29,6 +29,10 @@ class ParentTable {
   // errors.
   const dbf::TableCursor* find(std::string_view field, std::string_view key);
 
+  // True while what this object read belongs to the level cursor's current
+  // opening; false before the first look-up and after a reopen.
+  bool current() const { return own_ && generation_ == level_.openGeneration(); }
+
  private:
   void follow();
   KeyedRecords& mapOf(std::string_view field);
