@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_base.h"
 #include "demo/demo_random.h"
 #include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
@@ -63,6 +64,16 @@ std::string deloBase(int records) {
     fs::create_directories(folder);
     std::fprintf(stderr, "writing %d file records into %s ...\n", records, folder.c_str());
     writeDelo(folder, records);
+  }
+  return folder;
+}
+
+std::string demoBase(long long files) {
+  const std::string folder = benchRoot() + "/demo-" + std::to_string(files);
+  if (!fs::exists(folder + "/FOND.DBF")) {
+    fs::create_directories(folder);
+    std::fprintf(stderr, "writing a demo base of %lld files into %s ...\n", files, folder.c_str());
+    demo::writeDemoBase(folder, demo::demoOptionsForFiles(files));
   }
   return folder;
 }
