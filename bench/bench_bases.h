@@ -13,6 +13,10 @@ namespace kestrin::bench {
 // about 100-300 bytes; written on first use.
 std::string deloBase(int records);
 
+// The base folder of a demo archive of about `files` files (every table, with
+// indexes and Hran.txt, no photo folder); written on first use.
+std::string demoBase(long long files);
+
 // A cursor on the DELO.DBF of `folder` (from deloBase), open.
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder);
 

@@ -31,5 +31,6 @@ int runEval(const Args& args, std::ostream& out);
 int runFormat(const Args& args, std::ostream& out);
 int runColumns(const Args& args, std::ostream& out);
 int runMakeDemo(const Args& args, std::ostream& out);
+int runCard(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

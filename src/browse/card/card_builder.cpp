@@ -1,17 +1,44 @@
 #include "browse/card/card_builder.h"
 
+#include "browse/card/card_parts.h"
+#include "browse/card/document_card.h"
+#include "browse/card/file_card.h"
+#include "browse/card/fond_card.h"
+#include "browse/card/highlight.h"
+#include "browse/card/opis_card.h"
 #include "dbf/cursor/table_cursor.h"
 #include "text/cp1251_literal.h"
-#include "text/trims.h"
 
 namespace kestrin::browse {
 
 using namespace text::literals;
 
-struct CardBuilder::State {};
+// The parents remembered between cards, read beside the level cursors.
+struct CardBuilder::State {
+  explicit State(const CardTables& tables) : parents(*tables.fond, *tables.opis, *tables.delo) {}
+  ParentLookup parents;
+};
+
+namespace {
+
+// Closed cursors stand in for level tables the builder was not given: the
+// parent look-ups follow a cursor each, and a closed one finds nothing.
+CardTables withClosedStandIns(CardTables tables) {
+  static dbf::TableCursor closedFond;
+  static dbf::TableCursor closedOpis;
+  static dbf::TableCursor closedDelo;
+  static dbf::TableCursor closedDoc;
+  if (!tables.fond) tables.fond = &closedFond;
+  if (!tables.opis) tables.opis = &closedOpis;
+  if (!tables.delo) tables.delo = &closedDelo;
+  if (!tables.doc) tables.doc = &closedDoc;
+  return tables;
+}
+
+}  // namespace
 
 CardBuilder::CardBuilder(CardTables tables, dbf::RegionalSettings regional)
-    : tables_(tables), regional_(std::move(regional)), state_(std::make_unique<State>()) {}
+    : tables_(withClosedStandIns(tables)), regional_(std::move(regional)), state_(std::make_unique<State>(tables_)) {}
 
 CardBuilder::~CardBuilder() = default;
 
@@ -24,20 +51,29 @@ bool CardBuilder::tablesOpen() const {
   return true;
 }
 
-// A placeholder until the card builders land: the record's number only.
-std::optional<Card> CardBuilder::build(archive::Level level, const CardQuery& /*query*/) {
-  static constexpr const char* kNumberFields[] = {"FKOD", "OKOD", "L1", "T1"};
-  dbf::TableCursor* cursors[] = {tables_.fond, tables_.opis, tables_.delo, tables_.doc};
-  dbf::TableCursor* cursor = cursors[static_cast<int>(level)];
-  if (cursor == nullptr || !cursor->active() || cursor->isEmpty()) return std::nullopt;
-  std::string number(text::trimSpaces(cursor->fieldByName(kNumberFields[static_cast<int>(level)]).asString()));
-  if (number.empty()) return std::nullopt;
-  Card card;
-  card.lines.push_back(CardLine{number, true, CardSize::BasePlus2, CardColor::Text, {}});
+std::optional<Card> CardBuilder::build(archive::Level level, const CardQuery& query) {
+  if (!tablesOpen()) return noBaseCard();
+  CardContext context{tables_, regional_, state_->parents, photoLister_};
+  std::optional<Card> card;
+  switch (level) {
+    case archive::Level::Fonds:
+      card = fondCard(context);
+      break;
+    case archive::Level::Inventories:
+      card = opisCard(context);
+      break;
+    case archive::Level::Files:
+      card = fileCard(context);
+      break;
+    case archive::Level::Documents:
+      card = documentCard(context);
+      break;
+  }
+  if (card) highlightCard(*card, query);
   return card;
 }
 
-void CardBuilder::forgetParents() { state_ = std::make_unique<State>(); }
+void CardBuilder::forgetParents() { state_ = std::make_unique<State>(tables_); }
 
 Card noBaseCard() {
   Card card;

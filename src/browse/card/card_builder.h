@@ -41,6 +41,8 @@ struct CardQuery {
 };
 
 // Refills the photo list for a file and returns how many photos it holds.
+// The key's fond and inventory numbers are empty when the base does not hold
+// that parent.
 using PhotoLister = std::function<int(const FilePhotoKey&)>;
 
 class CardBuilder {
@@ -58,7 +60,9 @@ class CardBuilder {
 
   // The card of the current record of `level`'s cursor; nullopt when that
   // record has no number (or there is none): the card shown stays as it was.
-  // Throws the engine's errors.
+  // noBaseCard() while tablesOpen() is false. Reads parents through cursors
+  // of its own; of the given cursors it filters only rename and top, and
+  // positions deloPhoto. Throws the engine's errors.
   std::optional<Card> build(archive::Level level, const CardQuery& query);
 
   // Forgets the parents remembered between cards: after the tables reopen.
