@@ -27,6 +27,7 @@ struct Card;
 
 namespace kestrin::app {
 
+class CardController;
 class CommandBar;
 class PagesController;
 class SearchStrip;
@@ -62,7 +63,9 @@ class MainWindow : public QMainWindow {
   CommandBar* commandBar() const { return commandBar_; }
   QLabel* headerPanel() const { return pnTop_; }
   PagesController& pages() const { return *pages_; }
+  CardController& cards() const { return *cards_; }
   QWidget* infoPanel() const { return pnInfo_; }
+  // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
   QSplitter* splitter() const { return splitter_; }
   // Panel 0 under the command bar, panel 1 with the record count.
@@ -122,6 +125,7 @@ class MainWindow : public QMainWindow {
   QTextEdit* reInfo_ = nullptr;
   std::array<QLabel*, 2> status_{};
   std::unique_ptr<WindowKeys> keys_;
+  std::unique_ptr<CardController> cards_;
 };
 
 }  // namespace kestrin::app
