@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
@@ -236,6 +237,21 @@ TEST_F(CardControllerTest, PlacementRestoredOnScreenAndSavedOnClose) {
   w->close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(IniFile(iniPath()).readInteger("Info", "Left", 0), 230);
+}
+
+TEST_F(CardControllerTest, CardWindowSnapsToTheScreenEdges) {
+  settings("[Main]\r\nInfoInMain=0\r\n");
+  auto w = start(base(3));
+  clickFond(*w, 0);
+  CardWindow& window = cardWindow(*w);
+  const QRect workArea = window.screen()->availableGeometry();
+  window.move(workArea.left() + 15, workArea.top() + 100);
+  QApplication::processEvents();
+  EXPECT_EQ(window.frameGeometry().left(), workArea.left());
+  EXPECT_EQ(window.frameGeometry().top(), workArea.top() + 100);
+  window.move(workArea.left() + 100, workArea.bottom() - window.frameGeometry().height() - 10);
+  QApplication::processEvents();
+  EXPECT_EQ(window.frameGeometry().bottom(), workArea.bottom());
 }
 
 TEST_F(CardControllerTest, NoPlacementSavedWithoutSaveWindows) {
