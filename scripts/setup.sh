@@ -14,6 +14,8 @@ PACKAGES=(
   qt6-base-dev libjpeg62-turbo-dev
   python3 python3-dbfread python3-dbf libdbd-xbase-perl
   xvfb xauth imagemagick xdotool
+  # fontconfig maps the record card's "Arial" to its metric-compatible face.
+  fonts-liberation2
 )
 
 # Installs those of the named packages that are not installed yet.

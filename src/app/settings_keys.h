@@ -25,6 +25,7 @@ namespace keys {
 
 inline constexpr std::string_view kMain = "Main";
 inline constexpr std::string_view kQuery = "Query";
+inline constexpr std::string_view kInfo = "Info";
 
 inline constexpr TextKey pathBase{kMain, "PathBase", ""};
 // The default photo folder is the platform's (Platform::defaultPhotoFolder).
@@ -45,6 +46,8 @@ inline constexpr IntKey pnInfo{kMain, "pnInfo", 120};
 inline constexpr BoolKey infoInMain{kMain, "InfoInMain", true};
 inline constexpr BoolKey infoOnClick{kMain, "InfoOnClick", true};
 inline constexpr BoolKey infoOnTop{kMain, "InfoOnTop", true};
+// The card window's own reading when it is created.
+inline constexpr BoolKey infoOnTopAtCreation{kMain, "InfoOnTop", false};
 inline constexpr BoolKey tabs{kMain, "Tabs", false};
 inline constexpr BoolKey menuXp{kMain, "MenuXP", true};
 inline constexpr BoolKey nalOpis{kMain, "NalOpis", true};
@@ -57,6 +60,12 @@ inline constexpr BoolKey selectOpis{kMain, "SelectOpis", true};
 inline constexpr BoolKey showInfo{kMain, "ShowInfo", false};
 inline constexpr BoolKey kolRec{kMain, "KolRec", true};
 inline constexpr BoolKey colorTypes{kMain, "ColorTypes", true};
+
+// The card window's bounds; the defaults are its design bounds.
+inline constexpr IntKey infoTop{kInfo, "Top", 150};
+inline constexpr IntKey infoLeft{kInfo, "Left", 200};
+inline constexpr IntKey infoWidth{kInfo, "Width", 440};
+inline constexpr IntKey infoHeight{kInfo, "Height", 340};
 
 }  // namespace keys
 

@@ -19,6 +19,7 @@
 
 #include "app/column_widths.h"
 #include "app/frame/level_pages.h"
+#include "app/gui/card_controller.h"
 #include "app/gui/command_bar.h"
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
@@ -138,6 +139,7 @@ void MainWindow::buildFrame() {
 void MainWindow::connectFrame() {
   keys_ = std::make_unique<WindowKeys>(*this);
   navigation_ = new NavigationController(*this);
+  cards_ = std::make_unique<CardController>(*this);
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
@@ -152,16 +154,16 @@ void MainWindow::reportError(const QString& message) {
   box->open();
 }
 
-// The record card lands with its controller; until then nothing is shown.
-void MainWindow::showRecordCard(archive::Level /*level*/, bool /*showWindow*/) {}
+void MainWindow::showRecordCard(archive::Level level, bool showWindow) { cards_->showRecordCard(level, showWindow); }
 
-void MainWindow::showCardText(const browse::Card& /*card*/) {}
+void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(card); }
 
-void MainWindow::noteFondDrillDown() {}
+void MainWindow::noteFondDrillDown() { cards_->noteFondDrillDown(); }
 
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);
   pnInfo_->setVisible(frame_.infoInMain);
+  cards_->applySettings(frame_);
   infoHeightPending_ = true;
   if (isVisible()) applyInfoPanelHeight();
 
@@ -219,6 +221,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  cards_->closeWindow();
   saveOnClose();
   QMainWindow::closeEvent(event);
 }

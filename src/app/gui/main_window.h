@@ -27,6 +27,7 @@ struct Card;
 
 namespace kestrin::app {
 
+class CardController;
 class CommandBar;
 class NavigationController;
 class PagesController;
@@ -64,7 +65,9 @@ class MainWindow : public QMainWindow {
   QLabel* headerPanel() const { return pnTop_; }
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
+  CardController& cards() const { return *cards_; }
   QWidget* infoPanel() const { return pnInfo_; }
+  // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
   QSplitter* splitter() const { return splitter_; }
   // Panel 0 under the command bar, panel 1 with the record count.
@@ -125,6 +128,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 2> status_{};
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
+  std::unique_ptr<CardController> cards_;
 };
 
 }  // namespace kestrin::app

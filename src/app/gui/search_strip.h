@@ -27,6 +27,9 @@ class SearchStrip : public QWidget {
   QPushButton* searchButton() const { return btSearch_; }
   QLabel* clearLink() const { return lbClear_; }
   QLabel* advancedLink() const { return lbAdv_; }
+  QRadioButton* allWordsMode() const { return rbAll_; }
+  QRadioButton* anyWordMode() const { return rbAny_; }
+  QRadioButton* asIsMode() const { return rbExact_; }
   QRadioButton* numberMode() const { return rbNum_; }
   QMenu* searchMenu() const { return pmSearch_; }
   // The search button's popup item "Очистить" (show all).

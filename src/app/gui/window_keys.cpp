@@ -67,6 +67,7 @@ bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
       if (searchBoxFocused) return false;
       if (const auto level = levelOfPage(pages.activePage())) {
         browse::stepWithWrap(window_.tables().level(*level), key.key() == Qt::Key_Down);
+        window_.showRecordCard(*level, false);
       }
       return true;
     default:
