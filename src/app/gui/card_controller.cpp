@@ -180,6 +180,11 @@ void CardController::showCardText(const browse::Card& card) {
   if (!window_.frameSettings().infoInMain && !cardWindow_->isVisible()) showCardWindow(false);
 }
 
+void CardController::baseOpened() {
+  forgetParentsAfterReopen();
+  builder_.prepareParents();
+}
+
 void CardController::forgetParentsAfterReopen() {
   BaseTables& tables = window_.tables();
   const std::array<std::uint64_t, 4> now = {tables.fond.openGeneration(), tables.opis.openGeneration(),

@@ -48,6 +48,8 @@ class CardController : public QObject {
   // the status panels and hint, the left panel's labels.
   void presentCard(const browse::Card& card);
   void noteFondDrillDown() { flags_.drilledDown(); }
+  // The base has been opened: the parents' keys are found in the background.
+  void baseOpened();
 
   // LoadSettings: the text control into the info panel or into the card
   // window, and the card window on top or not.

@@ -9,6 +9,7 @@
 
 #include "app/base_folder.h"
 #include "app/column_widths.h"
+#include "app/gui/card_controller.h"
 #include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/qt_geometry.h"
@@ -74,6 +75,7 @@ bool StartupController::openTables() {
     window_.reportError(QString::fromStdString(error.what()));
     return false;
   }
+  window_.cards().baseOpened();
   return true;
 }
 

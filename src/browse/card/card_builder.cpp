@@ -75,6 +75,10 @@ std::optional<Card> CardBuilder::build(archive::Level level, const CardQuery& qu
 
 void CardBuilder::forgetParents() { state_ = std::make_unique<State>(tables_); }
 
+void CardBuilder::prepareParents() {
+  if (tablesOpen()) state_->parents.prepare();
+}
+
 Card noBaseCard() {
   Card card;
   card.lines.push_back(CardLine{

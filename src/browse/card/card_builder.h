@@ -67,6 +67,9 @@ class CardBuilder {
 
   // Forgets the parents remembered between cards: after the tables reopen.
   void forgetParents();
+  // Starts finding the parents' keys in the background once the tables are
+  // open, so that the first card does not wait for it.
+  void prepareParents();
 
  private:
   struct State;

@@ -47,6 +47,13 @@ const DeloEntry* ParentLookup::delo(std::string_view key) {
   return &*delo_;
 }
 
+void ParentLookup::prepare() {
+  fonds_.prepare("KOD");
+  inventories_.prepare("KOD");
+  inventories_.prepare("FOND");
+  files_.prepare("KOD");
+}
+
 const dbf::TableCursor* ParentLookup::firstInventoryOf(std::string_view fondKey) {
   return inventories_.find("FOND", fondKey);
 }

@@ -52,6 +52,9 @@ class ParentLookup {
   // cursor valid until the next look-up of an inventory; null when none.
   const dbf::TableCursor* firstInventoryOf(std::string_view fondKey);
 
+  // Builds the key maps of the open parent tables in the background.
+  void prepare();
+
  private:
   ParentTable fonds_;
   ParentTable inventories_;

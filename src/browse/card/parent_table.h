@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,6 +30,11 @@ class ParentTable {
   // errors.
   const dbf::TableCursor* find(std::string_view field, std::string_view key);
 
+  // Starts building the key map of `field` on a worker thread, with a cursor
+  // of its own, so that the first card after the base opens does not wait for
+  // a walk through a table of a million records. find() waits for it.
+  void prepare(std::string_view field);
+
   // True while what this object read belongs to the level cursor's current
   // opening; false before the first look-up and after a reopen.
   bool current() const { return own_ && generation_ == level_.openGeneration(); }
@@ -42,6 +48,7 @@ class ParentTable {
   std::uint64_t generation_ = 0;
   std::unique_ptr<dbf::TableCursor> own_;
   std::map<std::string, KeyedRecords, std::less<>> maps_;
+  std::map<std::string, std::future<KeyedRecords>, std::less<>> pending_;
 };
 
 }  // namespace kestrin::browse

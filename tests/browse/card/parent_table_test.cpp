@@ -46,8 +46,9 @@ class ParentTableTest : public ::testing::Test {
   }
   // The record Locate finds on the unfiltered level cursor; 0 for none.
   int located(const std::string& key) { return level_.locate("KOD", {key}, {}) ? level_.recNo() : 0; }
-  int found(const std::string& key) {
-    const dbf::TableCursor* cursor = parents_.find("KOD", key);
+  int found(const std::string& key) { return foundBy(parents_, key); }
+  static int foundBy(ParentTable& parents, const std::string& key) {
+    const dbf::TableCursor* cursor = parents.find("KOD", key);
     return cursor ? cursor->recNo() : 0;
   }
 
@@ -70,9 +71,13 @@ TEST_F(ParentTableTest, FindsWhatLocateFinds) {
                           {"  -5"},
                           {"      2", true}});
   open();
+  // A map built in the background at the opening answers alike.
+  ParentTable prepared(level_);
+  prepared.prepare("KOD");
   for (const std::string key : {"      1", "      3", "      2", "     12", "12", "12     ", "   0012", "abc", "",
                                 "       ", "9999999", "99999999", "  -5", "      4", "1"}) {
     EXPECT_EQ(found(key), located(key)) << "key '" << key << "'";
+    EXPECT_EQ(foundBy(prepared, key), located(key)) << "prepared, key '" << key << "'";
   }
   EXPECT_EQ(found("      3"), 3);
   EXPECT_EQ(found("      2"), 0);
