@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dbf/writer/dbf_writer.h"
+#include "demo/demo_base.h"
 #include "demo/demo_random.h"
 #include "demo/demo_schema.h"
 #include "text/cp1251_utf8.h"
@@ -63,6 +64,20 @@ std::string deloBase(int records) {
     fs::create_directories(folder);
     std::fprintf(stderr, "writing %d file records into %s ...\n", records, folder.c_str());
     writeDelo(folder, records);
+  }
+  return folder;
+}
+
+std::string demoBase(const std::string& scale) {
+  const std::string folder = benchRoot() + "/demo-" + scale;
+  // The mark is written last: a base whose writing was cut short is written again.
+  const std::string complete = folder + "/.complete";
+  if (!fs::exists(complete)) {
+    fs::create_directories(folder);
+    std::fprintf(stderr, "writing the %s demo base into %s ...\n", scale.c_str(), folder.c_str());
+    demo::writeDemoBase(folder, demo::demoOptionsForScale(scale));
+    std::FILE* mark = std::fopen(complete.c_str(), "w");
+    if (mark) std::fclose(mark);
   }
   return folder;
 }

@@ -16,6 +16,11 @@ std::string deloBase(int records);
 // A cursor on the DELO.DBF of `folder` (from deloBase), open.
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder);
 
+// The base folder of a demo base of `scale` ("small", "medium", "large":
+// 1,000,000 files and about 3,000,000 documents) with its CDX indexes,
+// without photographs; written on first use.
+std::string demoBase(const std::string& scale);
+
 // Reads every byte of `path` with large sequential reads; returns the bytes read.
 long long plainRead(const std::string& path);
 
