@@ -83,6 +83,11 @@ const KeyPrefixRange* DbfHandler::stepRange(const CdxTag& tag) const {
   return &*narrowedBy_;
 }
 
+bool DbfHandler::filterBitsFromCurrentTag() const {
+  if (!narrowedBy_ || narrowedGeneration_ != indexes_.generation() || !expressionActive()) return false;
+  return currentTag() != nullptr && narrowedBy_->tag == currentTag();
+}
+
 bool DbfHandler::fetchCandidate(Step step) {
   if (CdxTag* tag = currentTag()) {
     const bool forward = isForward(step);

@@ -72,6 +72,10 @@ class DbfHandler : public DbfFields {
   const HugeBitSet& filterBits() const { return filterBits_; }
   // How many scans have run; lets callers see that a scan was reused.
   int scanCount() const { return scanCount_; }
+  // Whether every record in the filter bits came from a key range of the
+  // current tag: the tag then holds each of them once, and the view in tag
+  // order has the records of countVisible.
+  bool filterBitsFromCurrentTag() const;
   // Whether the last scan read only the records of a tag's key range.
   bool lastScanNarrowed() const { return narrowedBy_.has_value(); }
   // Off, every scan reads every record (for comparisons; on by default).

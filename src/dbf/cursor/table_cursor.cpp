@@ -222,9 +222,9 @@ int TableCursor::recordCount() {
   if (!exactCount_) return table_->recordCount();
   // In physical order the view is counted through the filter bits, or in one
   // block scan without a filter expression; in tag order by walking the tag
-  // (the tag may leave records out). Either way the engine is left where the
-  // current record is.
-  if (!table_->currentTag()) {
+  // (the tag may leave records out), unless the bits came from the tag. Either
+  // way the engine is left where the current record is.
+  if (!table_->currentTag() || table_->filterBitsFromCurrentTag()) {
     const int count = table_->countVisible();
     table_->positionOn(currentRecNo_);
     return count;
