@@ -215,11 +215,13 @@ std::vector<Row> numberedRows() {
 TEST(FilterNarrowing, NarrowsOnlyWhatItCanProveAndShowsTheSameRecordsEitherWay) {
   TempDir dir;
   writeBase(dir, numberedRows());
-  // Index files the narrowing must not use for KEY: a FOR condition, the
-  // GENERAL collation, a key that is not the bare field, a key led by
-  // another field.
+  // Index files the narrowing must not use for KEY: a FOR condition, unique
+  // keys, the GENERAL collation, a key that is not the bare field, a key led
+  // by another field.
   CdxTagInput withFor = tagOf("FORKEY", "KEY", kKeyWidth);
   withFor.forExpression = "N>5";
+  CdxTagInput unique = tagOf("UNIQKEY", "KEY", kKeyWidth);
+  unique.unique = true;
   CdxTagInput general = tagOf("GENKEY", "KEY", kKeyWidth);
   general.collation = CdxCollation::General;
   CdxTagInput upper = tagOf("UPKEY", "UPPER(KEY)", kKeyWidth);
@@ -228,11 +230,13 @@ TEST(FilterNarrowing, NarrowsOnlyWhatItCanProveAndShowsTheSameRecordsEitherWay) 
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto recno = static_cast<std::uint32_t>(i + 1);
     if (rows[i].n > 5) withFor.keys.push_back({rows[i].key, recno});
+    unique.keys.push_back({rows[i].key, recno});
     general.keys.push_back({rows[i].key, recno});
     upper.keys.push_back({rows[i].key, recno});
     otherFirst.keys.push_back({padded(rows[i].other, kOtherWidth) + rows[i].key, recno});
   }
   writeCdxFile(dir.file("FOR.CDX"), {withFor});
+  writeCdxFile(dir.file("UNIQ.CDX"), {unique});
   writeCdxFile(dir.file("GEN.CDX"), {general});
   writeCdxFile(dir.file("UP.CDX"), {upper});
   writeCdxFile(dir.file("OK.CDX"), {otherFirst});
@@ -262,6 +266,7 @@ TEST(FilterNarrowing, NarrowsOnlyWhatItCanProveAndShowsTheSameRecordsEitherWay) 
       {"another comparison", {"t.cdx"}, "", "KEY#\"    12\"", {}, false, {1, 2, 3, 7, 9, 10, 11, 12}},
       {"a condition besides", {"t.cdx"}, "", "KEY=\"    12\" AND N>0", {}, false, {4, 6, 8}},
       {"tag with FOR condition", {"for.cdx"}, "FORKEY", "KEY=\"    12\"", {}, false, {4, 6, 8}},
+      {"unique tag", {"uniq.cdx"}, "", "KEY=\"    12\"", {}, false, {4, 6, 8}},
       {"GENERAL collation", {"gen.cdx"}, "", "KEY=\"    12\"", {}, false, {4, 6, 8}},
       {"key is a function of the field", {"up.cdx"}, "", "KEY=\"    12\"", {}, false, {4, 6, 8}},
       {"key led by another field", {"ok.cdx"}, "", "KEY=\"    12\"", {}, false, {4, 6, 8}},

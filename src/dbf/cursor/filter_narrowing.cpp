@@ -111,7 +111,10 @@ std::optional<KeyPrefixRange> findKeyPrefixRange(const ExprHandler& filter, Inde
   if (prefix.empty()) return std::nullopt;
 
   const auto qualifies = [&](CdxTag& tag) {
-    if (tag.hasForCondition() || tag.collation() != CdxCollation::Machine || tag.keyLength() < prefix.size()) {
+    // A FOR condition or unique keys leave records out of the tag; GENERAL
+    // keys are weights, not the field's bytes; a shorter key cuts the prefix.
+    if (tag.hasForCondition() || tag.unique() || tag.collation() != CdxCollation::Machine ||
+        tag.keyLength() < prefix.size()) {
       return false;
     }
     try {

@@ -8,8 +8,9 @@
 //
 // Only what can be proven is narrowed: the prefix is a superset of every
 // value the comparison accepts (trailing blanks and case folding allowed
-// for), and the tag must store the field's bytes as they are (character key,
-// MACHINE collation, no FOR condition). Everything else scans the table.
+// for), and the tag must hold every record under the field's bytes as they
+// are (character key, MACHINE collation, no FOR condition, not unique).
+// Everything else scans the table.
 #pragma once
 
 #include <optional>
