@@ -78,6 +78,20 @@ std::string demoBase(long long files) {
   return dir + "/DBF";
 }
 
+std::string demoBase(const std::string& scale) {
+  const std::string folder = benchRoot() + "/demo-" + scale;
+  // The mark is written last: a base whose writing was cut short is written again.
+  const std::string complete = folder + "/.complete";
+  if (!fs::exists(complete)) {
+    fs::create_directories(folder);
+    std::fprintf(stderr, "writing the %s demo base into %s ...\n", scale.c_str(), folder.c_str());
+    demo::writeDemoBase(folder, demo::demoOptionsForScale(scale));
+    std::FILE* mark = std::fopen(complete.c_str(), "w");
+    if (mark) std::fclose(mark);
+  }
+  return folder;
+}
+
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder) {
   auto cursor = std::make_unique<dbf::TableCursor>();
   cursor->setDatabaseName(folder);

@@ -13,16 +13,17 @@ namespace kestrin::bench {
 // about 100-300 bytes; written on first use.
 std::string deloBase(int records);
 
-// The base folder of a demo archive of about `files` files (every table, with
-// indexes and Hran.txt, no photo folder); written on first use.
-std::string demoBase(long long files);
-
 // A cursor on the DELO.DBF of `folder` (from deloBase), open.
 std::unique_ptr<dbf::TableCursor> openDelo(const std::string& folder);
 
 // The base folder (DIR/DBF) of a demo archive of about `files` files, as
 // kestrin-cli make-demo writes it; written on first use.
 std::string demoBase(long long files);
+
+// The base folder of a demo base of `scale` ("small", "medium", "large":
+// 1,000,000 files and about 3,000,000 documents) with its CDX indexes,
+// without photographs; written on first use.
+std::string demoBase(const std::string& scale);
 
 // Reads every byte of `path` with large sequential reads; returns the bytes read.
 long long plainRead(const std::string& path);

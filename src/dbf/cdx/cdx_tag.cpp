@@ -43,6 +43,12 @@ void CdxTag::release() {
   resetWalk(true);
 }
 
+std::unique_ptr<CdxTag> CdxTag::detachedCopy() const {
+  auto copy = std::make_unique<CdxTag>(source_, fileName_, name_, headerOffset_, header_);
+  copy->format_ = format_;
+  return copy;
+}
+
 // --- Search keys --------------------------------------------------------------
 
 std::string CdxTag::keyFromText(std::string_view text, bool trim) const {

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -116,6 +117,10 @@ class CdxTag {
 
   // Drops the path (the tag is deselected).
   void release();
+
+  // A tag over the same file and header, with the same key type and a
+  // position of its own: walking it leaves this tag where it is.
+  std::unique_ptr<CdxTag> detachedCopy() const;
 
  private:
   enum class Where { Nowhere, OnEntry, AfterEnd, BeforeStart };

@@ -1,14 +1,38 @@
 #include "dbf/cursor/dbf_handler.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "dbf/base/errors.h"
+#include "dbf/cdx/cdx_corrupted.h"
+#include "dbf/cdx/cdx_key_prefix.h"
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
 namespace {
 
 bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
+
+// Read-ahead on or off for one walk; the earlier state comes back afterwards.
+class ReadAheadSetting {
+ public:
+  ReadAheadSetting(DbfTable& table, bool on) : table_(table), had_(table.readAhead()) { table.setReadAhead(on); }
+  ~ReadAheadSetting() { table_.setReadAhead(had_); }
+  ReadAheadSetting(const ReadAheadSetting&) = delete;
+  ReadAheadSetting& operator=(const ReadAheadSetting&) = delete;
+
+ private:
+  DbfTable& table_;
+  bool had_;
+};
+
+// Records at least a quarter of whose neighbours are wanted too are read
+// through the read-ahead buffer; sparser ones one by one, as a buffer refill
+// for each would read many times the bytes wanted.
+bool liesDense(int lowest, int highest, int count) {
+  return count > 0 && static_cast<long long>(highest) - lowest + 1 <= 4LL * count;
+}
 
 }  // namespace
 
@@ -52,12 +76,27 @@ bool DbfHandler::positionOn(int recno) {
   return tag->positionOnRecord(key, static_cast<std::uint32_t>(recno)).found;
 }
 
+const KeyPrefixRange* DbfHandler::stepRange(const CdxTag& tag) const {
+  // The generation first: the range's tag is gone once the files were reopened.
+  if (!narrowedBy_ || narrowedGeneration_ != indexes_.generation() || !expressionActive()) return nullptr;
+  if (narrowedBy_->tag != &tag || tag.descending()) return nullptr;
+  return &*narrowedBy_;
+}
+
+bool DbfHandler::filterBitsFromCurrentTag() const {
+  if (!narrowedBy_ || narrowedGeneration_ != indexes_.generation() || !expressionActive()) return false;
+  return currentTag() != nullptr && narrowedBy_->tag == currentTag();
+}
+
 bool DbfHandler::fetchCandidate(Step step) {
   if (CdxTag* tag = currentTag()) {
     const bool forward = isForward(step);
-    std::uint32_t n = tagStep(*tag, step);
+    // Outside the range the bits came from no bit is set: stepping keeps to it.
+    const KeyPrefixRange* range = stepRange(*tag);
+    const auto move = [&](Step s) { return range ? stepWithinPrefix(*tag, range->prefix, s) : tagStep(*tag, s); };
+    std::uint32_t n = move(step);
     while (n != 0 && expressionActive() && !filterBits_.test(static_cast<int>(n))) {
-      n = forward ? tag->next() : tag->prior();
+      n = move(forward ? Step::Next : Step::Prior);
     }
     if (n == 0) {
       setFlags(tag->eof() || forward, tag->bof() || !forward);
@@ -133,16 +172,78 @@ void DbfHandler::scanVisible(Visit&& visit) {
   positionForStep(remembered);
 }
 
+template <typename NextNumber, typename Visit>
+void DbfHandler::scanNumbered(NextNumber&& nextNumber, bool dense, Visit&& visit) {
+  const int remembered = currentRecNo();
+  ReadAheadSetting readAhead(*this, dense);
+  std::vector<char> image(static_cast<std::size_t>(recordLength()) + 1);
+  const auto restore = [&] {
+    link_.readCurrentRecord();
+    positionForStep(remembered);
+  };
+  try {
+    for (int n = nextNumber(); n > 0; n = nextNumber()) {
+      if (!readRecordInto(n, image.data())) break;
+      const RecordView record(image.data());
+      link_.setRecord(record);
+      positionForStep(n);
+      if (accepts(record, n)) visit(n);
+    }
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
 int DbfHandler::countVisible() {
   int count = 0;
-  scanVisible([&](int) { ++count; });
+  if (!expressionActive()) {
+    scanVisible([&](int) { ++count; });
+    return count;
+  }
+  // Only records in the bits can be visible; each is tested again, as the
+  // record filter or a deletion may have changed since the scan.
+  int n = 0;
+  const bool dense = liesDense(filterBits_.nextSet(1), filterBits_.highest(), filterBits_.count());
+  scanNumbered([&] { return n = std::max(filterBits_.nextSet(n + 1), 0); }, dense, [&](int) { ++count; });
   return count;
+}
+
+bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expression) {
+  // Past a quarter of the table, reading the candidates one by one costs
+  // more than the block scan of all records.
+  const std::size_t limit = std::max<std::size_t>(static_cast<std::size_t>(recordCount()) / 4, 1024);
+  std::optional<std::vector<std::uint32_t>> candidates;
+  try {
+    candidates = cdxRecordsWithPrefix(*range.tag, range.prefix, limit);
+  } catch (const ECdxCorrupted&) {
+    return false;  // the scan of every record does not depend on the damaged tag
+  }
+  if (!candidates) return false;
+  std::vector<std::uint32_t>& records = *candidates;
+  std::sort(records.begin(), records.end());
+  records.erase(std::unique(records.begin(), records.end()), records.end());
+  // Entries naming no record of the table (0, or beyond any record number)
+  // stand for nothing; those past the current end are dropped by the walk.
+  std::erase_if(records, [](std::uint32_t r) {
+    return r == 0 || r > static_cast<std::uint32_t>(std::numeric_limits<int>::max());
+  });
+  const bool dense = !records.empty() && liesDense(static_cast<int>(records.front()), static_cast<int>(records.back()),
+                                                   static_cast<int>(records.size()));
+  std::size_t next = 0;
+  scanNumbered([&] { return next < records.size() ? static_cast<int>(records[next++]) : 0; }, dense,
+               [&](int n) {
+                 if (expression.evaluate().asBoolean()) filterBits_.set(n);
+               });
+  return true;
 }
 
 void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
   if (text.empty()) {
     compiled_.reset();
     filterText_.clear();
+    narrowedBy_.reset();
     return;
   }
   if (compiled_ && text == filterText_ && caseInsensitive == filterCaseInsensitive_ &&
@@ -162,9 +263,17 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   compiled_.reset();
   filterText_.clear();
   filterBits_.clear();
-  scanVisible([&](int n) {
-    if (expression->evaluate().asBoolean()) filterBits_.set(n);
-  });
+  narrowedBy_.reset();
+  std::optional<KeyPrefixRange> range;
+  if (keyRangeScans_) range = findKeyPrefixRange(*expression, indexes_, caseInsensitive, partialCompare);
+  if (range && scanKeyRange(*range, *expression)) {
+    narrowedBy_ = std::move(range);
+    narrowedGeneration_ = indexes_.generation();
+  } else {
+    scanVisible([&](int n) {
+      if (expression->evaluate().asBoolean()) filterBits_.set(n);
+    });
+  }
   ++scanCount_;
   compiled_ = std::move(expression);
   filterText_ = text;

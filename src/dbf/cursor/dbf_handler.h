@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "dbf/cursor/dbf_expr_link.h"
+#include "dbf/cursor/filter_narrowing.h"
 #include "dbf/cursor/huge_bit_set.h"
 #include "dbf/cursor/index_set.h"
 #include "dbf/expr/handler.h"
@@ -43,7 +45,9 @@ class DbfHandler : public DbfFields {
   // Visibility of the current record (the one in the table's record image).
   bool isVisible();
 
-  // The visible records, counted in physical order in one block scan.
+  // The visible records, counted in physical order: through the records in
+  // the filter bits while the filter expression is active, otherwise in one
+  // block scan of the table.
   int countVisible();
 
   // Deleted records are visible too while on.
@@ -59,12 +63,23 @@ class DbfHandler : public DbfFields {
 
   // Compiles `text` and scans the table when the text or options differ from
   // the last compilation; an empty text discards the expression. Throws
-  // "Filter expression must return boolean result".
+  // "Filter expression must return boolean result". A filter that only the
+  // records of one key range of an open tag can satisfy (filter_narrowing.h)
+  // is evaluated on those records alone, with the same resulting bits; a tag
+  // found damaged meanwhile is left aside for a scan of every record.
   void compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare);
   bool expressionActive() const { return filtered_ && compiled_ != nullptr; }
   const HugeBitSet& filterBits() const { return filterBits_; }
   // How many scans have run; lets callers see that a scan was reused.
   int scanCount() const { return scanCount_; }
+  // Whether every record in the filter bits came from a key range of the
+  // current tag: the tag then holds each of them once, and the view in tag
+  // order has the records of countVisible.
+  bool filterBitsFromCurrentTag() const;
+  // Whether the last scan read only the records of a tag's key range.
+  bool lastScanNarrowed() const { return narrowedBy_.has_value(); }
+  // Off, every scan reads every record (for comparisons; on by default).
+  void setKeyRangeScans(bool on) { keyRangeScans_ = on; }
 
  private:
   bool fetchCandidate(Step step);
@@ -74,6 +89,17 @@ class DbfHandler : public DbfFields {
   // records and those the record filter rejects are passed over).
   template <typename Visit>
   void scanVisible(Visit&& visit);
+  // As scanVisible over the records `nextNumber` names, ascending, until it
+  // gives 0; numbers beyond the end of the table end the walk. Reads ahead
+  // when `dense` (the records lie close together).
+  template <typename NextNumber, typename Visit>
+  void scanNumbered(NextNumber&& nextNumber, bool dense, Visit&& visit);
+  // Evaluates `expression` over the candidates of a key range into the bits;
+  // false, with nothing done, when the range cannot be read or holds too many.
+  bool scanKeyRange(const KeyPrefixRange& range, ExprHandler& expression);
+  // The range stepping in `tag` may keep to: the one the filter bits came
+  // from, while they are in use and the tag is still open.
+  const KeyPrefixRange* stepRange(const CdxTag& tag) const;
   static std::uint32_t tagStep(CdxTag& tag, Step step);
 
   DbfExprLink link_;
@@ -88,6 +114,10 @@ class DbfHandler : public DbfFields {
   bool filterPartialCompare_ = true;
   HugeBitSet filterBits_;
   int scanCount_ = 0;
+  // Every record in the filter bits has its entry in this range.
+  bool keyRangeScans_ = true;
+  std::optional<KeyPrefixRange> narrowedBy_;
+  std::uint64_t narrowedGeneration_ = 0;
 };
 
 }  // namespace kestrin::dbf

@@ -31,6 +31,15 @@ void HugeBitSet::clear() {
   highest_ = -1;
 }
 
+int HugeBitSet::count() const {
+  int total = 0;
+  for (const auto& page : pages_) {
+    if (!page) continue;
+    for (int word = 0; word < kWordsPerPage; ++word) total += std::popcount(page[word]);
+  }
+  return total;
+}
+
 int HugeBitSet::nextSet(int from) const {
   if (from < 0) from = 0;
   while (from <= highest_) {

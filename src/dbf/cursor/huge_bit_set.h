@@ -20,6 +20,8 @@ class HugeBitSet {
   void clear();
 
   int highest() const { return highest_; }
+  // How many numbers are set.
+  int count() const;
   // Lowest set number >= from, or -1.
   int nextSet(int from) const;
   // Highest set number <= from, or -1.

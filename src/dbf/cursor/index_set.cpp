@@ -37,6 +37,7 @@ void IndexSet::open(const std::vector<std::string>& names, bool failOnRepeat) {
 }
 
 void IndexSet::close() {
+  ++generation_;
   current_ = nullptr;
   keys_.clear();
   files_.clear();

@@ -2,6 +2,7 @@
 // in a tag's form (the key expression compiled once per tag).
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,13 +42,20 @@ class IndexSet {
   // The key of the fields the key expression of `tag` refers to, in order.
   std::vector<std::string> keyFields(CdxTag& tag);
 
- private:
+  // The key expression of `tag`, compiled over the table on first use (which
+  // also fixes the tag's key type). Throws the expression's error.
   ExprHandler& keyExpression(CdxTag& tag);
 
+  // Changes whenever the files are closed or reopened: tags of an earlier
+  // generation are gone.
+  std::uint64_t generation() const { return generation_; }
+
+ private:
   DbfFields& table_;
   DbfExprLink& link_;
   std::vector<std::unique_ptr<CdxFile>> files_;
   CdxTag* current_ = nullptr;
+  std::uint64_t generation_ = 0;
   std::map<CdxTag*, std::unique_ptr<ExprHandler>> keys_;
 };
 

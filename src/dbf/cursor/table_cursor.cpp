@@ -74,10 +74,12 @@ void TableCursor::open() {
     currentImage_.assign(static_cast<std::size_t>(table_->recordLength()) + 1, ' ');
     currentImage_.back() = '\0';
     currentRecNo_ = 0;
-    table_->setFiltered(filtered_);
-    if (filtered_) applyFilter();
+    // The index files first: a filter scan can then read its candidates
+    // from a tag instead of every record.
     openIndexes(false);
     if (!indexName_.empty()) table_->indexes().select(indexName_);
+    table_->setFiltered(filtered_);
+    if (filtered_) applyFilter();
     syncReadAhead();
   } catch (...) {
     fields_.clear();
@@ -218,10 +220,11 @@ int TableCursor::recNo() const {
 int TableCursor::recordCount() {
   requireOpen();
   if (!exactCount_) return table_->recordCount();
-  // In physical order the view is counted in one block scan; in tag order by
-  // walking the tag (the tag may leave records out). Either way the engine is
-  // left where the current record is.
-  if (!table_->currentTag()) {
+  // In physical order the view is counted through the filter bits, or in one
+  // block scan without a filter expression; in tag order by walking the tag
+  // (the tag may leave records out), unless the bits came from the tag. Either
+  // way the engine is left where the current record is.
+  if (!table_->currentTag() || table_->filterBitsFromCurrentTag()) {
     const int count = table_->countVisible();
     table_->positionOn(currentRecNo_);
     return count;

@@ -138,4 +138,6 @@ int ExprHandler::operandCount() const { return state_->tree.operandCount; }
 int ExprHandler::maxWidth() const { return state_->tree.maxWidth; }
 int ExprHandler::maxDecimals() const { return state_->tree.maxDecimals; }
 
+const expr_detail::Node* ExprHandler::root() const { return state_->tree.root; }
+
 }  // namespace kestrin::dbf

@@ -24,6 +24,10 @@
 
 namespace kestrin::dbf {
 
+namespace expr_detail {
+class Node;
+}
+
 // A typed key value as an index needs it.
 struct ExprKeyValue {
   enum class Type : std::uint8_t { None, Text, Number, Date, Logical };
@@ -90,6 +94,10 @@ class ExprHandler {
   int operandCount() const;
   int maxWidth() const;
   int maxDecimals() const;
+
+  // The compiled tree (null without one), for callers that act on the
+  // expression's shape. Valid until the next setExpression.
+  const expr_detail::Node* root() const;
 
  private:
   struct State;

@@ -140,6 +140,9 @@ class FieldNode final : public Node {
   void appendName(std::string& out) const override { out += name_; }
   int classId() const override { return kFieldClassId; }
 
+  int field() const { return field_; }  // 1-based descriptor number
+  char type() const { return type_; }   // upper-case type letter
+
  private:
   EvalEnv& env_;
   int field_;
