@@ -118,6 +118,23 @@ TEST(CursorFilter, DeletedRecordsAndTheCallbackNarrowTheScan) {
   EXPECT_EQ(forwardWalk(*cursor).size(), 9u);
 }
 
+// A callback removed or replaced after the scan: the records it rejected come
+// back without a new filter text (the bits are the expression's alone).
+TEST(CursorFilter, CallbackChangedAfterTheScanDecidesAlone) {
+  TempDir dir;
+  auto cursor = openSample(dir);
+  cursor->setOnFilterRecord([](TableCursor& c) { return c.fieldByName("N").asInteger() % 2 == 0; });
+  cursor->setFilter("N <= 9");
+  cursor->setFiltered(true);
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{2, 4, 6, 8}));
+  cursor->setOnFilterRecord([](TableCursor& c) { return c.fieldByName("N").asInteger() % 2 == 1; });
+  cursor->setFilter("N <= 9");  // the same text: no new scan
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 3, 7, 9}));  // 5 is deleted
+  cursor->setOnFilterRecord(nullptr);
+  EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9}));
+  EXPECT_EQ(cursor->recordCount(), 8);
+}
+
 // A table of many scan blocks, read ahead on a second thread: the bits are
 // those a record-by-record check gives, deleted records and the callback
 // included.

@@ -264,6 +264,14 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   filterText_.clear();
   filterBits_.clear();
   narrowedBy_.reset();
+  // The bits hold what the expression accepts. The record filter is asked as
+  // records are read: one set or removed later (a date range of a search)
+  // must not leave the bits short of records it no longer rejects.
+  struct Restore {
+    RecordFilter& slot;
+    RecordFilter saved;
+    ~Restore() { slot = std::move(saved); }
+  } restore{recordFilter_, std::exchange(recordFilter_, nullptr)};
   std::optional<KeyPrefixRange> range;
   if (keyRangeScans_) range = findKeyPrefixRange(*expression, indexes_, caseInsensitive, partialCompare);
   if (range && scanKeyRange(*range, *expression)) {
