@@ -1,6 +1,7 @@
-// The grid model over a level cursor: rows fetched in batches, cells from the
-// display columns, and the cursor's current record and the view's current row
-// in step.
+// The grid model over a level cursor: every row known at once (or, for a view
+// narrowed by a record filter callback, rows fetched in batches), cells from
+// the display columns, and the cursor's current record and the view's current
+// row in step.
 #include "browse/gui/cursor_table_model.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,10 @@ class CursorTableModelTest : public ::testing::Test {
   void SetUp() override {
     testing::writeLevelTable(dir_.path(), archive::ArchiveCursor::Delo, testing::numberedFiles(1000, 10));
     testing::openLevel(cursor_, archive::ArchiveCursor::Delo, dir_.path());
+    narrow();
     model_ = std::make_unique<CursorTableModel>(2, cursor_, archive::ArchiveCursor::Delo, nullptr);
   }
+  virtual void narrow() {}
 
   void fetchAll() {
     while (model_->canFetchMore({})) model_->fetchMore({});
@@ -44,7 +47,50 @@ TEST_F(CursorTableModelTest, PassesTheModelTester) {
   EXPECT_EQ(model_->rowCount(), 400);  // even numbers, less the deleted tens
 }
 
-TEST_F(CursorTableModelTest, RowsArriveInBatches) {
+// A record filter callback (here one that takes every record) can only be
+// known by walking the view: its rows arrive in batches.
+class WalkedCursorTableModelTest : public CursorTableModelTest {
+ protected:
+  void narrow() override {
+    cursor_.setOnFilterRecord([](dbf::TableCursor&) { return true; });
+    cursor_.setFiltered(true);
+  }
+};
+
+TEST_F(CursorTableModelTest, EveryRowIsKnownAtOnce) {
+  EXPECT_TRUE(model_->randomAccess());
+  EXPECT_EQ(model_->rowCount(), 900);
+  EXPECT_FALSE(model_->canFetchMore({}));
+  EXPECT_EQ(model_->index(899, 0).data().toString(), QStringLiteral("999"));
+  EXPECT_EQ(model_->index(449, 0).data(CursorTableModel::RecNoRole).toInt(), 499);
+  EXPECT_EQ(cursor_.recNo(), 1);
+
+  model_->makeCurrent(899);
+  EXPECT_EQ(cursor_.recNo(), 999);
+  cursor_.first();
+  EXPECT_EQ(model_->currentRow(), 0);
+  cursor_.last();
+  EXPECT_EQ(model_->currentRow(), 899);
+  cursor_.gotoRecNo(10);  // deleted: not among the rows
+  EXPECT_EQ(model_->currentRow(), -1);
+}
+
+TEST_F(CursorTableModelTest, CursorAndCurrentRowInStep) {
+  QSignalSpy moved(model_.get(), &CursorTableModel::cursorMoved);
+  EXPECT_EQ(model_->currentRow(), 0);
+  model_->makeCurrent(12);
+  EXPECT_EQ(cursor_.recNo(), 14);  // rows 0..8 are 1..9, then 11..
+  EXPECT_EQ(moved.count(), 0);
+  cursor_.next();
+  EXPECT_EQ(moved.count(), 1);
+  EXPECT_EQ(model_->currentRow(), 13);
+  cursor_.setIndexName("");  // the view is rebuilt around the same record
+  EXPECT_EQ(model_->currentRow(), 13);
+  EXPECT_EQ(model_->rowCount(), 900);
+}
+
+TEST_F(WalkedCursorTableModelTest, RowsArriveInBatches) {
+  EXPECT_FALSE(model_->randomAccess());
   EXPECT_EQ(model_->rowCount(), 0);
   EXPECT_TRUE(model_->canFetchMore({}));
   model_->fetchMore({});
@@ -76,7 +122,7 @@ TEST_F(CursorTableModelTest, CellsShowTheDisplayColumns) {
   EXPECT_EQ(cursor_.recNo(), 1);
 }
 
-TEST_F(CursorTableModelTest, CursorAndCurrentRowInStep) {
+TEST_F(WalkedCursorTableModelTest, CursorAndCurrentRowInStep) {
   QSignalSpy moved(model_.get(), &CursorTableModel::cursorMoved);
   model_->fetchMore({});
   EXPECT_EQ(model_->currentRow(), 0);

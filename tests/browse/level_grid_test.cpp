@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -74,6 +75,43 @@ TEST_F(LevelGridTest, CurrentRowAndCursorInStep) {
   cursor_.last();
   EXPECT_EQ(grid_->currentIndex().row(), 39);
   EXPECT_TRUE(grid_->selectionModel()->isRowSelected(39, {}));
+}
+
+TEST_F(LevelGridTest, HomeAndEndReachTheEndsOfTheWholeList) {
+  grid_->setFocus();
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int row;
+  } presses[] = {{Qt::Key_End, Qt::ControlModifier, 39},
+                 {Qt::Key_Home, Qt::ControlModifier, 0},
+                 {Qt::Key_End, Qt::NoModifier, 39},
+                 {Qt::Key_Home, Qt::NoModifier, 0}};
+  grid_->setCurrentIndex(model_->index(3, 2));
+  for (const auto& press : presses) {
+    QTest::keyClick(grid_.get(), press.key, press.modifiers);
+    EXPECT_EQ(grid_->currentIndex().row(), press.row) << press.key;
+    EXPECT_EQ(grid_->currentIndex().column(), 2) << "the current column stays";
+    EXPECT_EQ(cursor_.recNo(), press.row + 1);
+  }
+}
+
+TEST(LevelGrid, ScrollBarStandsForTheWholeList) {
+  kestrin::testing::TempDir dir;
+  testing::writeLevelTable(dir.path(), archive::ArchiveCursor::Delo, testing::numberedFiles(3000, 7));
+  dbf::TableCursor cursor;
+  testing::openLevel(cursor, archive::ArchiveCursor::Delo, dir.path());
+  CursorTableModel model(2, cursor, archive::ArchiveCursor::Delo, nullptr);
+  LevelGrid grid(&model);
+  grid.resize(600, 300);
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  QScrollBar* bar = grid.verticalScrollBar();
+  EXPECT_EQ(bar->maximum() + bar->pageStep(), 3000 - 3000 / 7);
+  // The thumb dragged to the bottom shows the last file.
+  bar->setValue(bar->maximum());
+  EXPECT_EQ(grid.rowAt(grid.viewport()->height() - 2), model.rowCount() - 1);
+  EXPECT_EQ(model.index(model.rowCount() - 1, 0).data().toString(), QStringLiteral("3000"));
 }
 
 TEST_F(LevelGridTest, TitleColumnTakesTheRoomLeft) {

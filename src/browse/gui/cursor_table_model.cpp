@@ -27,14 +27,30 @@ CursorTableModel::CursorTableModel(int level, dbf::TableCursor& cursor, archive:
     : QAbstractTableModel(parent),
       level_(level),
       cursor_(cursor),
+      map_(cursor),
       rows_(cursor),
       reader_(cursor, which),
       cells_(level, reader_.cursor(), places) {
   const auto columns = gridColumns(level);
   gridColumns_.assign(columns.begin(), columns.end());
   followReader();
+  mapRows();
   cursor_.addObserver(this);
 }
+
+void CursorTableModel::mapRows() {
+  try {
+    map_.map();
+  } catch (const std::exception&) {
+    // Walking meets the same fault where it lies and reports it there; the
+    // rows before it stay reachable.
+    map_.clear();
+  }
+}
+
+int CursorTableModel::rowTotal() const { return map_.mapped() ? map_.count() : rows_.count(); }
+
+int CursorTableModel::recNoOf(int row) const { return map_.mapped() ? map_.recNo(row) : rows_.recNo(row); }
 
 void CursorTableModel::followReader() {
   try {
@@ -46,20 +62,20 @@ void CursorTableModel::followReader() {
 
 bool CursorTableModel::readRow(int row) const {
   if (!reader_.active()) return false;
-  reader_.moveTo(rows_.recNo(row));
+  reader_.moveTo(recNoOf(row));
   return true;
 }
 
 CursorTableModel::~CursorTableModel() { cursor_.removeObserver(this); }
 
-int CursorTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_.count(); }
+int CursorTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rowTotal(); }
 
 int CursorTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(gridColumns_.size());
 }
 
 QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_.count()) return {};
+  if (!index.isValid() || index.row() >= rowTotal()) return {};
   const GridColumn& column = gridColumns_[static_cast<std::size_t>(index.column())];
   // Painting must go on past a record that cannot be read: its cells stay empty.
   try {
@@ -69,7 +85,7 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
       case Qt::TextAlignmentRole:
         return QVariant::fromValue(qtAlignment(column.alignment));
       case RecNoRole:
-        return rows_.recNo(index.row());
+        return recNoOf(index.row());
       case TypeCodeRole:
         return readRow(index.row()) ? cells_.typeCode() : 0;
       case BoldRole:
@@ -103,11 +119,11 @@ Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const {
 }
 
 bool CursorTableModel::canFetchMore(const QModelIndex& parent) const {
-  return !parent.isValid() && !rows_.atEnd() && !inserting_;
+  return !parent.isValid() && !map_.mapped() && !rows_.atEnd() && !inserting_;
 }
 
 void CursorTableModel::fetchMore(const QModelIndex& parent) {
-  if (parent.isValid() || inserting_) return;
+  if (parent.isValid() || inserting_ || map_.mapped()) return;
   insertBatch(walkOrStop(kBatchRows));
 }
 
@@ -137,6 +153,7 @@ void CursorTableModel::insertBatch(RowBatch batch) {
 int CursorTableModel::currentRow() {
   if (!cursor_.active() || cursor_.isEmpty()) return -1;
   const int recNo = cursor_.recNo();
+  if (map_.mapped()) return map_.rowOf(recNo);
   int row = rows_.findFetched(recNo, lastCurrentRow_);
   // A record beyond the fetched rows: fetch on until it shows, in growing steps.
   int batchRows = kBatchRows;
@@ -151,10 +168,11 @@ int CursorTableModel::currentRow() {
 }
 
 void CursorTableModel::makeCurrent(int row) {
-  if (row < 0 || row >= rows_.count() || !cursor_.active()) return;
-  if (cursor_.recNo() == rows_.recNo(row)) return;
+  if (row < 0 || row >= rowTotal() || !cursor_.active()) return;
+  const int recNo = recNoOf(row);
+  if (cursor_.recNo() == recNo) return;
   const QScopedValueRollback moving(movingCursor_, true);
-  cursor_.gotoRecNo(rows_.recNo(row));
+  cursor_.gotoRecNo(recNo);
   lastCurrentRow_ = row;
 }
 
@@ -174,7 +192,9 @@ void CursorTableModel::startOver() {
   const QScopedValueRollback inserting(inserting_, true);
   beginResetModel();
   rows_.reset();
+  map_.clear();
   followReader();
+  mapRows();
   reader_.forget();
   lastCurrentRow_ = 0;
   endResetModel();

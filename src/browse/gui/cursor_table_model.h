@@ -1,14 +1,18 @@
 // A grid model over a level cursor that never copies the table: the rows are
-// the record numbers the cursor's walk has reached so far (fetched in batches
-// as the view scrolls), a cell is computed from one record read by number.
-// The cursor's current record and the view's current row are kept in step
-// both ways; when the cursor reports new data the model starts over.
+// the cursor's visible records, all of them known at once through a row map
+// (browse/cursor_row_map.h), so the scroll bar stands for the whole list and
+// any row is found without walking to it. A view the map cannot know (one
+// narrowed by a record filter callback) is walked instead, its rows fetched in
+// batches as the view scrolls. A cell is computed from one record read by
+// number. The cursor's current record and the view's current row are kept in
+// step both ways; when the cursor reports new data the model starts over.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <memory>
 #include <vector>
 
+#include "browse/cursor_row_map.h"
 #include "browse/cursor_rows.h"
 #include "browse/grid_columns.h"
 #include "browse/level_cells.h"
@@ -24,6 +28,7 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   // Roles beyond Qt's for the row drawing.
   enum Role { RecNoRole = Qt::UserRole + 1, TypeCodeRole, BoldRole };
 
+  // Rows fetched at a time while the view is walked.
   static constexpr int kBatchRows = 256;
 
   // `cursor` is the level cursor of `which`; `places` serves the fond
@@ -43,8 +48,11 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   bool canFetchMore(const QModelIndex& parent) const override;
   void fetchMore(const QModelIndex& parent) override;
 
-  // The row of the cursor's current record, fetching rows up to it when
-  // needed; -1 when the cursor has none.
+  // True while every row is known at once; false while the rows are walked.
+  bool randomAccess() const { return map_.mapped(); }
+
+  // The row of the cursor's current record (while walking, fetching rows up
+  // to it when needed); -1 when the cursor has none or the view does not hold it.
   int currentRow();
   // Makes the record of `row` the cursor's current record.
   void makeCurrent(int row);
@@ -60,6 +68,10 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   void dataSetChanged() override;
   void activeChanged() override;
   void startOver();
+  // Maps the view when it can be; otherwise the rows will be walked.
+  void mapRows();
+  int rowTotal() const;
+  int recNoOf(int row) const;
   void followReader();
   // Positions the reader on the record of `row`; false when it cannot.
   bool readRow(int row) const;
@@ -69,6 +81,7 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   int level_;
   dbf::TableCursor& cursor_;
   std::vector<GridColumn> gridColumns_;
+  CursorRowMap map_;
   CursorRows rows_;
   mutable RowReader reader_;
   LevelCells cells_;

@@ -127,6 +127,17 @@ void LevelGrid::followCursor() {
   verticalHeader()->viewport()->update();
 }
 
+QModelIndex LevelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  if (action != MoveHome && action != MoveEnd) return QTableView::moveCursor(action, modifiers);
+  // A walked view learns its end by walking there.
+  if (action == MoveEnd) {
+    while (model_->canFetchMore({})) model_->fetchMore({});
+  }
+  const int rows = model_->rowCount();
+  if (rows == 0) return {};
+  return model_->index(action == MoveHome ? 0 : rows - 1, std::max(0, currentIndex().column()));
+}
+
 void LevelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableView::currentChanged(current, previous);
   verticalHeader()->viewport()->update();

@@ -47,6 +47,9 @@ class LevelGrid : public QTableView {
 
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  // Rows are selected whole: Home and End go to the first and last record,
+  // with Ctrl or without, and keep the current column.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -27,9 +27,14 @@ class HugeBitSet {
   // Highest set number <= from, or -1.
   int priorSet(int from) const;
 
+  // The words of page `page` (bit n of the page is bit n % 64 of word n / 64),
+  // or null when no bit of it was ever set; for counting (bit_rank.h).
+  static constexpr int kWordsPerPage = kPageBytes / 8;
+  std::size_t pageCount() const { return pages_.size(); }
+  const std::uint64_t* pageWords(std::size_t page) const { return pages_[page].get(); }
+
  private:
   using Page = std::unique_ptr<std::uint64_t[]>;
-  static constexpr int kWordsPerPage = kPageBytes / 8;
 
   std::vector<Page> pages_;
   int highest_ = -1;

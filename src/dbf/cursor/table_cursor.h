@@ -163,6 +163,9 @@ class TableCursor {
   // While it runs, the fields (and record()) read the candidate record; it
   // must not move or reopen the cursor.
   void setOnFilterRecord(std::function<bool(TableCursor&)> handler);
+  // True while a record filter narrows the view: one is set and the cursor is
+  // filtered.
+  bool recordFilterActive() const { return filtered_ && onFilterRecord_ != nullptr; }
 
   // --- index files and tags ---
   // IndexFiles := names. While open, the files are reopened at once.
