@@ -45,7 +45,11 @@ CdxTag* CdxFile::findTag(std::string_view name) {
 
 void CdxFile::readDirectory() {
   const auto size = static_cast<std::uint64_t>(source_->size());
-  if (size <= kCdxBlockSize) throw EDbfError("Error writing to %s", {fileName_});
+  // Another program would initialise such a file as an empty index; opened
+  // read-only it can only be reported.
+  if (size <= kCdxBlockSize) {
+    throwCdxCorrupted(fileName_, "file of " + std::to_string(size) + " bytes, too short for a tag directory");
+  }
 
   std::vector<unsigned char> block(kCdxTagHeaderSize);
   auto readHeader = [&](std::uint64_t offset) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "dbf/base/errors.h"
+#include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
@@ -26,19 +27,58 @@ bool DbfHandler::accepts(RecordView record, int recno) const {
 bool DbfHandler::isVisible() { return accepts(currentRecord(), currentRecNo()); }
 
 std::uint32_t DbfHandler::tagStep(CdxTag& tag, Step step) {
+  // Only a first, or a next from where the walk stopped, carries it on.
+  const bool walking = step == Step::First || (step == Step::Next && tagWalk_.tag == &tag &&
+                                               tagWalk_.lastRecNo != 0 && tag.recNo() == tagWalk_.lastRecNo);
+  if (step == Step::First) tagWalk_ = TagWalk{&tag, 0, 0};
+  std::uint32_t n = 0;
   switch (step) {
     case Step::First:
-      return tag.first();
+      n = tag.first();
+      break;
     case Step::Last:
-      return tag.last();
+      n = tag.last();
+      break;
     case Step::Next:
-      return tag.next();
+      n = tag.next();
+      break;
     case Step::Prior:
-      return tag.prior();
+      n = tag.prior();
+      break;
     case Step::Current:
+      n = tag.current();
       break;
   }
-  return tag.current();
+  if (!walking) return n;
+  if (n != 0) {
+    countTagEntry(tag, n);
+  } else {
+    checkTagWalkComplete(tag);
+  }
+  return n;
+}
+
+void DbfHandler::countTagEntry(CdxTag& tag, std::uint32_t recno) {
+  if (tagWalk_.tag != &tag) return;
+  ++tagWalk_.entries;
+  tagWalk_.lastRecNo = recno;
+}
+
+void DbfHandler::checkTagWalkComplete(CdxTag& tag) {
+  const TagWalk walk = tagWalk_;
+  tagWalk_ = TagWalk{};
+  if (walk.tag != &tag || !tag.eof() || tag.hasForCondition()) return;
+  refreshRecordCount();
+  if (walk.entries >= recordCount()) return;
+  throwCdxCorrupted(tag.fileName(), "tag " + tag.name() + ": a walk through it meets " + std::to_string(walk.entries) +
+                                        " keys, the table has " + std::to_string(recordCount()) + " records");
+}
+
+// Entries naming a record beyond the end of the file are passed over: while
+// the other program appends, the index may be written before the record.
+bool DbfHandler::isTagCandidate(std::uint32_t recno) {
+  if (!holdsRecord(static_cast<int>(recno))) return false;
+  return !expressionActive() || filterBits_.test(static_cast<int>(recno));
 }
 
 bool DbfHandler::positionOn(int recno) {
@@ -56,9 +96,7 @@ bool DbfHandler::fetchCandidate(Step step) {
   if (CdxTag* tag = currentTag()) {
     const bool forward = isForward(step);
     std::uint32_t n = tagStep(*tag, step);
-    while (n != 0 && expressionActive() && !filterBits_.test(static_cast<int>(n))) {
-      n = forward ? tag->next() : tag->prior();
-    }
+    while (n != 0 && !isTagCandidate(n)) n = tagStep(*tag, forward ? Step::Next : Step::Prior);
     if (n == 0) {
       setFlags(tag->eof() || forward, tag->bof() || !forward);
       return false;

@@ -74,7 +74,10 @@ class DbfHandler : public DbfFields {
   // records and those the record filter rejects are passed over).
   template <typename Visit>
   void scanVisible(Visit&& visit);
-  static std::uint32_t tagStep(CdxTag& tag, Step step);
+  std::uint32_t tagStep(CdxTag& tag, Step step);
+  bool isTagCandidate(std::uint32_t recno);
+  void countTagEntry(CdxTag& tag, std::uint32_t recno);
+  void checkTagWalkComplete(CdxTag& tag);
 
   DbfExprLink link_;
   IndexSet indexes_{*this, link_};
@@ -88,6 +91,17 @@ class DbfHandler : public DbfFields {
   bool filterPartialCompare_ = true;
   HugeBitSet filterBits_;
   int scanCount_ = 0;
+
+  // The walk through the current tag from its first entry, however many
+  // batches it takes: the entries met so far and the record of the last one.
+  // A tag without a FOR condition holds one entry per record, so a walk that
+  // ends with fewer entries than the table has records read a damaged tree.
+  struct TagWalk {
+    const CdxTag* tag = nullptr;
+    std::uint32_t lastRecNo = 0;
+    std::int64_t entries = 0;
+  };
+  TagWalk tagWalk_;
 };
 
 }  // namespace kestrin::dbf

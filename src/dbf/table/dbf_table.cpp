@@ -127,6 +127,13 @@ bool DbfTable::readRecordInto(int n, char* image) {
   return true;
 }
 
+bool DbfTable::holdsRecord(int n) {
+  if (n < 1) return false;
+  if (n <= recordCount_) return true;
+  refreshRecordCount();
+  return n <= recordCount_;
+}
+
 void DbfTable::setReadAhead(bool on) {
   if (on && !readAhead_) {
     readAhead_ = std::make_unique<ReadAheadBuffer>(static_cast<std::size_t>(header_.recordLength()));

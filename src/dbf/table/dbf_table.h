@@ -73,6 +73,11 @@ class DbfTable {
   // Returns false when n is beyond the end of the file.
   bool readRecordInto(int n, char* image);
 
+  // True when the file holds record `n` (from 1), taking the size again when
+  // n lies past the known end: an index may name a record that the program
+  // appending to the table has not written yet.
+  bool holdsRecord(int n);
+
   // Serves record reads from a large buffer while on (physical-order scans).
   void setReadAhead(bool on);
   bool readAhead() const { return readAhead_ != nullptr; }
