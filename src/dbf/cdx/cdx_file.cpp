@@ -17,6 +17,7 @@ std::unique_ptr<CdxFile> CdxFile::open(const std::string& path) {
   const std::string name = hasExtension(path) ? path : path + ".cdx";
   // The archive's names were written on Windows, where case does not matter.
   const std::string found = resolvePathNoCase(name);
+  rejectIfNotRegularFile(found);
   std::error_code error;
   if (!std::filesystem::is_regular_file(found, error)) throw EDbfError("Cannot find file %s", {name});
   return open(name, std::make_unique<DiskFile>(found));

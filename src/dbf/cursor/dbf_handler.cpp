@@ -28,8 +28,8 @@ bool DbfHandler::isVisible() { return accepts(currentRecord(), currentRecNo()); 
 
 std::uint32_t DbfHandler::tagStep(CdxTag& tag, Step step) {
   // Only a first, or a next from where the walk stopped, carries it on.
-  const bool walking = step == Step::First || (step == Step::Next && tagWalk_.tag == &tag &&
-                                               tagWalk_.lastRecNo != 0 && tag.recNo() == tagWalk_.lastRecNo);
+  const bool walking = step == Step::First || (step == Step::Next && tagWalk_.tag == &tag && tagWalk_.lastRecNo != 0 &&
+                                               tag.recNo() == tagWalk_.lastRecNo);
   if (step == Step::First) tagWalk_ = TagWalk{&tag, 0, 0};
   std::uint32_t n = 0;
   switch (step) {
