@@ -11,6 +11,7 @@
 #include "archive/model/storage_places.h"
 #include "cli/command.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "dbf/base/errors.h"
 #include "dbf/cursor/field_binding.h"
 #include "text/cp1251_utf8.h"
@@ -77,25 +78,36 @@ std::vector<std::string_view> storedFields(Level level) {
   return {};
 }
 
+// The first value that could not be read, in the engine's words: the list
+// goes on as the grid shows it, and the command ends with the fault.
+struct ReadFault {
+  std::string message;
+  void note(const std::exception& error) {
+    if (message.empty()) message = errorMessage(error);
+  }
+};
+
 // A stored count as the grid shows it; a damaged number shows as 0.
-std::int64_t storedInteger(const dbf::CursorField* field) {
+std::int64_t storedInteger(const dbf::CursorField* field, ReadFault& fault) {
   try {
     return field ? field->asInteger() : 0;
-  } catch (const dbf::EDbfError&) {
+  } catch (const dbf::EDbfError& error) {
+    fault.note(error);
     return 0;
   }
 }
 
-std::string storedText(const dbf::CursorField* field) {
+std::string storedText(const dbf::CursorField* field, ReadFault& fault) {
   try {
     return field ? text::cp1251ToUtf8(field->asString()) : std::string();
-  } catch (const dbf::EDbfError&) {
+  } catch (const dbf::EDbfError& error) {
+    fault.note(error);
     return {};
   }
 }
 
 void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& columns, const dbf::FieldBinding& stored,
-                 std::ostream& out) {
+                 ReadFault& fault, std::ostream& out) {
   auto shown = [&](DisplayColumn column) { return text::cp1251ToUtf8(columns.text(column)); };
   JsonLine line(out);
   line.integer("recno", cursor.recNo());
@@ -103,7 +115,7 @@ void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& co
     case Level::Fonds:
       line.string("Num", shown(DisplayColumn::Num))
           .string("Cap", shown(DisplayColumn::Cap))
-          .integer("A5", storedInteger(stored.field(0)))
+          .integer("A5", storedInteger(stored.field(0), fault))
           .string("Hran", shown(DisplayColumn::Hran))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
@@ -114,18 +126,18 @@ void printRecord(const dbf::TableCursor& cursor, const archive::LevelColumns& co
           .string("Cap", shown(DisplayColumn::Cap))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
-          .integer("G7", storedInteger(stored.field(0)));
+          .integer("G7", storedInteger(stored.field(0), fault));
       break;
     case Level::Files:
       line.string("Num", shown(DisplayColumn::Num))
           .string("Cap", shown(DisplayColumn::Cap))
           .string("Tip", shown(DisplayColumn::Tip))
           .string("Dates", shown(DisplayColumn::Dates))
-          .integer("L11", storedInteger(stored.field(0)));
+          .integer("L11", storedInteger(stored.field(0), fault));
       break;
     case Level::Documents:
-      line.string("T1", storedText(stored.field(0)))
-          .string("T2", storedText(stored.field(1)))
+      line.string("T1", storedText(stored.field(0), fault))
+          .string("T2", storedText(stored.field(1), fault))
           .string("Date", shown(DisplayColumn::Date));
       break;
   }
@@ -153,7 +165,12 @@ int runColumns(const Args& args, std::ostream& out) {
   archive::StoragePlaces places(archive::loadStorageList(options.base));
   const archive::LevelColumns columns(cursor, options.level, &places);
   const dbf::FieldBinding stored(cursor, storedFields(options.level));
-  for (cursor.first(); !cursor.eof(); cursor.next()) printRecord(cursor, columns, stored, out);
+  ReadFault fault;
+  for (cursor.first(); !cursor.eof(); cursor.next()) printRecord(cursor, columns, stored, fault, out);
+  // Every row is listed as the grid shows it; what could not be read is told
+  // once, and the exit status says the list is not whole.
+  if (fault.message.empty()) fault.message = columns.firstReadFault();
+  if (!fault.message.empty()) throw dbf::EDbfError(fault.message);
   return 0;
 }
 

@@ -25,6 +25,11 @@ inline const std::string& optionValue(const Args& args, std::size_t& i) {
   return args[++i];
 }
 
+// The value after the option at args[i] as a whole number, stepping i onto
+// it: "Option --x needs a whole number, not \"abc\"" for anything else,
+// including a number too large for an int.
+int wholeNumberValue(const Args& args, std::size_t& i);
+
 int runDump(const Args& args, std::ostream& out);
 int runCount(const Args& args, std::ostream& out);
 int runEval(const Args& args, std::ostream& out);

@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/json_writer.h"
 #include "cli/table_options.h"
+#include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
 #include "dbf/expr/handler.h"
 #include "text/cp1251_utf8.h"
@@ -21,7 +22,7 @@ int runEval(const Args& args, std::ostream& out) {
     if (args[i] == "--table") {
       table = optionValue(args, i);
     } else if (args[i] == "--recno") {
-      recno = std::stoi(optionValue(args, i));
+      recno = wholeNumberValue(args, i);
     } else if (args[i] == "--case-insensitive") {
       options.caseInsensitive = true;
     } else if (args[i] == "--no-partial") {
@@ -42,7 +43,13 @@ int runEval(const Args& args, std::ostream& out) {
     cursor = cursorForTablePath(table);
     cursor->setUseDeleted(true);
     cursor->open();
-    cursor->table().readRecord(recno);
+    // Record 0 would leave a blank image and one past the end the last
+    // record read: neither is the record asked for.
+    dbf::DbfHandler& records = cursor->table();
+    if (recno > 0) records.readRecord(recno);
+    if (recno <= 0 || records.eofFlag() || records.currentRecNo() != recno) {
+      throw dbf::EDbfError("Record number %d is not in table %s", {std::to_string(recno), records.fileName()});
+    }
     link = &cursor->table().exprLink();
     alias = cursor->table().tableAlias();
   }
@@ -59,6 +66,8 @@ int runEval(const Args& args, std::ostream& out) {
     line.string("value", text::cp1251ToUtf8(result.asText()));
   } else if (result.holds == dbf::ExprValue::Holds::Logical) {
     line.boolean("value", result.asBoolean());
+  } else if (handler.resultKind() == dbf::ExprKind::Date && result.asNumber() >= dbf::kBlankDateMarker) {
+    line.number("value", 0);  // a blank date is day 0; the marker CTOD gives one is the engine's own
   } else {
     line.number("value", result.asNumber());
   }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/terminal_text.h"
 
 namespace {
 
@@ -33,17 +34,24 @@ int main(int argc, char** argv) {
   }
   const auto it = commands().find(argv[1]);
   if (it == commands().end()) {
-    std::cerr << "Unknown command " << argv[1] << "\n";
+    std::cerr << "Unknown command " << kestrin::cli::terminalText(argv[1]) << "\n";
     return 1;
   }
   try {
     const kestrin::cli::Args args(argv + 2, argv + argc);
+    // Converted to Windows-1251, bytes that are no UTF-8 would turn into "?"
+    // and search for something nobody typed.
+    for (const std::string& arg : args) {
+      if (!kestrin::cli::isValidUtf8(arg)) {
+        throw kestrin::cli::UsageError("Argument \"" + kestrin::cli::terminalText(arg) + "\" is not valid UTF-8");
+      }
+    }
     const int status = it->second(args, std::cout);
     std::cout.flush();
     return status;
   } catch (const std::exception& error) {
     std::cout.flush();
-    std::cerr << error.what() << "\n";
+    std::cerr << kestrin::cli::errorLine(error) << "\n";
     return 1;
   }
 }

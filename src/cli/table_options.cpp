@@ -1,10 +1,23 @@
 #include "cli/table_options.h"
 
+#include <charconv>
 #include <filesystem>
 
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::cli {
+
+int wholeNumberValue(const Args& args, std::size_t& i) {
+  const std::string& option = args[i];
+  const std::string& text = optionValue(args, i);
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end) {
+    throw UsageError("Option " + option + " needs a whole number, not \"" + text + "\"");
+  }
+  return value;
+}
 
 TableOptions parseTableOptions(const Args& args, bool allowFields) {
   TableOptions options;

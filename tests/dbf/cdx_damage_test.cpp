@@ -114,6 +114,13 @@ const Damage kDamages[] = {
      [](Layout& l) { putBE32(l.image, childAt(l, 1), static_cast<std::uint32_t>(l.image.size() + 512 * 4)); }, false},
     {"ChildNotOnABlock", [](Layout& l) { putBE32(l.image, childAt(l, 0), 1030); }, false},
     {"ChildIsTheRoot", [](Layout& l) { putBE32(l.image, childAt(l, 2), l.nameRoot); }, false},
+    {"RootNotMarkedAsRoot", [](Layout& l) { putLE16(l.image, l.nameRoot, 0); }, false},
+    {"RootPointsAtItsTagHeader", [](Layout& l) { putLE32(l.image, l.nameHeader, l.nameHeader); }, false},
+    {"RootPointsAtALeafBelowIt", [](Layout& l) { putLE32(l.image, l.nameHeader, be32At(l.image, childAt(l, 0))); },
+     false},
+    {"ChildMarkedAsRoot", [](Layout& l) { putLE16(l.image, be32At(l.image, childAt(l, 1)), 3); }, false},
+    {"NodeAttributesOfNoKind", [](Layout& l) { putLE16(l.image, be32At(l.image, childAt(l, 0)), 0x0600); }, false},
+    {"InteriorRootWithoutKeys", [](Layout& l) { putLE16(l.image, l.nameRoot + 2, 0); }, false},
     {"TwoEntriesShareOneLeaf", [](Layout& l) { putBE32(l.image, childAt(l, 1), be32At(l.image, childAt(l, 0))); },
      false},
 };
@@ -139,13 +146,16 @@ TEST(CdxDamage, TagStaysUsableAfterAFault) {
 
 TEST(CdxDamage, ShortAndMissingFiles) {
   testing::TempDir dir;
+  // Nothing is written to a file opened read-only: a file too short for a tag
+  // directory is a damaged one.
   for (std::size_t size : {0u, 100u, 512u}) {
     testing::writeFileBytes(dir.file("short.cdx"), std::string(size, '\0'));
     try {
       CdxFile::open(dir.file("short.cdx"));
       FAIL() << size;
-    } catch (const EDbfError& e) {
-      EXPECT_EQ(std::string(e.what()), "Error writing to " + dir.file("short.cdx"));
+    } catch (const ECdxCorrupted& e) {
+      EXPECT_EQ(std::string(e.what()), "Index file " + dir.file("short.cdx") + " is corrupted");
+      EXPECT_EQ(e.detail(), "file of " + std::to_string(size) + " bytes, too short for a tag directory");
     }
   }
   try {

@@ -203,6 +203,14 @@ const HeaderDamage kHeaderDamages[] = {
      "field 1 ends at byte 101, beyond the record length 10"},
     {"second_field_past_the_record", [](std::string& b) { b[64 + 16] = 5; }, true,
      "field 2 ends at byte 11, beyond the record length 10"},
+    // Lengths that would read every record shifted.
+    {"header_length_one_more", [](std::string& b) { setLE16(b, 8, 98); }, true,
+     "header length 98 does not end at the terminator (byte 96): byte 97 holds 0x20"},
+    {"header_length_one_less", [](std::string& b) { setLE16(b, 8, 96); }, true,
+     "no terminator 0x0D after the 1 descriptors the header length 96 makes room for"},
+    {"record_length_one_more", [](std::string& b) { setLE16(b, 10, 11); }, true,
+     "the fields fill 10 bytes of each record, the header says 11"},
+    {"field_of_length_0", [](std::string& b) { b[64 + 16] = 0; }, true, "field 2 (N) has length 0"},
 };
 
 void PrintTo(const HeaderDamage& damage, std::ostream* out) { *out << damage.name; }
@@ -235,6 +243,29 @@ INSTANTIATE_TEST_SUITE_P(Surgery, DamagedHeader, ::testing::ValuesIn(kHeaderDama
                          [](const ::testing::TestParamInfo<HeaderDamage>& damage) {
                            return std::string(damage.param.name);
                          });
+
+// Room a writer reserved or never filled: whole records of zero bytes after
+// the last one (and after its end-of-file mark) are not records.
+TEST(DbfTable, ZeroFilledTailIsNotRecords) {
+  TempDir dir;
+  const std::string path = threeRecordTable(dir);
+  const std::string good = readFileBytes(path);
+  for (std::size_t zeros : {10u, 25u, 10000u}) {
+    SCOPED_TRACE(zeros);
+    writeFileBytes(path, good + std::string(zeros, '\0'));
+    DbfFields table(path);
+    EXPECT_EQ(table.recordCount(), 3);
+    table.readRecord(3);
+    table.readRecord(Step::Next);
+    EXPECT_TRUE(table.eofFlag());
+  }
+  // A record that holds anything but zeros after its first byte is one.
+  writeFileBytes(path, good.substr(0, good.size() - 1) + std::string(9, '\0') + "x");
+  EXPECT_EQ(DbfFields(path).recordCount(), 4);
+  // The header and descriptors alone are a table with no records.
+  writeFileBytes(path, good.substr(0, 97) + std::string(100, '\0'));
+  EXPECT_EQ(DbfFields(path).recordCount(), 0);
+}
 
 TEST(DbfTable, MissingFileIsReported) {
   TempDir dir;

@@ -269,6 +269,11 @@ TEST(ExprFunctions, EvaluationErrors) {
       {"CTOD(\"32.13.2020\")", "'32.13.2020' is not a valid date"},
       {"DTOS(1e300)", "Syntax Error in expression \"1e300\""},
       {"DTOS(99999999999)", "Date value is out of range"},
+      // Before the calendar as after it.
+      {"DTOS(DATE() + 2^40)", "Date value is out of range"},
+      {"DTOS(DATE() - 2^40)", "Date value is out of range"},
+      {"DTOC(DATE() - 2^40)", "Date value is out of range"},
+      {"DTOS(-5)", "Date value is out of range"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.expression);

@@ -137,7 +137,8 @@ def check_errors(folder):
     with open(bad, "wb") as out:
         out.write(b"\x8c" + b"\0" * 40)
     result = run_cli("count", bad)
-    if result.returncode != 1 or result.stderr.splitlines() != [f"Table Header for {bad} is invalid"]:
+    expected = f"Table Header for {bad} is invalid: version byte 0x8C is not a known table version"
+    if result.returncode != 1 or result.stderr.splitlines() != [expected]:
         failures.append(f"bad version: status {result.returncode}, stderr {result.stderr!r}")
 
 

@@ -102,7 +102,8 @@ std::string LevelColumns::textOf(Slot slot) const {
   if (!f) return {};
   try {
     return f->asString();
-  } catch (const dbf::EDbfError&) {
+  } catch (const dbf::EDbfError& error) {
+    noteReadFault(error);
     return {};  // a damaged memo reads as no text
   }
 }
@@ -112,9 +113,14 @@ long long LevelColumns::integerOf(Slot slot) const {
   if (!f) return 0;
   try {
     return f->asInteger();
-  } catch (const dbf::EDbfError&) {
+  } catch (const dbf::EDbfError& error) {
+    noteReadFault(error);
     return 0;  // "Invalid numeric value": counts as empty
   }
+}
+
+void LevelColumns::noteReadFault(const dbf::EDbfError& error) const {
+  if (firstReadFault_.empty()) firstReadFault_ = error.message();
 }
 
 int LevelColumns::yearOf(Slot slot) const {

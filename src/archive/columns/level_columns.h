@@ -13,6 +13,7 @@
 
 #include "archive/model/archive_tables.h"
 #include "archive/model/storage_places.h"
+#include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
 
 namespace kestrin::archive {
@@ -50,6 +51,13 @@ class LevelColumns {
   // takes lines off the storage list).
   std::string text(DisplayColumn column) const;
 
+  // The first fault text() passed over since this object was made (or the
+  // last forgetReadFault), in the engine's words: a missing or damaged memo
+  // file, a damaged memo pointer or number. Empty while there was none. The
+  // cells go on painting; the caller tells the person once.
+  const std::string& firstReadFault() const { return firstReadFault_; }
+  void forgetReadFault() { firstReadFault_.clear(); }
+
  private:
   enum Slot : int;
   static constexpr int kSlotCount = 30;
@@ -59,6 +67,7 @@ class LevelColumns {
   long long integerOf(Slot slot) const;
   int yearOf(Slot slot) const;
   void bindFields() const;
+  void noteReadFault(const dbf::EDbfError& error) const;
 
   std::string fondText(DisplayColumn column) const;
   std::string inventoryText(DisplayColumn column) const;
@@ -73,6 +82,7 @@ class LevelColumns {
   // cursor lacks, as for every field in generation 0.
   mutable std::array<int, kSlotCount> positions_{};
   mutable std::uint64_t boundGeneration_ = 0;
+  mutable std::string firstReadFault_;
 };
 
 }  // namespace kestrin::archive

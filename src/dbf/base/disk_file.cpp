@@ -20,9 +20,17 @@ std::string expandFileName(const std::string& name) {
 
 }  // namespace
 
+void rejectIfNotRegularFile(const std::string& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(status)) return;
+  if (!std::filesystem::is_regular_file(status)) throw EDbfError("File %s is not a regular file", {path});
+}
+
 // POSIX has no share modes: a read-only descriptor never blocks the program
 // that writes the base, which is what a shared open needs.
 DiskFile::DiskFile(const std::string& fileName) : fileName_(expandFileName(fileName)) {
+  rejectIfNotRegularFile(fileName_);
   std::error_code error;
   if (!std::filesystem::is_regular_file(fileName_, error)) {
     throw EDbfError("File %s could not be found", {fileName_});

@@ -10,11 +10,18 @@
 
 namespace kestrin::dbf {
 
+// Throws EDbfError "File %s is not a regular file" when `path` names
+// something that exists but is no regular file (a folder, a FIFO, a device):
+// "could not be found" would send the person looking for a missing file, and
+// opening a FIFO would wait for a writer.
+void rejectIfNotRegularFile(const std::string& path);
+
 class DiskFile final : public ByteSource {
  public:
   // Expands `fileName` to an absolute path and opens it. Throws EDbfError
-  // "File %s could not be found" when it is not a regular file and "Access
-  // denied to file %s" when the system refuses it (%s the absolute path).
+  // "File %s could not be found" when it does not exist, "File %s is not a
+  // regular file" for a folder, FIFO or device, and "Access denied to file
+  // %s" when the system refuses it (%s the absolute path).
   explicit DiskFile(const std::string& fileName);
   ~DiskFile() override;
   DiskFile(const DiskFile&) = delete;

@@ -16,9 +16,16 @@ std::string formatMessage(std::string_view pattern, std::initializer_list<std::s
 // Errors of the table, memo and index layers.
 class EDbfError : public std::runtime_error {
  public:
-  explicit EDbfError(const std::string& message) : std::runtime_error(message) {}
+  explicit EDbfError(const std::string& message) : std::runtime_error(message), message_(message) {}
   EDbfError(std::string_view pattern, std::initializer_list<std::string_view> args)
-      : std::runtime_error(formatMessage(pattern, args)) {}
+      : EDbfError(formatMessage(pattern, args)) {}
+
+  // The whole message: what() ends at the first NUL, and a field text
+  // quoted from a damaged record may hold one.
+  const std::string& message() const noexcept { return message_; }
+
+ private:
+  std::string message_;
 };
 
 // A damaged file: what() is the engine's message, the same for every fault of

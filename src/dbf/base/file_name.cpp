@@ -27,11 +27,15 @@ std::string resolveFileNoCase(const std::string& folder, const std::string& name
   const fs::path exact = fs::path(folder) / name;
   std::error_code error;
   if (fs::exists(exact, error)) return exact.string();
+  // Of several names that differ only in case, the same one every time
+  // whatever order the folder lists them in: the least in byte order, which
+  // puts the archive's own upper-case names first.
+  std::string best;
   for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().string();
-    if (sameNameNoCase(entry, name)) return (fs::path(folder) / entry).string();
+    if (sameNameNoCase(entry, name) && (best.empty() || entry < best)) best = entry;
   }
-  return exact.string();
+  return best.empty() ? exact.string() : (fs::path(folder) / best).string();
 }
 
 bool fileExistsNoCase(const std::string& folder, const std::string& name) {

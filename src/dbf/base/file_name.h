@@ -9,8 +9,8 @@
 namespace kestrin::dbf {
 
 // The path of `name` inside `folder`: the exact name when it exists, otherwise
-// the first entry of the folder whose name equals it without regard to case,
-// otherwise folder + name unchanged.
+// the entry of the folder whose name equals it without regard to case (of
+// several, the least in byte order), otherwise folder + name unchanged.
 std::string resolveFileNoCase(const std::string& folder, const std::string& name);
 
 // True when `folder` holds a regular file called `name`, matched as above.

@@ -17,6 +17,7 @@ std::unique_ptr<CdxFile> CdxFile::open(const std::string& path) {
   const std::string name = hasExtension(path) ? path : path + ".cdx";
   // The archive's names were written on Windows, where case does not matter.
   const std::string found = resolvePathNoCase(name);
+  rejectIfNotRegularFile(found);
   std::error_code error;
   if (!std::filesystem::is_regular_file(found, error)) throw EDbfError("Cannot find file %s", {name});
   return open(name, std::make_unique<DiskFile>(found));
@@ -45,7 +46,11 @@ CdxTag* CdxFile::findTag(std::string_view name) {
 
 void CdxFile::readDirectory() {
   const auto size = static_cast<std::uint64_t>(source_->size());
-  if (size <= kCdxBlockSize) throw EDbfError("Error writing to %s", {fileName_});
+  // Another program would initialise such a file as an empty index; opened
+  // read-only it can only be reported.
+  if (size <= kCdxBlockSize) {
+    throwCdxCorrupted(fileName_, "file of " + std::to_string(size) + " bytes, too short for a tag directory");
+  }
 
   std::vector<unsigned char> block(kCdxTagHeaderSize);
   auto readHeader = [&](std::uint64_t offset) {

@@ -23,10 +23,11 @@ class CdxFile {
  public:
   // Opens the file at `path` (".cdx" is added when it has no extension; the
   // name's letter case need not match). Throws EDbfError: "Cannot find file %s"
-  // when it does not exist, "Access denied to file %s" when it cannot be opened; "Error writing to %s" when it is 512
-  // bytes or shorter (such a file would have to be initialised as a new index, which a reader never does);
-  // ECdxCorrupted ("Index file %s is corrupted") for a damaged directory or
-  // tag header. %s is the path as given (with the added extension).
+  // when it does not exist, "Access denied to file %s" when it cannot be
+  // opened; ECdxCorrupted ("Index file %s is corrupted") for a file of 512
+  // bytes or less (it would have to be initialised as a new index, which a
+  // reader never does), a damaged directory or tag header. %s is the path as
+  // given (with the added extension).
   static std::unique_ptr<CdxFile> open(const std::string& path);
 
   // The same over any byte source; `fileName` names the file in messages.

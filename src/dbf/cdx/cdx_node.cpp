@@ -50,6 +50,7 @@ void IndexNode::decode(const unsigned char* p, const unsigned char* limit, std::
                        const CdxKeyFormat& format, std::string_view fileName) {
   const CdxNodeHeader header = CdxNodeHeader::decode(p, limit, fileName);
   offset_ = offset;
+  attributes_ = header.attributes;
   leaf_ = header.isLeaf();
   entries_.clear();
   keys_.clear();

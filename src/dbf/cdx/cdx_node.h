@@ -30,6 +30,9 @@ class IndexNode {
  public:
   std::uint32_t offset() const { return offset_; }
   bool isLeaf() const { return leaf_; }
+  // 0 interior, 1 root interior, 2 leaf, 3 root leaf; anything else is no node.
+  std::uint16_t attributes() const { return attributes_; }
+  bool isRoot() const { return (attributes_ & 1) != 0; }
   int count() const { return static_cast<int>(entries_.size()); }
   const IndexEntry& entry(int i) const { return entries_[static_cast<std::size_t>(i)]; }
   std::string_view key(int i) const {
@@ -48,6 +51,7 @@ class IndexNode {
   void appendKey(std::string_view stored, bool interior, const CdxKeyFormat& format, IndexEntry& entry);
 
   std::uint32_t offset_ = 0;
+  std::uint16_t attributes_ = 0;
   bool leaf_ = true;
   std::vector<IndexEntry> entries_;
   std::string keys_;

@@ -301,6 +301,27 @@ void CdxTag::pushNode(std::uint32_t offset) {
   frame.node.decode(block_.data(), block_.data() + block_.size(), offset, format_, fileName_);
   frame.index = 0;
   ++pathSize_;
+  checkNodeKind(frame.node);
+}
+
+// A root pointer aimed at another node (or at a tag header), or a child
+// pointer aimed at the root or across levels, still decodes as some node; its
+// kind is what gives it away.
+void CdxTag::checkNodeKind(const IndexNode& node) {
+  const std::string where = "node at " + std::to_string(node.offset());
+  if (node.attributes() > 3) fail(where + " has attributes " + std::to_string(node.attributes()) + ", no node kind");
+  const bool atRoot = pathSize_ == 1;
+  if (atRoot && !node.isRoot()) fail(where + " is the root but not marked as one");
+  if (!atRoot && node.isRoot()) fail(where + " lies below the root but is marked as a root");
+  if (!node.isLeaf() && node.count() == 0) fail("interior " + where + " holds no keys");
+  if (atRoot) leafDepth_ = 0;
+  if (!node.isLeaf()) return;
+  if (leafDepth_ == 0) {
+    leafDepth_ = pathSize_;
+  } else if (leafDepth_ != pathSize_) {
+    fail("leaf at " + std::to_string(node.offset()) + " lies " + std::to_string(pathSize_) + " levels down, others " +
+         std::to_string(leafDepth_));
+  }
 }
 
 void CdxTag::resetWalk(bool forward) {

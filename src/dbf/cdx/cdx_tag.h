@@ -47,6 +47,7 @@ class CdxTag {
 
   // --- What the header says ----------------------------------------------
   const std::string& name() const { return name_; }  // upper case
+  const std::string& fileName() const { return fileName_; }
   std::uint32_t headerOffset() const { return headerOffset_; }
   std::uint16_t keyLength() const { return header_.keyLength; }  // stored bytes
   bool descending() const { return header_.descending; }
@@ -138,6 +139,7 @@ class CdxTag {
   bool reloadPath();
 
   void pushNode(std::uint32_t offset);
+  void checkNodeKind(const IndexNode& node);
   void resetWalk(bool forward);
   std::uint32_t answer(bool onEntry);
   [[noreturn]] void fail(const std::string& detail);
@@ -153,6 +155,7 @@ class CdxTag {
   std::size_t pathSize_ = 0;
   Where where_ = Where::Nowhere;
   bool lostPosition_ = false;  // current() found the path gone: both EOF and BOF
+  std::size_t leafDepth_ = 0;  // levels down to the leaves, once a descent from the root met one
 
   // Bottom nodes entered while walking in one direction: meeting one again
   // means the tree shares or loops its nodes, which would never end.

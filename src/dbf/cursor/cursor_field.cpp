@@ -45,7 +45,7 @@ bool CursorField::isNull() const {
       try {
         return table->memoBlock(record, fieldNo_) == 0;
       } catch (const EDbfError&) {
-        return true;  // a damaged block number reads as no memo
+        return false;  // a damaged block number is no "no memo": reading it says so
       }
     default:
       return false;

@@ -32,6 +32,8 @@ class CursorField {
   int fieldNo() const { return fieldNo_; }
   int size() const { return size_; }
 
+  // Never throws. A memo field whose block number is damaged is not null:
+  // reading it reports the damage.
   bool isNull() const;
   // The value as text: strings and memos as they are, numbers in plain
   // notation (decimal separator ","), dates dd.mm.yyyy, booleans "True"/"False";

@@ -50,19 +50,58 @@ bool DbfHandler::accepts(RecordView record, int recno) const {
 bool DbfHandler::isVisible() { return accepts(currentRecord(), currentRecNo()); }
 
 std::uint32_t DbfHandler::tagStep(CdxTag& tag, Step step) {
+  // Only a first, or a next from where the walk stopped, carries it on.
+  const bool walking = step == Step::First || (step == Step::Next && tagWalk_.tag == &tag && tagWalk_.lastRecNo != 0 &&
+                                               tag.recNo() == tagWalk_.lastRecNo);
+  if (step == Step::First) tagWalk_ = TagWalk{&tag, 0, 0};
+  std::uint32_t n = 0;
   switch (step) {
     case Step::First:
-      return tag.first();
+      n = tag.first();
+      break;
     case Step::Last:
-      return tag.last();
+      n = tag.last();
+      break;
     case Step::Next:
-      return tag.next();
+      n = tag.next();
+      break;
     case Step::Prior:
-      return tag.prior();
+      n = tag.prior();
+      break;
     case Step::Current:
+      n = tag.current();
       break;
   }
-  return tag.current();
+  if (!walking) return n;
+  if (n != 0) {
+    countTagEntry(tag, n);
+  } else {
+    checkTagWalkComplete(tag);
+  }
+  return n;
+}
+
+void DbfHandler::countTagEntry(CdxTag& tag, std::uint32_t recno) {
+  if (tagWalk_.tag != &tag) return;
+  ++tagWalk_.entries;
+  tagWalk_.lastRecNo = recno;
+}
+
+void DbfHandler::checkTagWalkComplete(CdxTag& tag) {
+  const TagWalk walk = tagWalk_;
+  tagWalk_ = TagWalk{};
+  if (walk.tag != &tag || !tag.eof() || tag.hasForCondition()) return;
+  refreshRecordCount();
+  if (walk.entries >= recordCount()) return;
+  throwCdxCorrupted(tag.fileName(), "tag " + tag.name() + ": a walk through it meets " + std::to_string(walk.entries) +
+                                        " keys, the table has " + std::to_string(recordCount()) + " records");
+}
+
+// Entries naming a record beyond the end of the file are passed over: while
+// the other program appends, the index may be written before the record.
+bool DbfHandler::isTagCandidate(std::uint32_t recno) {
+  if (!holdsRecord(static_cast<int>(recno))) return false;
+  return !expressionActive() || filterBits_.test(static_cast<int>(recno));
 }
 
 bool DbfHandler::positionOn(int recno) {
@@ -95,9 +134,7 @@ bool DbfHandler::fetchCandidate(Step step) {
     const KeyPrefixRange* range = stepRange(*tag);
     const auto move = [&](Step s) { return range ? stepWithinPrefix(*tag, range->prefix, s) : tagStep(*tag, s); };
     std::uint32_t n = move(step);
-    while (n != 0 && expressionActive() && !filterBits_.test(static_cast<int>(n))) {
-      n = move(forward ? Step::Next : Step::Prior);
-    }
+    while (n != 0 && !isTagCandidate(n)) n = move(forward ? Step::Next : Step::Prior);
     if (n == 0) {
       setFlags(tag->eof() || forward, tag->bof() || !forward);
       return false;

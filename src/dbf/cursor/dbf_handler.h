@@ -100,7 +100,10 @@ class DbfHandler : public DbfFields {
   // The range stepping in `tag` may keep to: the one the filter bits came
   // from, while they are in use and the tag is still open.
   const KeyPrefixRange* stepRange(const CdxTag& tag) const;
-  static std::uint32_t tagStep(CdxTag& tag, Step step);
+  std::uint32_t tagStep(CdxTag& tag, Step step);
+  bool isTagCandidate(std::uint32_t recno);
+  void countTagEntry(CdxTag& tag, std::uint32_t recno);
+  void checkTagWalkComplete(CdxTag& tag);
 
   DbfExprLink link_;
   IndexSet indexes_{*this, link_};
@@ -118,6 +121,17 @@ class DbfHandler : public DbfFields {
   bool keyRangeScans_ = true;
   std::optional<KeyPrefixRange> narrowedBy_;
   std::uint64_t narrowedGeneration_ = 0;
+
+  // The walk through the current tag from its first entry, however many
+  // batches it takes: the entries met so far and the record of the last one.
+  // A tag without a FOR condition holds one entry per record, so a walk that
+  // ends with fewer entries than the table has records read a damaged tree.
+  struct TagWalk {
+    const CdxTag* tag = nullptr;
+    std::uint32_t lastRecNo = 0;
+    std::int64_t entries = 0;
+  };
+  TagWalk tagWalk_;
 };
 
 }  // namespace kestrin::dbf

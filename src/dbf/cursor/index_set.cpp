@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "dbf/base/disk_file.h"
 #include "dbf/base/errors.h"
 #include "dbf/base/file_name.h"
 #include "text/cp1251_case.h"
@@ -19,7 +20,9 @@ void IndexSet::open(const std::vector<std::string>& names, bool failOnRepeat) {
     std::string name = hasExtension(entry) ? entry : entry + ".ndx";
     const bool hasFolder = fs::path(name).has_parent_path();
     const std::string path = hasFolder ? resolvePathNoCase(name) : resolveFileNoCase(tableFolder.string(), name);
-    if (!fs::exists(path)) throw ECursorError("Cannot find file %s", {path});
+    rejectIfNotRegularFile(path);
+    std::error_code error;
+    if (!fs::exists(path, error)) throw ECursorError("Cannot find file %s", {path});
     const std::string upperPath = text::upper1251(path);
     bool repeated = false;
     for (const auto& seen : paths) repeated = repeated || seen == upperPath;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "dbf/base/disk_file.h"
 #include "dbf/base/errors.h"
 #include "dbf/cursor/table_path.h"
 #include "text/cp1251_case.h"
@@ -63,7 +64,9 @@ void TableCursor::open() {
   if (active()) return;
   if (tableName_.empty()) throw ECursorError("Table name missing");
   const std::string path = tablePath();
-  if (!std::filesystem::is_regular_file(path)) throw ECursorError("Cannot find file %s", {path});
+  rejectIfNotRegularFile(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) throw ECursorError("Cannot find file %s", {path});
 
   table_ = std::make_unique<DbfHandler>(TableSources::onDisk(path));
   ++openGeneration_;

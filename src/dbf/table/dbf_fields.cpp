@@ -200,8 +200,22 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
   const char type = fieldType(n);
   if (type != 'M' && type != 'B' && type != 'G') return 0;
   if (type == 'B' && header().isVisualFoxPro()) return 0;  // an 8-byte double there
-  const double value = fieldAsFloat(record, n);
-  if (!(value >= 1) || value > 4294967295.0) return 0;
+  // Some writers leave a field of NUL bytes where there is no memo.
+  const std::string_view raw = fieldRawText(record, n);
+  if (!header().isVisualFoxPro() && raw.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos)
+    return 0;
+  double value = -1;
+  try {
+    value = fieldAsFloat(record, n);
+  } catch (const EDbfError&) {
+    // reported below as a pointer, which is what the field holds
+  }
+  if (value == 0) return 0;
+  // Read as "no memo", a damaged pointer would lose the text without a word.
+  if (!(value >= 1) || value > 4294967295.0) {
+    throw EDbfError("Invalid memo block number in field %s",
+                    {fieldErrorName(n, text::trimSpacesRight(fieldRawText(record, n)))});
+  }
   return static_cast<std::uint32_t>(value);
 }
 

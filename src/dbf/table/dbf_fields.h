@@ -86,6 +86,8 @@ class DbfFields : public DbfTable {
   int typedFieldNumber(std::string_view name, char requestedType) const;
 
   // Memo block number of a memo field (0 for no memo, and for other types).
+  // Throws "Invalid memo block number in field %s" for a pointer that is no
+  // block number (not a number, negative, beyond 32 bits).
   std::uint32_t memoBlock(RecordView record, int n) const;
 
   // The memo reads go through the table's memo file, opened on the first

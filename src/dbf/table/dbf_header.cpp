@@ -79,8 +79,34 @@ int DbfHeader::descriptorAreaLength() const {
   return static_cast<int>(headerLength_) - kMinimumHeaderLength - (isVisualFoxPro() ? kBacklinkLength : 0);
 }
 
+// Writers end the descriptors with 0x0D and size the header and the record to
+// fit them exactly (dBASE may add one 0x00 after the terminator; Visual FoxPro
+// keeps its backlink there). Anything else shifts every field of every record.
+void DbfHeader::checkLayoutEnd(const unsigned char* area, const unsigned char* limit, int count, int recordEnd,
+                               const std::string& fileName) const {
+  const std::ptrdiff_t terminator = static_cast<std::ptrdiff_t>(count) * 32;
+  if (limit - area <= terminator || area[terminator] != 0x0D) {
+    fail(fileName, "no terminator 0x0D after the " + std::to_string(count) + " descriptors the header length " +
+                       std::to_string(headerLength_) + " makes room for");
+  }
+  if (recordEnd != recordLength_) {
+    fail(fileName, "the fields fill " + std::to_string(recordEnd) + " bytes of each record, the header says " +
+                       std::to_string(recordLength_));
+  }
+  if (isVisualFoxPro()) return;
+  for (const unsigned char* p = area + terminator + 1; p < limit; ++p) {
+    if (*p != 0x00) {
+      fail(fileName, "header length " + std::to_string(headerLength_) + " does not end at the terminator (byte " +
+                         std::to_string(DbfHeader::kSize + terminator) + "): byte " +
+                         std::to_string(DbfHeader::kSize + (p - area)) + " holds " + hexByte(*p));
+    }
+  }
+}
+
 std::vector<FieldDescriptor> DbfHeader::decodeFields(const unsigned char* area, const unsigned char* limit,
                                                      const std::string& fileName) const {
+  // The descriptors end at the terminator; some writers leave room for more
+  // (FoxPro 2 sizes the header of an 0xF5 table as Visual FoxPro does).
   const int count = fieldCount();
   if (limit - area < static_cast<std::ptrdiff_t>(count) * 32) {
     fail(fileName, "descriptor area of " + std::to_string(limit - area) + " bytes, " + std::to_string(count * 32) +
@@ -88,8 +114,12 @@ std::vector<FieldDescriptor> DbfHeader::decodeFields(const unsigned char* area, 
   }
   std::vector<FieldDescriptor> fields;
   fields.reserve(static_cast<std::size_t>(count));
+  auto named = [](const FieldDescriptor& field) {
+    return "field " + std::to_string(field.number) + " (" + field.name + ")";
+  };
   int offset = 1;
-  for (int i = 0; i < count; ++i) {
+  int i = 0;
+  for (; i < count && area[32 * i] != 0x0D; ++i) {
     const unsigned char* d = area + 32 * i;
     FieldDescriptor field;
     std::size_t nameLength = 0;
@@ -106,6 +136,7 @@ std::vector<FieldDescriptor> DbfHeader::decodeFields(const unsigned char* area, 
     }
     field.offset = offset;
     field.number = i + 1;
+    if (field.width == 0) fail(fileName, named(field) + " has length 0");
     offset += field.width;
     if (offset > recordLength_) {
       fail(fileName, "field " + std::to_string(field.number) + " ends at byte " + std::to_string(offset) +
@@ -113,6 +144,7 @@ std::vector<FieldDescriptor> DbfHeader::decodeFields(const unsigned char* area, 
     }
     fields.push_back(std::move(field));
   }
+  checkLayoutEnd(area, limit, i, offset, fileName);
   return fields;
 }
 

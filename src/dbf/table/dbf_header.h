@@ -57,16 +57,25 @@ class DbfHeader {
   // the header and the first record, less the terminator (and the 263-byte
   // backlink area of Visual FoxPro tables). Never negative.
   int descriptorAreaLength() const;
-  // Whole descriptors in that area.
+  // Whole descriptors that area makes room for; the fields are those before
+  // the terminator.
   int fieldCount() const { return descriptorAreaLength() / 32; }
 
-  // Decodes the fieldCount() descriptors in [area, limit), computing offsets
-  // from 1, and checks each field against the record length. Throws
-  // EDbfHeaderInvalid when the area is short or a field ends beyond the record.
+  // Decodes the descriptors in [area, limit), the rest of the header after
+  // its first 32 bytes, up to the terminator 0x0D (at most fieldCount()),
+  // computing offsets from 1. Throws
+  // EDbfHeaderInvalid when the area is short, a field has length 0 or ends
+  // beyond the record, the fields do not fill the record length exactly, the
+  // terminator 0x0D does not follow the last descriptor, or bytes other than
+  // 0x00 lie between it and the first record (a header length too large: the
+  // records would be read shifted).
   std::vector<FieldDescriptor> decodeFields(const unsigned char* area, const unsigned char* limit,
                                             const std::string& fileName) const;
 
  private:
+  void checkLayoutEnd(const unsigned char* area, const unsigned char* limit, int count, int recordEnd,
+                      const std::string& fileName) const;
+
   std::uint8_t version_ = 0;
   std::uint16_t headerLength_ = 0;
   std::uint16_t recordLength_ = 0;

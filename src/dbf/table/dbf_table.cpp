@@ -27,8 +27,9 @@ void DbfTable::readHeaderAndDescriptors() {
   unsigned char bytes[DbfHeader::kSize];
   source_->readExact(0, bytes, sizeof bytes);
   header_ = DbfHeader::decode(bytes, bytes + sizeof bytes, fileName());
-  std::vector<unsigned char> area(static_cast<std::size_t>(header_.fieldCount()) * 32);
-  if (!area.empty()) source_->readExact(DbfHeader::kSize, area.data(), area.size());
+  // The rest of the header: descriptors, terminator and what follows it.
+  std::vector<unsigned char> area(static_cast<std::size_t>(header_.headerLength()) - DbfHeader::kSize);
+  source_->readExact(DbfHeader::kSize, area.data(), area.size());
   fields_ = header_.decodeFields(area.data(), area.data() + area.size(), fileName());
 }
 
@@ -36,7 +37,36 @@ int DbfTable::countFromFileSize() const {
   const std::int64_t dataBytes = source_->size() - header_.headerLength();
   if (dataBytes <= 0) return 0;
   const std::int64_t count = dataBytes / header_.recordLength();
-  return static_cast<int>(std::min<std::int64_t>(count, std::numeric_limits<int>::max() - 2));
+  return withoutZeroTail(static_cast<int>(std::min<std::int64_t>(count, std::numeric_limits<int>::max() - 2)));
+}
+
+bool DbfTable::isZeroRecord(int n) const {
+  std::vector<char> image(static_cast<std::size_t>(header_.recordLength()));
+  const std::int64_t offset = header_.headerLength() + static_cast<std::int64_t>(n - 1) * header_.recordLength();
+  if (source_->read(offset, image.data(), image.size()) != image.size()) return false;
+  // The first may be the end-of-file mark 0x1A the writer put after the last record.
+  return (image[0] == 0 || image[0] == 0x1A) &&
+         std::all_of(image.begin() + 1, image.end(), [](char c) { return c == 0; });
+}
+
+// Records of zero bytes at the end of the file are room a writer reserved or
+// never filled (a preallocated or interrupted file), not records: even the
+// deletion flag is missing. A writer fills the file in order, so they only
+// form its tail, and a binary search finds where it starts without reading
+// gigabytes of zeros.
+int DbfTable::withoutZeroTail(int count) const {
+  if (count == 0 || !isZeroRecord(count)) return count;
+  int filled = 0;  // records 1..filled hold data (as far as the search looked)
+  int zeroFrom = count;
+  while (zeroFrom - filled > 1) {
+    const int middle = filled + (zeroFrom - filled) / 2;
+    if (isZeroRecord(middle)) {
+      zeroFrom = middle;
+    } else {
+      filled = middle;
+    }
+  }
+  return filled;
 }
 
 void DbfTable::refreshRecordCount() {
@@ -125,6 +155,13 @@ bool DbfTable::readRecordInto(int n, char* image) {
     throw EDbfError("Error on Read of file %s", {fileName()});
   }
   return true;
+}
+
+bool DbfTable::holdsRecord(int n) {
+  if (n < 1) return false;
+  if (n <= recordCount_) return true;
+  refreshRecordCount();
+  return n <= recordCount_;
 }
 
 void DbfTable::setReadAhead(bool on) {

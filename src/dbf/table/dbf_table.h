@@ -5,7 +5,8 @@
 // The record count is always derived from the source's current size, never
 // from the header, and re-derived whenever a read runs past the known end:
 // records that another program appends become visible, a half-written record
-// never does.
+// never does, nor a tail of records that are all zero bytes (room reserved
+// but not yet written).
 #pragma once
 
 #include <cstdint>
@@ -73,6 +74,11 @@ class DbfTable {
   // Returns false when n is beyond the end of the file.
   bool readRecordInto(int n, char* image);
 
+  // True when the file holds record `n` (from 1), taking the size again when
+  // n lies past the known end: an index may name a record that the program
+  // appending to the table has not written yet.
+  bool holdsRecord(int n);
+
   // Serves record reads from a large buffer while on (physical-order scans).
   void setReadAhead(bool on);
   bool readAhead() const { return readAhead_ != nullptr; }
@@ -98,7 +104,11 @@ class DbfTable {
   bool hasRecords();
   // Reads record `target` (from 1); one past the end sets EofFlag.
   void readTarget(int target);
+  // The whole records the file holds after the header, less a tail of
+  // records that are nothing but zero bytes.
   int countFromFileSize() const;
+  int withoutZeroTail(int count) const;
+  bool isZeroRecord(int n) const;
   std::size_t readRecordBytes(int n, char* out);
 
   std::unique_ptr<ByteSource> source_;

@@ -9,6 +9,9 @@
 namespace kestrin::dbf {
 namespace {
 
+// The archive's tables come with DELO.FPT beside DELO.DBF; the name found
+// without regard to case prefers that upper-case twin over a delo.fpt, while
+// a table named in lower case finds its lower-case memo by its exact name.
 std::string memoFileName(const std::string& tableName, MemoKind kind) {
   return replaceExtension(tableName, kind == MemoKind::Fpt ? ".fpt" : ".dbt");
 }
