@@ -244,6 +244,29 @@ TEST_F(MainWindowTest, PlacementRestoredWithinTheWorkArea) {
   EXPECT_EQ(w->height(), 450);
 }
 
+TEST_F(MainWindowTest, PlacementSavedOffScreenOpensOnScreen) {
+  settings("[Main]\r\nLeft=3000\r\nTop=2000\r\nWidth=600\r\nHeight=450\r\n");
+  auto w = start(base(heldFonds(3)));
+  const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(workArea.contains(QRect(w->x(), w->y(), w->width(), w->height())));
+  EXPECT_EQ(w->x() + w->width(), workArea.right() + 1);
+  EXPECT_EQ(w->y() + w->height(), workArea.bottom() + 1);
+}
+
+TEST_F(MainWindowTest, ResizePastTheScreenEdgeIsPulledBack) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  const QRect workArea = w->screen()->availableGeometry();
+  w->setGeometry(workArea.left() + 100, workArea.top() + 100, 520, 420);
+  QApplication::processEvents();
+  const int left = w->frameGeometry().left();
+  w->resize(workArea.width(), 420);  // the right edge runs past the screen's
+  QApplication::processEvents();
+  EXPECT_EQ(w->frameGeometry().left(), left);
+  EXPECT_EQ(w->frameGeometry().right(), workArea.right());
+}
+
 TEST_F(MainWindowTest, InfoPanelHeightRestored) {
   settings("[Main]\r\npnInfo=150\r\nHeight=560\r\n");  // room for the pages above it
   auto w = start(base(heldFonds(3)));
@@ -253,6 +276,15 @@ TEST_F(MainWindowTest, InfoPanelHeightRestored) {
   w->resize(w->width(), w->height() + 50);  // the pages take the change
   QApplication::processEvents();
   EXPECT_EQ(w->infoPanel()->height(), 150);
+}
+
+TEST_F(MainWindowTest, InfoPanelTallerThanTheWindowLeavesTheGridHalf) {
+  settings("[Main]\r\npnInfo=2000\r\nHeight=500\r\n");
+  auto w = start(base(heldFonds(3)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  EXPECT_GT(w->infoPanel()->height(), 0);
+  EXPECT_GE(w->pages().pageControl()->height(), w->infoPanel()->height());
 }
 
 TEST_F(MainWindowTest, NoPlacementWithoutSaveWindows) {

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -180,8 +179,9 @@ void MainWindow::loadSettings() {
 void MainWindow::applyInfoPanelHeight() {
   // The splitter shares out what it has; it knows that once the window is laid out.
   infoHeightPending_ = false;
-  const int pages = splitter_->height() - splitter_->handleWidth() - frame_.infoPanelHeight;
-  splitter_->setSizes({std::max(0, pages), frame_.infoPanelHeight});
+  const int info = restoredInfoPanelHeight(frame_.infoPanelHeight, splitter_->height(), splitter_->handleWidth());
+  const int pages = splitter_->height() - splitter_->handleWidth() - info;
+  splitter_->setSizes({std::max(0, pages), info});
 }
 
 void MainWindow::layOutFrame() {
@@ -201,16 +201,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   layOutFrame();
+  snapper_.windowChanged();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (snapping_ || isMaximized() || isFullScreen() || !isVisible() || !screen()) return;
-  const QRect frame = frameGeometry();
-  const Rect snapped = snapToWorkArea(toRect(frame), toRect(screen()->availableGeometry()));
-  if (snapped.left == frame.x() && snapped.top == frame.y()) return;
-  const QScopedValueRollback snapping(snapping_, true);
-  move(snapped.left, snapped.top);
+  snapper_.windowChanged();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/frame_settings.h"
+#include "app/gui/edge_snapper.h"
 #include "app/gui/main_menu.h"
 #include "app/platform.h"
 #include "app/session.h"
@@ -112,7 +113,7 @@ class MainWindow : public QMainWindow {
   // Declared before the pages: the level models watch the session's tables.
   Session session_;
   FrameSettings frame_;
-  bool snapping_ = false;
+  EdgeSnapper snapper_{*this};
   bool infoHeightPending_ = false;
 
   MainMenu menu_;

@@ -101,10 +101,8 @@ void StartupController::restoreColumnWidths() {
 void StartupController::restorePlacement() {
   if (session_.placementRestored || !readSetting(*session_.settings, keys::saveWindows)) return;
   session_.placementRestored = true;
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const Rect workArea = screen ? toRect(screen->availableGeometry()) : Rect{0, 0, window_.width(), window_.height()};
-  const Placement placement =
-      restoredPlacement(*session_.settings, {window_.x(), window_.y(), window_.width(), window_.height()}, workArea);
+  const Placement placement = restoredPlacement(
+      *session_.settings, {window_.x(), window_.y(), window_.width(), window_.height()}, screenWorkAreas());
   if (placement.maximized) {
     window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     return;
