@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
@@ -483,13 +486,62 @@ TEST_F(MainWindowTest, TypingOnTheFondGridStartsASearch) {
 
 TEST_F(MainWindowTest, AboutPageUntilTheNextPageChange) {
   auto w = start(base(heldFonds(2)));
+  ASSERT_EQ(status(*w), QStringLiteral("Записей: 2"));
   w->menu().mmAbout->trigger();
   EXPECT_EQ(w->pages().activePage(), 6);
   EXPECT_TRUE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
+  // The page change ran for page 6: no count, no level's commands.
+  EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("О программе Кестрин"));
+  EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
+  EXPECT_FALSE(w->commandBar()->panel("pnxpFond")->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->commandBar()->panel("pnxpMode")->isVisibleTo(w.get()));
+  EXPECT_EQ(w->commandBar()->label("lbFond")->text(), QStringLiteral("Фонд"));
   w->pages().showPage(1);
   EXPECT_FALSE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
+}
+
+// A shown, active window whose fond grid has the keyboard.
+void activate(MainWindow& w) {
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST_F(MainWindowTest, LevelLinkLeavesTheFocusInTheGrid) {
+  auto w = start(base(heldFonds(5)));
+  activate(*w);
+  EXPECT_TRUE(w->pages().grid(Level::Fonds)->hasFocus());
+  for (const auto& [link, level] : {std::pair{"lbDelo", Level::Files}, std::pair{"lbFond", Level::Fonds}}) {
+    QLabel* label = w->commandBar()->label(link);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    EXPECT_TRUE(w->pages().grid(level)->hasFocus()) << link;
+  }
+  // Down moves the grid, not the search box's history.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(w->tables().fond.recNo(), 2);
+  w->pages().showPage(kPhotoPage);
+  EXPECT_TRUE(w->pages().photoList()->hasFocus());
+}
+
+TEST_F(MainWindowTest, AltAndF10OpenTheMenuAndEscClosesOnlyTheMenu) {
+  auto w = start(base(heldFonds(2)));
+  activate(*w);
+  QMenuBar* bar = w->menuBar();
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_Alt, Qt::AltModifier);
+  EXPECT_TRUE(bar->hasFocus());
+  QTest::keyClick(bar, Qt::Key_Escape);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(bar->hasFocus());
+
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_F10);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->title(), QStringLiteral("&Файл"));
+  QTest::keyClick(menu, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(MainWindowTest, HintLabelsShowUntilThePageChanges) {

@@ -161,19 +161,35 @@ void PagesController::pageChanged() {
   window_.statusPanel(1)->setText(fromCp1251(recordCountText(kolRec, count)));
 
   fitColumns();
-  pageControl_->setTabVisible(kAboutPage, false);
-  if (window_.frameSettings().infoInMain) window_.infoPanel()->show();
+  // The About page keeps its tab and hides the info panel until the next page
+  // change; hiding the tab of the page shown would switch pages.
+  if (page != kAboutPage) {
+    pageControl_->setTabVisible(kAboutPage, false);
+    if (window_.frameSettings().infoInMain) window_.infoPanel()->show();
+  }
+  focusActivePage();
   if (busyCursor_) {
     QApplication::restoreOverrideCursor();
     busyCursor_ = false;
   }
 }
 
+void PagesController::focusActivePage() {
+  // The keys that move through a list must reach it after every page change,
+  // whatever had the focus (a link of the command bar leaves it nowhere).
+  const int page = activePage();
+  if (const auto level = levelOfPage(page)) {
+    grid(*level)->setFocus(Qt::OtherFocusReason);
+  } else if (page == kPhotoPage) {
+    photoList_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
 void PagesController::showAbout() {
-  window_.infoPanel()->hide();
   pageControl_->setTabVisible(kAboutPage, true);
   setPageQuietly(kAboutPage);
-  window_.headerPanel()->setText(fromCp1251(pageInfo(kAboutPage).header));
+  pageChanged();
+  window_.infoPanel()->hide();
   about_->fill(QString::fromStdString(window_.settingsLocation().settingsFile.string()),
                QString::fromStdString(withoutTrailingSeparator(window_.platform().programFolder())));
 }

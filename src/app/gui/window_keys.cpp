@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 
 #include "app/frame/frame_keys.h"
 #include "app/frame/level_pages.h"
@@ -30,6 +31,9 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
+  // After Alt or F10 the menu bar has the keyboard: Esc leaves the menu and
+  // the arrows walk it, as in every other program.
+  if (qobject_cast<QMenuBar*>(watched) || QApplication::activePopupWidget()) return false;
   const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
   PagesController& pages = window_.pages();
   // Keys go to the focused control: the search box has the focus when they go to it.
@@ -46,6 +50,12 @@ bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
     case Qt::Key_Q:
       if (mods == Qt::ControlModifier) {
         window_.close();
+        return true;
+      }
+      break;
+    case Qt::Key_F10:
+      if (mods == Qt::NoModifier && !window_.menuBar()->actions().isEmpty()) {
+        window_.menuBar()->setActiveAction(window_.menuBar()->actions().constFirst());
         return true;
       }
       break;
