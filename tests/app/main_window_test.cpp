@@ -414,22 +414,34 @@ TEST_F(MainWindowTest, FondsInNumberOrderAndTitleSorting) {
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "NAME");
   EXPECT_EQ(column(model, 1), (QStringList{"Архив", "Банк", "Вокзал", "Гимназия", "Дума"}));
-  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::ascending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::none);
 
-  // The inventory grid's titles act on the fond list too.
+  // The inventory grid's titles act on the fond list too; that grid's own list
+  // is in record order and carries no marker.
   w->pages().showPage(1);
+  EXPECT_EQ(w->pages().grid(Level::Inventories)->markers(), std::vector<browse::SortMarker>(5));
   QHeaderView* opisHeader = w->pages().grid(Level::Inventories)->horizontalHeader();
   QTest::mouseClick(opisHeader->viewport(), Qt::LeftButton, {},
                     QPoint(opisHeader->sectionViewportPosition(0) + 5, opisHeader->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
-  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::ascending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::none);
 
-  // Back on the fond page the order follows the ascending markers: none now.
+  // Back on the fond page the order the markers show is the order kept.
   w->tables().fond.gotoRecNo(3);
   w->pages().showPage(0);
-  EXPECT_EQ(w->tables().fond.indexName(), "");
+  EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
   EXPECT_EQ(w->tables().fond.recNo(), 3);
-  EXPECT_EQ(column(model, 0), (QStringList{"5", "3", "9", "1", "7"}));
+  EXPECT_EQ(column(model, 0), (QStringList{"1", "3", "5", "7", "9"}));
+}
+
+TEST_F(MainWindowTest, NoMarkerOverAListInRecordOrder) {
+  auto w = start(base(heldFonds(5)));  // no fond.cdx: the fonds stay in record order
+  for (const Level level : kLevels) {
+    const auto markers = w->pages().grid(level)->markers();
+    EXPECT_EQ(markers, std::vector<browse::SortMarker>(markers.size())) << static_cast<int>(level);
+  }
 }
 
 TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
@@ -441,7 +453,7 @@ TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
   EXPECT_EQ(w->pages().grid(Level::Fonds)->markers(), before);
-  EXPECT_EQ(before[0], browse::SortMarker::ascending);
+  EXPECT_EQ(before[0], browse::SortMarker::none);  // record order: no marker
 }
 
 TEST_F(MainWindowTest, EscapeAndCtrlQ) {

@@ -80,19 +80,32 @@ struct FakeOrder : IndexOrder {
 
 using M = SortMarker;
 
-TEST(TitleSort, FondTitlesChooseTagAndMarkDescending) {
+TEST(TitleSort, FondTitlesChooseTagAndMarkTheOrderTheyGive) {
   FakeOrder fonds;
   std::vector<M> markers = {M::ascending, M::none, M::none};
   fondTitleClick(fonds, 1, markers);
   EXPECT_EQ(fonds.files, std::vector<std::string>{"fond.cdx"});
   EXPECT_EQ(fonds.tag, "NAME");
-  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::descending, M::none}));  // others stay
+  EXPECT_EQ(markers, (std::vector<M>{M::none, M::ascending, M::none}));  // the list is no longer by number
   fondTitleClick(fonds, 0, markers);
   EXPECT_EQ(fonds.files.size(), 1u);
   EXPECT_EQ(fonds.tag, "FKOD");
-  EXPECT_EQ(markers, (std::vector<M>{M::descending, M::descending, M::none}));
+  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::none, M::none}));
   fondTitleClick(fonds, 2, markers);
   EXPECT_EQ(fonds.tag, "FKOD");
+  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::none, M::none}));
+}
+
+TEST(TitleSort, MarkersShowTheOrderTheListHas) {
+  const struct {
+    int level;
+    const char* tag;
+    std::vector<M> markers;
+  } cases[] = {{0, "FKOD", {M::ascending, M::none, M::none}}, {0, "NAME", {M::none, M::ascending, M::none}},
+               {0, "", {M::none, M::none, M::none}},          {1, "", {M::none, M::none, M::none}},
+               {2, "DELO", {M::ascending, M::none, M::none}}, {2, "", {M::none, M::none, M::none}},
+               {3, "", {M::none, M::none, M::none}},          {3, "DELO", {M::none, M::none, M::none}}};
+  for (const auto& c : cases) EXPECT_EQ(markersOfOrder(c.level, c.tag, 3), c.markers) << c.level << c.tag;
 }
 
 TEST(TitleSort, NothingToSortOrNoIndexFile) {

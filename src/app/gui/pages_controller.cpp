@@ -153,6 +153,7 @@ void PagesController::pageChanged() {
     browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
     if (hasRecord) tables.fond.gotoBookmark(bookmark);
   }
+  showOrderMarkers();
   // An exact count may walk the whole table: taken only when it is shown.
   const bool kolRec = window_.frameSettings().kolRec;
   const auto level = levelOfPage(page);
@@ -171,6 +172,18 @@ void PagesController::pageChanged() {
   if (busyCursor_) {
     QApplication::restoreOverrideCursor();
     busyCursor_ = false;
+  }
+}
+
+void PagesController::showOrderMarkers() {
+  // A closed table keeps its grid's markers: they are the fond order to come
+  // back to once the tables are open (reestablishFondOrder).
+  BaseTables& tables = window_.tables();
+  for (const Level level : kLevels) {
+    const dbf::TableCursor& cursor = tables.level(level);
+    if (!cursor.active()) continue;
+    const std::string tag = cursor.indexFiles().empty() ? std::string() : cursor.indexName();
+    setMarkers(*grid(level), browse::markersOfOrder(static_cast<int>(level), tag, grid(level)->markers().size()));
   }
 }
 
@@ -227,6 +240,7 @@ void PagesController::onTitleClicked(Level level, int column) {
     std::vector<browse::SortMarker> markers = files.markers();
     browse::deloTitleClick(deloOrder_, column, markers);
     setMarkers(files, markers);
+    showOrderMarkers();
     return;
   }
   // The titles of the inventory and document grids act on the fond list too.
@@ -235,6 +249,7 @@ void PagesController::onTitleClicked(Level level, int column) {
   std::vector<browse::SortMarker> markers = fonds.markers();
   browse::fondTitleClick(fondOrder_, column, markers);
   setMarkers(fonds, markers);
+  showOrderMarkers();
 }
 
 }  // namespace kestrin::app

@@ -79,6 +79,9 @@ class PagesController : public QObject {
   QWidget* buildLevelPage(archive::Level level);
   void setPageQuietly(int page);
   void focusActivePage();
+  // Each open level's grid marks the order its list has, and nothing over a
+  // list in record order.
+  void showOrderMarkers();
   void onTitleClicked(archive::Level level, int column);
   void hintTick();
 
