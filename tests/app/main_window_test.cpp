@@ -205,14 +205,21 @@ TEST_F(MainWindowTest, DefaultsShowTheFrame) {
 TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
   settings("[FondColumns]\r\n0=200\r\n2=3\r\n4=33\r\n[DeloColumns]\r\n3=64\r\n");
   auto w = start(base(heldFonds(3)));
-  std::vector<int> widths = w->pages().grid(Level::Fonds)->columnWidths();
+  // Limited in design pixels, shown scaled to the grid font.
+  browse::LevelGrid* fonds = w->pages().grid(Level::Fonds);
+  const browse::ColumnScale& scale = fonds->columnScale();
+  std::vector<int> widths = fonds->designWidths();
   EXPECT_EQ(widths[0], 70);
   EXPECT_EQ(widths[2], 10);
   EXPECT_EQ(widths[3], 22);  // no key: the design width
   EXPECT_EQ(widths[4], 33);
-  EXPECT_EQ(w->pages().grid(Level::Files)->columnWidths()[3], 64);
+  EXPECT_EQ(w->pages().grid(Level::Files)->designWidths()[3], 64);
+  const std::vector<int> shown = fonds->columnWidths();
+  EXPECT_EQ(shown[0], scale.toScreen(70));
+  EXPECT_EQ(shown[2], scale.toScreen(10));
+  EXPECT_EQ(shown[4], scale.toScreen(33));
 
-  w->pages().grid(Level::Files)->setColumnWidths({50, 301, 40, 61, 52});
+  w->pages().grid(Level::Files)->setDesignWidths({50, 301, 40, 61, 52});
   w->close();
   const IniFile saved(iniPath());
   EXPECT_EQ(saved.readInteger("FondColumns", "0", -1), 70);
@@ -224,6 +231,7 @@ TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
 }
 
 TEST_F(MainWindowTest, TitleColumnTakesTheRoomLeft) {
+  settings("[Main]\r\nLeft=0\r\nTop=0\r\nWidth=680\r\nHeight=480\r\n");  // room for the scaled columns
   auto w = start(base(heldFonds(3)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));

@@ -159,6 +159,24 @@ TEST(TitleSort, FondOrderFromMarkersOnEnteringThePage) {
   EXPECT_TRUE(noCdx.files.empty());
 }
 
+TEST(ColumnScale, TextAreaScalesAndMarginsBecomeTheGrids) {
+  const ColumnScale same(kDesignCharWidth, kDesignCellMargins);
+  EXPECT_EQ(same.toScreen(60), 60);
+  const ColumnScale wider(kDesignCharWidth * 1.5, 7);  // a font half as wide again, wider cell margins
+  EXPECT_DOUBLE_EQ(wider.factor(), 1.5);
+  EXPECT_EQ(wider.toScreen(60), (60 - 4) * 3 / 2 + 7);
+  EXPECT_EQ(wider.toScreen(10), 16);
+  EXPECT_EQ(wider.toScreen(70), 106);
+  EXPECT_EQ(wider.toDesign(106), 70);
+  EXPECT_EQ(wider.toDesign(120), 79);  // a width the user dragged: the nearest design pixel
+  for (double factor : {1.0, 1.17, 1.225, 1.45, 2.0}) {
+    const ColumnScale scale(kDesignCharWidth * factor, 7);
+    for (int design = 4; design <= 400; ++design) ASSERT_EQ(scale.toDesign(scale.toScreen(design)), design) << factor;
+  }
+  EXPECT_DOUBLE_EQ(ColumnScale(0, 7).factor(), 1.0);  // no measure: the design size
+  EXPECT_EQ(charWidthSample().size(), 26u + 26u + 10u + 64u);
+}
+
 TEST(GridColumns, TitlesWidthsAndFitting) {
   const auto fonds = gridColumns(0);
   ASSERT_EQ(fonds.size(), 7u);

@@ -233,7 +233,7 @@ void MainWindow::saveOnClose() {
       saveQueryHistory(settings, history);
     }
     for (const archive::Level level : kLevels) {
-      saveColumnWidths(settings, static_cast<int>(level), pages_->grid(level)->columnWidths());
+      saveColumnWidths(settings, static_cast<int>(level), pages_->grid(level)->designWidths());
     }
     const bool maximized = isMaximized();
     const QRect bounds = maximized ? normalGeometry() : QRect(x(), y(), width(), height());

@@ -93,8 +93,11 @@ void StartupController::restoreColumnWidths() {
   const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (const archive::Level level : kLevels) {
     browse::LevelGrid* grid = window_.pages().grid(level);
-    grid->setColumnWidths(restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->columnWidths(),
-                                               grid->width(), scrollBar));
+    // The settings keep design pixels: the limits 10..70 apply to those, and
+    // the grid shows them scaled to its font.
+    const browse::ColumnScale& scale = grid->columnScale();
+    grid->setDesignWidths(restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->designWidths(),
+                                               scale.toDesign(grid->width()), scale.toDesign(scrollBar)));
   }
 }
 
