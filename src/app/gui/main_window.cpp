@@ -153,6 +153,24 @@ void MainWindow::reportError(const QString& message) {
   box->open();
 }
 
+void MainWindow::reportFailure(const QString& text, const QString& detail) {
+  statusBar()->showMessage(text, 10000);
+  auto* box = new QMessageBox(QMessageBox::Critical, fromCp1251(programCaption()), text, QMessageBox::Ok, this);
+  box->setInformativeText(detail);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+QString MainWindow::dropDamagedIndex(const std::exception& error) {
+  const DroppedIndex dropped = app::dropDamagedIndex(session_.tables, error.what());
+  if (dropped.file.empty()) return {};
+  if (dropped.firstTime) {
+    const OpenFailure failure{dropped.file, true, error.what()};
+    reportFailure(fromCp1251(openFailureText(failure)), QString::fromStdString(failure.message));
+  }
+  return QString::fromStdString(dropped.file);
+}
+
 void MainWindow::showRecordCard(archive::Level level, bool showWindow) { cards_->showRecordCard(level, showWindow); }
 
 void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(card); }

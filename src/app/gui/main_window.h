@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -83,6 +84,13 @@ class MainWindow : public QMainWindow {
   void loadSettings();
   // The standard error box; the program goes on.
   void reportError(const QString& message);
+  // The error box with the person's first line and the engine's message
+  // below it; the first line also shows in the status bar for a while.
+  void reportFailure(const QString& text, const QString& detail);
+  // A damaged index file met while working: the level lists using it go to
+  // record order; the first time the file is met it is reported. Returns the
+  // file's name, empty when no level list used the file the error names.
+  QString dropDamagedIndex(const std::exception& error);
 
   // --- the record card ---
   // Builds the card of the current record of `level` as a click on its grid

@@ -19,6 +19,7 @@
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
 #include "browse/title_sort.h"
+#include "dbf/cdx/cdx_corrupted.h"
 
 namespace kestrin::app {
 
@@ -47,7 +48,9 @@ void setMarkers(browse::LevelGrid& grid, const std::vector<browse::SortMarker>& 
 }  // namespace
 
 PagesController::PagesController(MainWindow& window, QWidget* parent)
-    : window_(window), fondOrder_(window.tables().fond), deloOrder_(window.tables().delo) {
+    : window_(window),
+      fondOrder_(window.tables().fond, &window.tables().damagedIndexes),
+      deloOrder_(window.tables().delo, &window.tables().damagedIndexes) {
   pageControl_ = new QTabWidget(parent);
   pageControl_->setObjectName(QStringLiteral("PageControl"));
   pageControl_->tabBar()->setExpanding(false);
@@ -150,7 +153,11 @@ void PagesController::pageChanged() {
   if (page == kFondPage && tables.fond.active()) {
     const bool hasRecord = !tables.fond.isEmpty();
     const dbf::Bookmark bookmark = tables.fond.getBookmark();
-    browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
+    try {
+      browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
+    } catch (const dbf::ECdxCorrupted& error) {
+      window_.dropDamagedIndex(error);
+    }
     if (hasRecord) tables.fond.gotoBookmark(bookmark);
   }
   showOrderMarkers();
@@ -159,7 +166,9 @@ void PagesController::pageChanged() {
   const auto level = levelOfPage(page);
   dbf::TableCursor* cursor = level ? &tables.level(*level) : nullptr;
   const int count = kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
-  window_.statusPanel(1)->setText(fromCp1251(recordCountText(kolRec, count)));
+  // A level whose table could not be opened says so instead of "no records".
+  const OpenFailure* failure = cursor ? tables.tableFailure(*cursor) : nullptr;
+  window_.statusPanel(1)->setText(fromCp1251(failure ? openFailureText(*failure) : recordCountText(kolRec, count)));
 
   fitColumns();
   // The About page keeps its tab and hides the info panel until the next page
@@ -235,6 +244,16 @@ void PagesController::hintTick() {
 }
 
 void PagesController::onTitleClicked(Level level, int column) {
+  try {
+    sortByTitle(level, column);
+  } catch (const dbf::ECdxCorrupted& error) {
+    // The list goes back to record order; the damaged file is not offered again.
+    if (window_.dropDamagedIndex(error).isEmpty()) throw;
+    showOrderMarkers();
+  }
+}
+
+void PagesController::sortByTitle(Level level, int column) {
   if (level == Level::Files) {
     browse::LevelGrid& files = *grid(Level::Files);
     std::vector<browse::SortMarker> markers = files.markers();

@@ -83,6 +83,7 @@ class PagesController : public QObject {
   // list in record order.
   void showOrderMarkers();
   void onTitleClicked(archive::Level level, int column);
+  void sortByTitle(archive::Level level, int column);
   void hintTick();
 
   MainWindow& window_;

@@ -59,11 +59,13 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
 
   if (const auto missing = missingBaseFileCaption(session_.baseFolder)) {
     window_.setCaption(fromCp1251(*missing));
+    reportOpenFailures();
     return;
   }
   pages.pageControl()->setTabVisible(kAboutPage, false);
   restorePlacement();
   window_.setCaption(fromCp1251(programTitle()));
+  reportOpenFailures();
 }
 
 bool StartupController::openTables() {
@@ -77,6 +79,18 @@ bool StartupController::openTables() {
   }
   window_.cards().baseOpened();
   return true;
+}
+
+void StartupController::reportOpenFailures() {
+  // One box for all: each file with what the person can do, the engine's
+  // messages below.
+  QStringList texts;
+  QStringList details;
+  for (const OpenFailure& failure : session_.tables.openFailures) {
+    texts << fromCp1251(openFailureText(failure));
+    details << QString::fromStdString(failure.message);
+  }
+  if (!texts.isEmpty()) window_.reportFailure(texts.join(QLatin1Char('\n')), details.join(QLatin1Char('\n')));
 }
 
 void StartupController::loadStoragePlaces() {
