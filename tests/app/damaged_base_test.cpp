@@ -94,6 +94,7 @@ TEST_F(DamagedBaseTest, DamagedFondIndexLeavesTheFondsInRecordOrder) {
   damageFirstLeaf(base() + "/FOND.CDX", "FKOD");
   start();
   EXPECT_EQ(boxTexts(), QStringList{"Индексный файл FOND.CDX поврежден, список показан без сортировки."});
+  EXPECT_EQ(w_->statusPanel(1)->text(), boxTexts().front());
   EXPECT_TRUE(w_->tables().fond.indexFiles().empty());
   const int held = w_->tables().fond.recordCount();
   EXPECT_GT(held, 0);
@@ -144,6 +145,7 @@ TEST_F(DamagedBaseTest, TruncatedFondTableLeavesTheOtherLevelsUsable) {
   EXPECT_EQ(w_->windowTitle(), QStringLiteral("Кестрин 5.0"));
   EXPECT_EQ(w_->statusPanel(1)->text(), boxes.front()->text());
   EXPECT_EQ(rows(Level::Fonds), 0);
+  EXPECT_EQ(w_->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::none);  // nothing is sorted
   for (const Level level : {Level::Inventories, Level::Files, Level::Documents}) {
     w_->pages().showPage(static_cast<int>(level));
     EXPECT_GT(rows(level), 0) << static_cast<int>(level);

@@ -154,7 +154,7 @@ void MainWindow::reportError(const QString& message) {
 }
 
 void MainWindow::reportFailure(const QString& text, const QString& detail) {
-  statusBar()->showMessage(text, 10000);
+  status_[1]->setText(text);  // until the next page change counts again
   auto* box = new QMessageBox(QMessageBox::Critical, fromCp1251(programCaption()), text, QMessageBox::Ok, this);
   box->setInformativeText(detail);
   box->setAttribute(Qt::WA_DeleteOnClose);

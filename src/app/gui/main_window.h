@@ -85,7 +85,8 @@ class MainWindow : public QMainWindow {
   // The standard error box; the program goes on.
   void reportError(const QString& message);
   // The error box with the person's first line and the engine's message
-  // below it; the first line also shows in the status bar for a while.
+  // below it; the first line also shows in the status bar until the next
+  // page change.
   void reportFailure(const QString& text, const QString& detail);
   // A damaged index file met while working: the level lists using it go to
   // record order; the first time the file is met it is reported. Returns the

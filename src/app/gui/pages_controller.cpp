@@ -190,7 +190,7 @@ void PagesController::showOrderMarkers() {
   BaseTables& tables = window_.tables();
   for (const Level level : kLevels) {
     const dbf::TableCursor& cursor = tables.level(level);
-    if (!cursor.active()) continue;
+    if (!cursor.active() && !tables.tableFailure(cursor)) continue;
     const std::string tag = cursor.indexFiles().empty() ? std::string() : cursor.indexName();
     setMarkers(*grid(level), browse::markersOfOrder(static_cast<int>(level), tag, grid(level)->markers().size()));
   }

@@ -26,8 +26,18 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != &window_) return QObject::eventFilter(watched, event);
-  if (handleKey(watched, static_cast<const QKeyEvent&>(*event))) return true;
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  if (key.key() == Qt::Key_Alt && !key.isAutoRepeat()) armMenuBar();
+  if (handleKey(watched, key)) return true;
   return QObject::eventFilter(watched, event);
+}
+
+void WindowKeys::armMenuBar() {
+  // The menu bar takes the keyboard when Alt is released with no other key
+  // between; it learns of the press from the shortcut check, which some
+  // platforms deliver without the Alt modifier it waits for.
+  QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+  QCoreApplication::sendEvent(&window_, &altDown);
 }
 
 bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {

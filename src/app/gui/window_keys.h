@@ -27,6 +27,7 @@ class WindowKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void armMenuBar();
   bool handleKey(QObject* watched, const QKeyEvent& key);
 
   MainWindow& window_;
