@@ -2,6 +2,8 @@
 // known, the placement restored at start, and snapping to the screen edges.
 #pragma once
 
+#include <span>
+
 #include "app/ini_file.h"
 
 namespace kestrin::app {
@@ -33,10 +35,18 @@ struct Placement {
   Rect bounds;
 };
 
+// `bounds` when one of the work areas holds it wholly; otherwise moved (and
+// shrunk where it is larger) into the work area it overlaps most, or into
+// the first one when it overlaps none — a screen unplugged or made smaller
+// since the bounds were saved leaves no window out of reach. No work areas:
+// unchanged.
+Rect placedOnWorkAreas(const Rect& bounds, std::span<const Rect> workAreas);
+
 // The placement at start from `Maximized`, `Top`, `Left`, `Width`, `Height`
-// (defaults: `current`): shrunk to the work area's size when larger, a
-// negative top or left moved to 0.
-Placement restoredPlacement(const IniFile& settings, const Rect& current, const Rect& workArea);
+// (defaults: `current`), wholly visible on one of the screens that exist now
+// (`workAreas`, the primary first): shrunk to that screen's work area when
+// larger, moved inside it when an edge lies beyond it (placedOnWorkAreas).
+Placement restoredPlacement(const IniFile& settings, const Rect& current, std::span<const Rect> workAreas);
 
 // Writes the window's bounds, `Maximized` and the info panel height at exit.
 void saveWindowPlacement(IniFile& settings, const Rect& bounds, bool maximized, int infoPanelHeight);
@@ -45,6 +55,17 @@ void saveWindowPlacement(IniFile& settings, const Rect& bounds, bool maximized, 
 // work area's edge (or beyond it) snaps to it; after any snap the window is
 // moved wholly inside, the left and top edges taking precedence.
 Rect snapToWorkArea(const Rect& proposed, const Rect& workArea);
+
+// A window resized from `previous` to `proposed`: each edge the resize moved
+// snaps to the work area's edge when it comes within 20 pixels of it or runs
+// beyond it, so the window grows up to the screen's edge and no further.
+// Edges the resize left alone stay where they are.
+Rect snapResizeToWorkArea(const Rect& proposed, const Rect& previous, const Rect& workArea);
+
+// The info panel's height at start: the stored `pnInfo`, but never more than
+// half of what the splitter shares out, so the grid above keeps at least half
+// the height even when the window is now smaller than it was. Never negative.
+int restoredInfoPanelHeight(int stored, int splitterHeight, int handleWidth);
 
 // The search strip keeps the layout of the smallest window: the left edge of
 // the search button.

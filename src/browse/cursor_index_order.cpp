@@ -18,6 +18,7 @@ std::string CursorIndexOrder::indexFilePath(const std::string& name) const {
 }
 
 bool CursorIndexOrder::indexFileExists(const std::string& name) const {
+  if (damaged_ && damaged_->contains(name)) return false;
   return dbf::fileExistsNoCase(dbf::databaseFolder(cursor_.databaseName()), name);
 }
 

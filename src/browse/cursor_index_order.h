@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/model/damaged_indexes.h"
 #include "browse/title_sort.h"
 #include "dbf/cursor/table_cursor.h"
 
@@ -12,7 +13,9 @@ namespace kestrin::browse {
 
 class CursorIndexOrder : public IndexOrder {
  public:
-  explicit CursorIndexOrder(dbf::TableCursor& cursor) : cursor_(cursor) {}
+  // Index files in `damaged` (may be null) count as absent.
+  explicit CursorIndexOrder(dbf::TableCursor& cursor, const archive::DamagedIndexes* damaged = nullptr)
+      : cursor_(cursor), damaged_(damaged) {}
 
   bool hasIndexFiles() const override { return !cursor_.indexFiles().empty(); }
   void clearIndexFiles() override;
@@ -26,6 +29,7 @@ class CursorIndexOrder : public IndexOrder {
 
  private:
   dbf::TableCursor& cursor_;
+  const archive::DamagedIndexes* damaged_;
 };
 
 }  // namespace kestrin::browse

@@ -1,6 +1,8 @@
 #include "browse/grid_columns.h"
 
 #include <array>
+#include <cmath>
+#include <string>
 
 #include "text/cp1251_literal.h"
 
@@ -62,6 +64,30 @@ std::span<const GridColumn> gridColumns(int level) {
     default:
       return kDocColumns;
   }
+}
+
+std::string_view charWidthSample() {
+  static const std::string sample = [] {
+    std::string text;
+    for (char c = 'A'; c <= 'Z'; ++c) text += c;
+    for (char c = 'a'; c <= 'z'; ++c) text += c;
+    for (char c = '0'; c <= '9'; ++c) text += c;
+    for (int c = 0xC0; c <= 0xFF; ++c) text += static_cast<char>(c);  // А..я
+    return text;
+  }();
+  return sample;
+}
+
+ColumnScale::ColumnScale(double averageCharWidth, int cellMargins) : cellMargins_(cellMargins) {
+  if (averageCharWidth > 0) factor_ = averageCharWidth / kDesignCharWidth;
+}
+
+int ColumnScale::toScreen(int designWidth) const {
+  return static_cast<int>(std::lround((designWidth - kDesignCellMargins) * factor_)) + cellMargins_;
+}
+
+int ColumnScale::toDesign(int screenWidth) const {
+  return static_cast<int>(std::lround((screenWidth - cellMargins_) / factor_)) + kDesignCellMargins;
 }
 
 int fittedTitleColumnWidth(int gridWidth, std::span<const int> columnWidths, int scrollBarWidth) {

@@ -28,13 +28,10 @@ bool ascending(const std::vector<SortMarker>& markers, std::size_t column) {
 void fondTitleClick(IndexOrder& fonds, int column, std::vector<SortMarker>& markers) {
   attachIndexWhenUseful(fonds, kFondIndex);
   if (!fonds.hasIndexFiles()) return;
-  if (column == 0) {
-    setMarker(markers, 0, SortMarker::descending);
-    fonds.setIndexName("FKOD");
-  } else if (column == 1) {
-    setMarker(markers, 1, SortMarker::descending);
-    fonds.setIndexName("NAME");
-  }
+  if (column != 0 && column != 1) return;
+  fonds.setIndexName(column == 0 ? "FKOD" : "NAME");
+  setMarker(markers, column, SortMarker::ascending);
+  setMarker(markers, 1 - column, SortMarker::none);
 }
 
 void deloTitleClick(IndexOrder& files, int column, std::vector<SortMarker>& markers) {
@@ -48,6 +45,14 @@ void deloTitleClick(IndexOrder& files, int column, std::vector<SortMarker>& mark
     setMarker(markers, 1, SortMarker::none);
     files.setIndexName("");
   }
+}
+
+std::vector<SortMarker> markersOfOrder(int level, const std::string& tag, std::size_t columns) {
+  std::vector<SortMarker> markers(columns, SortMarker::none);
+  if (level == 0 && tag == "FKOD") setMarker(markers, 0, SortMarker::ascending);
+  if (level == 0 && tag == "NAME") setMarker(markers, 1, SortMarker::ascending);
+  if (level == 2 && tag == "DELO") setMarker(markers, 0, SortMarker::ascending);
+  return markers;
 }
 
 void reestablishFondOrder(IndexOrder& fonds, const std::vector<SortMarker>& markers) {

@@ -26,11 +26,19 @@ class IndexOrder {
 };
 
 // Title click on the fond grid (the inventory and document grids' titles act
-// on the fond list too). `markers` are the fond grid's.
+// on the fond list too). `markers` are the fond grid's: the clicked title
+// takes the ascending marker (both tags sort ascending) and the other title
+// button loses its own, so the markers always show the order the list has.
 void fondTitleClick(IndexOrder& fonds, int column, std::vector<SortMarker>& markers);
 
 // Title click on the file grid.
 void deloTitleClick(IndexOrder& files, int column, std::vector<SortMarker>& markers);
+
+// The markers of a level grid with `columns` columns whose list is in the
+// order of `tag` ("" for record order): ascending over the column the tag
+// sorts (fonds: FKOD column 0, NAME column 1; files: DELO column 0), none
+// elsewhere and for record order.
+std::vector<SortMarker> markersOfOrder(int level, const std::string& tag, std::size_t columns);
 
 // Entering the fond page: FKOD when column 0 shows the ascending marker, NAME
 // when column 1 does (NAME wins when both do), else record order. The caller

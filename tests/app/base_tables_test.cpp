@@ -52,11 +52,49 @@ TEST(BaseTables, OpensWhatExistsWithStartFilters) {
   EXPECT_EQ(tables.fond.databaseName(), empty.path());
 }
 
-TEST(BaseTables, DamagedTableReachesTheCaller) {
+TEST(BaseTables, DamagedTableIsKeptAndTheOthersOpen) {
   TempDir dir;
   kestrin::testing::writeFileBytes(dir.file("FOND.DBF"), "not a table");
+  browse::testing::writeLevelTable(dir.path(), archive::ArchiveCursor::Opis, inventories());
+  browse::testing::writeLevelTable(dir.path(), archive::ArchiveCursor::Delo, browse::testing::numberedFiles(4));
   BaseTables tables;
-  EXPECT_ANY_THROW(openBaseTables(tables, dir.path(), [](std::string_view) {}));
+  std::vector<std::string> texts;
+  openBaseTables(tables, dir.path(), [&](std::string_view t) { texts.push_back(text::cp1251ToUtf8(t)); });
+  EXPECT_FALSE(tables.fond.active());
+  EXPECT_EQ(tables.opis.recordCount(), 2);  // the tables after the damaged one still open
+  EXPECT_EQ(tables.delo.recordCount(), 4);
+  ASSERT_EQ(tables.openFailures.size(), 1u);
+  const OpenFailure& failure = tables.openFailures.front();
+  EXPECT_EQ(failure.file, "FOND.DBF");
+  EXPECT_FALSE(failure.indexOnly);
+  EXPECT_FALSE(failure.message.empty());  // the engine's own words
+  EXPECT_EQ(tables.tableFailure(tables.fond), &failure);
+  EXPECT_EQ(tables.tableFailure(tables.opis), nullptr);
+  const std::string text = "Таблица FOND.DBF повреждена или занята другой программой.";
+  EXPECT_EQ(text::cp1251ToUtf8(openFailureText(failure)), text);
+  EXPECT_EQ(texts.back(), text);  // not "Загружено."
+
+  // Opening again forgets the failures of the last opening.
+  TempDir empty;
+  openBaseTables(tables, empty.path(), [](std::string_view) {});
+  EXPECT_TRUE(tables.openFailures.empty());
+}
+
+TEST(BaseTables, DamagedIndexFallsBackToRecordOrderAndIsDroppedOnce) {
+  BaseTables tables;
+  tables.delo.setIndexFiles({"/base/DELO.CDX"});
+  tables.fond.setIndexFiles({"/base/FOND.CDX"});
+  const DroppedIndex first = dropDamagedIndex(tables, "Index file /base/DELO.CDX is corrupted");
+  EXPECT_EQ(first.file, "DELO.CDX");
+  EXPECT_TRUE(first.firstTime);
+  EXPECT_TRUE(tables.delo.indexFiles().empty());
+  EXPECT_EQ(tables.fond.indexFiles().size(), 1u);  // another list's good index stays
+  EXPECT_TRUE(tables.damagedIndexes.contains("delo.cdx"));
+  tables.delo.setIndexFiles({"/base/DELO.CDX"});
+  EXPECT_FALSE(dropDamagedIndex(tables, "Index file /base/DELO.CDX is corrupted").firstTime);
+  EXPECT_EQ(dropDamagedIndex(tables, "Index file /base/OTHER.CDX is corrupted").file, "");
+  EXPECT_EQ(text::cp1251ToUtf8(openFailureText({"DELO.CDX", true, ""})),
+            "Индексный файл DELO.CDX поврежден, список показан без сортировки.");
 }
 
 TEST(BaseTables, IndexFilesOfAnotherFolderAreDropped) {

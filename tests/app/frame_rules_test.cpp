@@ -2,6 +2,8 @@
 // placement, edge snapping, the search strip, the query history, the start-up checks.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/column_widths.h"
 #include "app/frame_settings.h"
 #include "app/query_history.h"
@@ -113,16 +115,18 @@ TEST(WindowPlacement, RestoredBoundsAreClamped) {
   const Rect workArea{0, 0, 1280, 770};
   const Rect current{100, 100, 640, 512};
   const IniFile big = iniWith(dir, "[Main]\r\nLeft=-30\r\nTop=-5\r\nWidth=5000\r\nHeight=900\r\n");
-  EXPECT_EQ(restoredPlacement(big, current, workArea).bounds, (Rect{0, 0, 1280, 770}));
+  EXPECT_EQ(restoredPlacement(big, current, std::array{workArea}).bounds, (Rect{0, 0, 1280, 770}));
 
   TempDir other;
   const IniFile partial = iniWith(other, "[Main]\r\nLeft=50\r\n");
-  const Placement p = restoredPlacement(partial, current, workArea);
+  const Placement p = restoredPlacement(partial, current, std::array{workArea});
   EXPECT_FALSE(p.maximized);
   EXPECT_EQ(p.bounds, (Rect{50, 100, 640, 512}));
 
   TempDir third;
-  EXPECT_TRUE(restoredPlacement(iniWith(third, "[Main]\r\nMaximized=1\r\nLeft=5\r\n"), current, workArea).maximized);
+  EXPECT_TRUE(
+      restoredPlacement(iniWith(third, "[Main]\r\nMaximized=1\r\nLeft=5\r\n"), current, std::array{workArea})
+          .maximized);
 }
 
 TEST(WindowPlacement, SavedKeys) {

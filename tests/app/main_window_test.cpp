@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSplitter>
@@ -124,16 +127,20 @@ TEST_F(MainWindowTest, MissingLevelTableNamedInTheCaption) {
   EXPECT_TRUE(w->tables().doc.active());
 }
 
-TEST_F(MainWindowTest, DamagedTableShowsTheEngineErrorAndStops) {
+TEST_F(MainWindowTest, DamagedTableIsReportedAndTheOthersOpen) {
   const std::string folder = base(heldFonds(3));
   writeFileBytes(folder + "/OPIS.DBF", "damaged");
   auto w = start(folder);
   const auto boxes = w->findChildren<QMessageBox*>();
   ASSERT_EQ(boxes.size(), 1);
-  EXPECT_FALSE(boxes.front()->text().isEmpty());
+  EXPECT_EQ(boxes.front()->text(), QStringLiteral("Таблица OPIS.DBF повреждена или занята другой программой."));
+  EXPECT_FALSE(boxes.front()->informativeText().isEmpty());  // the engine's message below
   EXPECT_TRUE(w->tables().fond.active());
-  EXPECT_FALSE(w->tables().delo.active());  // opening stopped there
-  EXPECT_NE(w->windowTitle(), QStringLiteral("Кестрин 5.0"));
+  EXPECT_TRUE(w->tables().delo.active());  // opening went on past the damaged table
+  EXPECT_TRUE(w->tables().doc.active());
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));  // no claim that loading goes on
+  w->pages().showPage(kOpisPage);
+  EXPECT_EQ(status(*w), boxes.front()->text());  // the empty page says why
   w->close();  // every object of the start is there to save from
   EXPECT_TRUE(IniFile(iniPath()).hasKey("Main", "Width"));
 }
@@ -202,14 +209,21 @@ TEST_F(MainWindowTest, DefaultsShowTheFrame) {
 TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
   settings("[FondColumns]\r\n0=200\r\n2=3\r\n4=33\r\n[DeloColumns]\r\n3=64\r\n");
   auto w = start(base(heldFonds(3)));
-  std::vector<int> widths = w->pages().grid(Level::Fonds)->columnWidths();
+  // Limited in design pixels, shown scaled to the grid font.
+  browse::LevelGrid* fonds = w->pages().grid(Level::Fonds);
+  const browse::ColumnScale& scale = fonds->columnScale();
+  std::vector<int> widths = fonds->designWidths();
   EXPECT_EQ(widths[0], 70);
   EXPECT_EQ(widths[2], 10);
   EXPECT_EQ(widths[3], 22);  // no key: the design width
   EXPECT_EQ(widths[4], 33);
-  EXPECT_EQ(w->pages().grid(Level::Files)->columnWidths()[3], 64);
+  EXPECT_EQ(w->pages().grid(Level::Files)->designWidths()[3], 64);
+  const std::vector<int> shown = fonds->columnWidths();
+  EXPECT_EQ(shown[0], scale.toScreen(70));
+  EXPECT_EQ(shown[2], scale.toScreen(10));
+  EXPECT_EQ(shown[4], scale.toScreen(33));
 
-  w->pages().grid(Level::Files)->setColumnWidths({50, 301, 40, 61, 52});
+  w->pages().grid(Level::Files)->setDesignWidths({50, 301, 40, 61, 52});
   w->close();
   const IniFile saved(iniPath());
   EXPECT_EQ(saved.readInteger("FondColumns", "0", -1), 70);
@@ -221,6 +235,7 @@ TEST_F(MainWindowTest, ColumnWidthsRestoredWithinLimitsAndSaved) {
 }
 
 TEST_F(MainWindowTest, TitleColumnTakesTheRoomLeft) {
+  settings("[Main]\r\nLeft=0\r\nTop=0\r\nWidth=680\r\nHeight=480\r\n");  // room for the scaled columns
   auto w = start(base(heldFonds(3)));
   w->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -244,6 +259,29 @@ TEST_F(MainWindowTest, PlacementRestoredWithinTheWorkArea) {
   EXPECT_EQ(w->height(), 450);
 }
 
+TEST_F(MainWindowTest, PlacementSavedOffScreenOpensOnScreen) {
+  settings("[Main]\r\nLeft=3000\r\nTop=2000\r\nWidth=600\r\nHeight=450\r\n");
+  auto w = start(base(heldFonds(3)));
+  const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(workArea.contains(QRect(w->x(), w->y(), w->width(), w->height())));
+  EXPECT_EQ(w->x() + w->width(), workArea.right() + 1);
+  EXPECT_EQ(w->y() + w->height(), workArea.bottom() + 1);
+}
+
+TEST_F(MainWindowTest, ResizePastTheScreenEdgeIsPulledBack) {
+  auto w = start(base(heldFonds(2)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  const QRect workArea = w->screen()->availableGeometry();
+  w->setGeometry(workArea.left() + 100, workArea.top() + 100, 520, 420);
+  QApplication::processEvents();
+  const int left = w->frameGeometry().left();
+  w->resize(workArea.width(), 420);  // the right edge runs past the screen's
+  QApplication::processEvents();
+  EXPECT_EQ(w->frameGeometry().left(), left);
+  EXPECT_EQ(w->frameGeometry().right(), workArea.right());
+}
+
 TEST_F(MainWindowTest, InfoPanelHeightRestored) {
   settings("[Main]\r\npnInfo=150\r\nHeight=560\r\n");  // room for the pages above it
   auto w = start(base(heldFonds(3)));
@@ -253,6 +291,15 @@ TEST_F(MainWindowTest, InfoPanelHeightRestored) {
   w->resize(w->width(), w->height() + 50);  // the pages take the change
   QApplication::processEvents();
   EXPECT_EQ(w->infoPanel()->height(), 150);
+}
+
+TEST_F(MainWindowTest, InfoPanelTallerThanTheWindowLeavesTheGridHalf) {
+  settings("[Main]\r\npnInfo=2000\r\nHeight=500\r\n");
+  auto w = start(base(heldFonds(3)));
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  EXPECT_GT(w->infoPanel()->height(), 0);
+  EXPECT_GE(w->pages().pageControl()->height(), w->infoPanel()->height());
 }
 
 TEST_F(MainWindowTest, NoPlacementWithoutSaveWindows) {
@@ -379,22 +426,34 @@ TEST_F(MainWindowTest, FondsInNumberOrderAndTitleSorting) {
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "NAME");
   EXPECT_EQ(column(model, 1), (QStringList{"Архив", "Банк", "Вокзал", "Гимназия", "Дума"}));
-  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::ascending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::none);
 
-  // The inventory grid's titles act on the fond list too.
+  // The inventory grid's titles act on the fond list too; that grid's own list
+  // is in record order and carries no marker.
   w->pages().showPage(1);
+  EXPECT_EQ(w->pages().grid(Level::Inventories)->markers(), std::vector<browse::SortMarker>(5));
   QHeaderView* opisHeader = w->pages().grid(Level::Inventories)->horizontalHeader();
   QTest::mouseClick(opisHeader->viewport(), Qt::LeftButton, {},
                     QPoint(opisHeader->sectionViewportPosition(0) + 5, opisHeader->height() / 2));
   EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
-  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::descending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[0], browse::SortMarker::ascending);
+  EXPECT_EQ(w->pages().grid(Level::Fonds)->markers()[1], browse::SortMarker::none);
 
-  // Back on the fond page the order follows the ascending markers: none now.
+  // Back on the fond page the order the markers show is the order kept.
   w->tables().fond.gotoRecNo(3);
   w->pages().showPage(0);
-  EXPECT_EQ(w->tables().fond.indexName(), "");
+  EXPECT_EQ(w->tables().fond.indexName(), "FKOD");
   EXPECT_EQ(w->tables().fond.recNo(), 3);
-  EXPECT_EQ(column(model, 0), (QStringList{"5", "3", "9", "1", "7"}));
+  EXPECT_EQ(column(model, 0), (QStringList{"1", "3", "5", "7", "9"}));
+}
+
+TEST_F(MainWindowTest, NoMarkerOverAListInRecordOrder) {
+  auto w = start(base(heldFonds(5)));  // no fond.cdx: the fonds stay in record order
+  for (const Level level : kLevels) {
+    const auto markers = w->pages().grid(level)->markers();
+    EXPECT_EQ(markers, std::vector<browse::SortMarker>(markers.size())) << static_cast<int>(level);
+  }
 }
 
 TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
@@ -406,7 +465,7 @@ TEST_F(MainWindowTest, TitleButtonsWithoutAnIndexFileChangeNothing) {
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
   EXPECT_EQ(w->pages().grid(Level::Fonds)->markers(), before);
-  EXPECT_EQ(before[0], browse::SortMarker::ascending);
+  EXPECT_EQ(before[0], browse::SortMarker::none);  // record order: no marker
 }
 
 TEST_F(MainWindowTest, EscapeAndCtrlQ) {
@@ -451,13 +510,75 @@ TEST_F(MainWindowTest, TypingOnTheFondGridStartsASearch) {
 
 TEST_F(MainWindowTest, AboutPageUntilTheNextPageChange) {
   auto w = start(base(heldFonds(2)));
+  ASSERT_EQ(status(*w), QStringLiteral("Записей: 2"));
   w->menu().mmAbout->trigger();
   EXPECT_EQ(w->pages().activePage(), 6);
   EXPECT_TRUE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_FALSE(w->infoPanel()->isVisibleTo(w.get()));
+  // The page change ran for page 6: no count, no level's commands.
+  EXPECT_EQ(w->headerPanel()->text(), QStringLiteral("О программе Кестрин"));
+  EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
+  EXPECT_FALSE(w->commandBar()->panel("pnxpFond")->isVisibleTo(w.get()));
+  EXPECT_TRUE(w->commandBar()->panel("pnxpMode")->isVisibleTo(w.get()));
+  EXPECT_EQ(w->commandBar()->label("lbFond")->text(), QStringLiteral("Фонд"));
   w->pages().showPage(1);
   EXPECT_FALSE(w->pages().pageControl()->isTabVisible(6));
   EXPECT_TRUE(w->infoPanel()->isVisibleTo(w.get()));
+}
+
+// A shown, active window whose fond grid has the keyboard.
+void activate(MainWindow& w) {
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST_F(MainWindowTest, LevelLinkLeavesTheFocusInTheGrid) {
+  auto w = start(base(heldFonds(5)));
+  activate(*w);
+  EXPECT_TRUE(w->pages().grid(Level::Fonds)->hasFocus());
+  for (const auto& [link, level] : {std::pair{"lbDelo", Level::Files}, std::pair{"lbFond", Level::Fonds}}) {
+    QLabel* label = w->commandBar()->label(link);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    EXPECT_TRUE(w->pages().grid(level)->hasFocus()) << link;
+  }
+  // Down moves the grid, not the search box's history.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(w->tables().fond.recNo(), 2);
+  w->pages().showPage(kPhotoPage);
+  EXPECT_TRUE(w->pages().photoList()->hasFocus());
+}
+
+TEST_F(MainWindowTest, AltGivesTheMenuBarTheKeyboardAndEscOnlyTakesItBack) {
+  auto w = start(base(heldFonds(2)));
+  activate(*w);
+  QMenuBar* bar = w->menuBar();
+  browse::LevelGrid* grid = w->pages().grid(Level::Fonds);
+  // Alt with the modifier on the press, and as some platforms report it
+  // (without): the menu bar takes the keyboard, Esc gives it back.
+  for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers()}) {
+    QTest::keyClick(grid, Qt::Key_Alt, modifiers);
+    EXPECT_TRUE(bar->hasFocus());
+    QTest::keyClick(bar, Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
+  }
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(w->tables().fond.recNo(), 2);
+  QTest::keyClick(grid, Qt::Key_Escape);  // out of the menu, Esc closes again
+  EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindowTest, F10OpensTheFirstMenu) {
+  auto w = start(base(heldFonds(2)));
+  activate(*w);
+  QTest::keyClick(w->pages().grid(Level::Fonds), Qt::Key_F10);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->title(), QStringLiteral("&Файл"));
+  QTest::keyClick(menu, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(MainWindowTest, HintLabelsShowUntilThePageChanges) {

@@ -80,19 +80,32 @@ struct FakeOrder : IndexOrder {
 
 using M = SortMarker;
 
-TEST(TitleSort, FondTitlesChooseTagAndMarkDescending) {
+TEST(TitleSort, FondTitlesChooseTagAndMarkTheOrderTheyGive) {
   FakeOrder fonds;
   std::vector<M> markers = {M::ascending, M::none, M::none};
   fondTitleClick(fonds, 1, markers);
   EXPECT_EQ(fonds.files, std::vector<std::string>{"fond.cdx"});
   EXPECT_EQ(fonds.tag, "NAME");
-  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::descending, M::none}));  // others stay
+  EXPECT_EQ(markers, (std::vector<M>{M::none, M::ascending, M::none}));  // the list is no longer by number
   fondTitleClick(fonds, 0, markers);
   EXPECT_EQ(fonds.files.size(), 1u);
   EXPECT_EQ(fonds.tag, "FKOD");
-  EXPECT_EQ(markers, (std::vector<M>{M::descending, M::descending, M::none}));
+  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::none, M::none}));
   fondTitleClick(fonds, 2, markers);
   EXPECT_EQ(fonds.tag, "FKOD");
+  EXPECT_EQ(markers, (std::vector<M>{M::ascending, M::none, M::none}));
+}
+
+TEST(TitleSort, MarkersShowTheOrderTheListHas) {
+  const struct {
+    int level;
+    const char* tag;
+    std::vector<M> markers;
+  } cases[] = {{0, "FKOD", {M::ascending, M::none, M::none}}, {0, "NAME", {M::none, M::ascending, M::none}},
+               {0, "", {M::none, M::none, M::none}},          {1, "", {M::none, M::none, M::none}},
+               {2, "DELO", {M::ascending, M::none, M::none}}, {2, "", {M::none, M::none, M::none}},
+               {3, "", {M::none, M::none, M::none}},          {3, "DELO", {M::none, M::none, M::none}}};
+  for (const auto& c : cases) EXPECT_EQ(markersOfOrder(c.level, c.tag, 3), c.markers) << c.level << c.tag;
 }
 
 TEST(TitleSort, NothingToSortOrNoIndexFile) {
@@ -144,6 +157,24 @@ TEST(TitleSort, FondOrderFromMarkersOnEnteringThePage) {
   noCdx.files = {"old.cdx"};
   reestablishFondOrder(noCdx, {M::ascending});
   EXPECT_TRUE(noCdx.files.empty());
+}
+
+TEST(ColumnScale, TextAreaScalesAndMarginsBecomeTheGrids) {
+  const ColumnScale same(kDesignCharWidth, kDesignCellMargins);
+  EXPECT_EQ(same.toScreen(60), 60);
+  const ColumnScale wider(kDesignCharWidth * 1.5, 7);  // a font half as wide again, wider cell margins
+  EXPECT_DOUBLE_EQ(wider.factor(), 1.5);
+  EXPECT_EQ(wider.toScreen(60), (60 - 4) * 3 / 2 + 7);
+  EXPECT_EQ(wider.toScreen(10), 16);
+  EXPECT_EQ(wider.toScreen(70), 106);
+  EXPECT_EQ(wider.toDesign(106), 70);
+  EXPECT_EQ(wider.toDesign(120), 79);  // a width the user dragged: the nearest design pixel
+  for (double factor : {1.0, 1.17, 1.225, 1.45, 2.0}) {
+    const ColumnScale scale(kDesignCharWidth * factor, 7);
+    for (int design = 4; design <= 400; ++design) ASSERT_EQ(scale.toDesign(scale.toScreen(design)), design) << factor;
+  }
+  EXPECT_DOUBLE_EQ(ColumnScale(0, 7).factor(), 1.0);  // no measure: the design size
+  EXPECT_EQ(charWidthSample().size(), 26u + 26u + 10u + 64u);
 }
 
 TEST(GridColumns, TitlesWidthsAndFitting) {

@@ -243,9 +243,7 @@ void CardController::showCardWindow(bool activate) {
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (settings && primary) {
       const Rect restored = restoredCardWindowBounds(*settings, {primary->size().width(), primary->size().height()});
-      std::vector<Rect> workAreas;
-      for (const QScreen* screen : QGuiApplication::screens()) workAreas.push_back(toRect(screen->availableGeometry()));
-      const Rect bounds = placedOnWorkAreas(restored, workAreas);
+      const Rect bounds = placedOnWorkAreas(restored, screenWorkAreas());
       cardWindow_->move(bounds.left, bounds.top);
       cardWindow_->resize(bounds.width, bounds.height);
     }

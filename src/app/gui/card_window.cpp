@@ -2,14 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScopedValueRollback>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "app/card_window_geometry.h"
-#include "app/gui/qt_geometry.h"
 
 namespace kestrin::app {
 
@@ -94,21 +91,12 @@ void CardWindow::reject() {
 
 void CardWindow::moveEvent(QMoveEvent* event) {
   QDialog::moveEvent(event);
-  snapToScreenEdges();
+  snapper_.windowChanged();
 }
 
 void CardWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  snapToScreenEdges();
-}
-
-void CardWindow::snapToScreenEdges() {
-  if (snapping_ || !isVisible() || !screen()) return;
-  const QRect frame = frameGeometry();
-  const Rect snapped = snapToWorkArea(toRect(frame), toRect(screen()->availableGeometry()));
-  if (snapped.left == frame.x() && snapped.top == frame.y()) return;
-  const QScopedValueRollback snapping(snapping_, true);
-  move(snapped.left, snapped.top);
+  snapper_.windowChanged();
 }
 
 }  // namespace kestrin::app

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "app/gui/edge_snapper.h"
+
 class QPushButton;
 class QTextEdit;
 class QVBoxLayout;
@@ -45,14 +47,12 @@ class CardWindow : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void snapToScreenEdges();
-
   QVBoxLayout* column_ = nullptr;
   QPushButton* btPrev_ = nullptr;
   QPushButton* btNext_ = nullptr;
   QPushButton* btClose_ = nullptr;
   QPushButton* btHelp_ = nullptr;
-  bool snapping_ = false;
+  EdgeSnapper snapper_{*this};
 };
 
 }  // namespace kestrin::app

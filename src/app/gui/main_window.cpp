@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -154,6 +153,24 @@ void MainWindow::reportError(const QString& message) {
   box->open();
 }
 
+void MainWindow::reportFailure(const QString& text, const QString& detail) {
+  status_[1]->setText(text);  // until the next page change counts again
+  auto* box = new QMessageBox(QMessageBox::Critical, fromCp1251(programCaption()), text, QMessageBox::Ok, this);
+  box->setInformativeText(detail);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+QString MainWindow::dropDamagedIndex(const std::exception& error) {
+  const DroppedIndex dropped = app::dropDamagedIndex(session_.tables, error.what());
+  if (dropped.file.empty()) return {};
+  if (dropped.firstTime) {
+    const OpenFailure failure{dropped.file, true, error.what()};
+    reportFailure(fromCp1251(openFailureText(failure)), QString::fromStdString(failure.message));
+  }
+  return QString::fromStdString(dropped.file);
+}
+
 void MainWindow::showRecordCard(archive::Level level, bool showWindow) { cards_->showRecordCard(level, showWindow); }
 
 void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(card); }
@@ -180,8 +197,9 @@ void MainWindow::loadSettings() {
 void MainWindow::applyInfoPanelHeight() {
   // The splitter shares out what it has; it knows that once the window is laid out.
   infoHeightPending_ = false;
-  const int pages = splitter_->height() - splitter_->handleWidth() - frame_.infoPanelHeight;
-  splitter_->setSizes({std::max(0, pages), frame_.infoPanelHeight});
+  const int info = restoredInfoPanelHeight(frame_.infoPanelHeight, splitter_->height(), splitter_->handleWidth());
+  const int pages = splitter_->height() - splitter_->handleWidth() - info;
+  splitter_->setSizes({std::max(0, pages), info});
 }
 
 void MainWindow::layOutFrame() {
@@ -201,16 +219,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   layOutFrame();
+  snapper_.windowChanged();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (snapping_ || isMaximized() || isFullScreen() || !isVisible() || !screen()) return;
-  const QRect frame = frameGeometry();
-  const Rect snapped = snapToWorkArea(toRect(frame), toRect(screen()->availableGeometry()));
-  if (snapped.left == frame.x() && snapped.top == frame.y()) return;
-  const QScopedValueRollback snapping(snapping_, true);
-  move(snapped.left, snapped.top);
+  snapper_.windowChanged();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -237,7 +251,7 @@ void MainWindow::saveOnClose() {
       saveQueryHistory(settings, history);
     }
     for (const archive::Level level : kLevels) {
-      saveColumnWidths(settings, static_cast<int>(level), pages_->grid(level)->columnWidths());
+      saveColumnWidths(settings, static_cast<int>(level), pages_->grid(level)->designWidths());
     }
     const bool maximized = isMaximized();
     const QRect bounds = maximized ? normalGeometry() : QRect(x(), y(), width(), height());

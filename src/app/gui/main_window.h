@@ -7,10 +7,12 @@
 
 #include <QMainWindow>
 #include <array>
+#include <exception>
 #include <memory>
 #include <string>
 
 #include "app/frame_settings.h"
+#include "app/gui/edge_snapper.h"
 #include "app/gui/main_menu.h"
 #include "app/platform.h"
 #include "app/session.h"
@@ -82,6 +84,14 @@ class MainWindow : public QMainWindow {
   void loadSettings();
   // The standard error box; the program goes on.
   void reportError(const QString& message);
+  // The error box with the person's first line and the engine's message
+  // below it; the first line also shows in the status bar until the next
+  // page change.
+  void reportFailure(const QString& text, const QString& detail);
+  // A damaged index file met while working: the level lists using it go to
+  // record order; the first time the file is met it is reported. Returns the
+  // file's name, empty when no level list used the file the error names.
+  QString dropDamagedIndex(const std::exception& error);
 
   // --- the record card ---
   // Builds the card of the current record of `level` as a click on its grid
@@ -112,7 +122,7 @@ class MainWindow : public QMainWindow {
   // Declared before the pages: the level models watch the session's tables.
   Session session_;
   FrameSettings frame_;
-  bool snapping_ = false;
+  EdgeSnapper snapper_{*this};
   bool infoHeightPending_ = false;
 
   MainMenu menu_;

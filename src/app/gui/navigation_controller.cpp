@@ -19,6 +19,7 @@
 #include "browse/navigation/fond_numbers.h"
 #include "browse/navigation/parent_key.h"
 #include "browse/navigation/show_all.h"
+#include "dbf/cdx/cdx_corrupted.h"
 
 namespace kestrin::app {
 
@@ -42,7 +43,8 @@ class BusyCursor {
 NavigationController::NavigationController(MainWindow& window)
     : QObject(&window),
       window_(window),
-      cursors_{window.tables().fond, window.tables().opis, window.tables().delo, window.tables().doc} {
+      cursors_{window.tables().fond, window.tables().opis, window.tables().delo, window.tables().doc,
+               &window.tables().damagedIndexes} {
   PagesController& pages = window_.pages();
   menus_ = buildGridMenus(pages.grid(Level::Fonds), pages.grid(Level::Inventories), pages.grid(Level::Files));
   const auto onTrigger = [this](QAction* action, auto&& work) { connect(action, &QAction::triggered, this, work); };
@@ -126,7 +128,14 @@ void NavigationController::onBarCommand(BarCommand command, int page) {
 void NavigationController::move(Move move) {
   const QString captionBefore = window_.windowTitle();
   try {
-    runMove(move);
+    try {
+      runMove(move);
+    } catch (const dbf::ECdxCorrupted& error) {
+      // An index file attached on the way is damaged: the list goes to
+      // record order, without that file, and the move is made again.
+      if (window_.dropDamagedIndex(error).isEmpty()) throw;
+      runMove(move);
+    }
   } catch (const browse::ParentKeyError& error) {
     window_.setCaption(captionBefore);
     window_.reportError(fromCp1251(error.what()));

@@ -19,6 +19,7 @@
 #include "browse/gui/level_grid.h"
 #include "browse/gui/qt_text.h"
 #include "browse/title_sort.h"
+#include "dbf/cdx/cdx_corrupted.h"
 
 namespace kestrin::app {
 
@@ -47,7 +48,9 @@ void setMarkers(browse::LevelGrid& grid, const std::vector<browse::SortMarker>& 
 }  // namespace
 
 PagesController::PagesController(MainWindow& window, QWidget* parent)
-    : window_(window), fondOrder_(window.tables().fond), deloOrder_(window.tables().delo) {
+    : window_(window),
+      fondOrder_(window.tables().fond, &window.tables().damagedIndexes),
+      deloOrder_(window.tables().delo, &window.tables().damagedIndexes) {
   pageControl_ = new QTabWidget(parent);
   pageControl_->setObjectName(QStringLiteral("PageControl"));
   pageControl_->tabBar()->setExpanding(false);
@@ -150,30 +153,65 @@ void PagesController::pageChanged() {
   if (page == kFondPage && tables.fond.active()) {
     const bool hasRecord = !tables.fond.isEmpty();
     const dbf::Bookmark bookmark = tables.fond.getBookmark();
-    browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
+    try {
+      browse::reestablishFondOrder(fondOrder_, grid(Level::Fonds)->markers());
+    } catch (const dbf::ECdxCorrupted& error) {
+      window_.dropDamagedIndex(error);
+    }
     if (hasRecord) tables.fond.gotoBookmark(bookmark);
   }
+  showOrderMarkers();
   // An exact count may walk the whole table: taken only when it is shown.
   const bool kolRec = window_.frameSettings().kolRec;
   const auto level = levelOfPage(page);
   dbf::TableCursor* cursor = level ? &tables.level(*level) : nullptr;
   const int count = kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
-  window_.statusPanel(1)->setText(fromCp1251(recordCountText(kolRec, count)));
+  // A level whose table could not be opened says so instead of "no records".
+  const OpenFailure* failure = cursor ? tables.tableFailure(*cursor) : nullptr;
+  window_.statusPanel(1)->setText(fromCp1251(failure ? openFailureText(*failure) : recordCountText(kolRec, count)));
 
   fitColumns();
-  pageControl_->setTabVisible(kAboutPage, false);
-  if (window_.frameSettings().infoInMain) window_.infoPanel()->show();
+  // The About page keeps its tab and hides the info panel until the next page
+  // change; hiding the tab of the page shown would switch pages.
+  if (page != kAboutPage) {
+    pageControl_->setTabVisible(kAboutPage, false);
+    if (window_.frameSettings().infoInMain) window_.infoPanel()->show();
+  }
+  focusActivePage();
   if (busyCursor_) {
     QApplication::restoreOverrideCursor();
     busyCursor_ = false;
   }
 }
 
+void PagesController::showOrderMarkers() {
+  // A closed table keeps its grid's markers: they are the fond order to come
+  // back to once the tables are open (reestablishFondOrder).
+  BaseTables& tables = window_.tables();
+  for (const Level level : kLevels) {
+    const dbf::TableCursor& cursor = tables.level(level);
+    if (!cursor.active() && !tables.tableFailure(cursor)) continue;
+    const std::string tag = cursor.indexFiles().empty() ? std::string() : cursor.indexName();
+    setMarkers(*grid(level), browse::markersOfOrder(static_cast<int>(level), tag, grid(level)->markers().size()));
+  }
+}
+
+void PagesController::focusActivePage() {
+  // The keys that move through a list must reach it after every page change,
+  // whatever had the focus (a link of the command bar leaves it nowhere).
+  const int page = activePage();
+  if (const auto level = levelOfPage(page)) {
+    grid(*level)->setFocus(Qt::OtherFocusReason);
+  } else if (page == kPhotoPage) {
+    photoList_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
 void PagesController::showAbout() {
-  window_.infoPanel()->hide();
   pageControl_->setTabVisible(kAboutPage, true);
   setPageQuietly(kAboutPage);
-  window_.headerPanel()->setText(fromCp1251(pageInfo(kAboutPage).header));
+  pageChanged();
+  window_.infoPanel()->hide();
   about_->fill(QString::fromStdString(window_.settingsLocation().settingsFile.string()),
                QString::fromStdString(withoutTrailingSeparator(window_.platform().programFolder())));
 }
@@ -206,11 +244,22 @@ void PagesController::hintTick() {
 }
 
 void PagesController::onTitleClicked(Level level, int column) {
+  try {
+    sortByTitle(level, column);
+  } catch (const dbf::ECdxCorrupted& error) {
+    // The list goes back to record order; the damaged file is not offered again.
+    if (window_.dropDamagedIndex(error).isEmpty()) throw;
+    showOrderMarkers();
+  }
+}
+
+void PagesController::sortByTitle(Level level, int column) {
   if (level == Level::Files) {
     browse::LevelGrid& files = *grid(Level::Files);
     std::vector<browse::SortMarker> markers = files.markers();
     browse::deloTitleClick(deloOrder_, column, markers);
     setMarkers(files, markers);
+    showOrderMarkers();
     return;
   }
   // The titles of the inventory and document grids act on the fond list too.
@@ -219,6 +268,7 @@ void PagesController::onTitleClicked(Level level, int column) {
   std::vector<browse::SortMarker> markers = fonds.markers();
   browse::fondTitleClick(fondOrder_, column, markers);
   setMarkers(fonds, markers);
+  showOrderMarkers();
 }
 
 }  // namespace kestrin::app

@@ -50,8 +50,12 @@ class PagesController : public QObject {
   int activePage() const;
   // Makes `page` active and brings the frame in line with it.
   void showPage(int page);
-  // PageControlChange: the frame follows the active page.
+  // PageControlChange: the frame follows the active page, and the page's
+  // list takes the keyboard focus.
   void pageChanged();
+  // The About page, brought in like any other page (it counts no records and
+  // shows no level's commands), with the info panel hidden until the next
+  // page change.
   void showAbout();
 
   // Grid and photo list font, type colours and tab look from the settings.
@@ -74,7 +78,12 @@ class PagesController : public QObject {
   const LevelPage& levelPage(archive::Level level) const { return levels_[static_cast<std::size_t>(level)]; }
   QWidget* buildLevelPage(archive::Level level);
   void setPageQuietly(int page);
+  void focusActivePage();
+  // Each open level's grid marks the order its list has, and nothing over a
+  // list in record order.
+  void showOrderMarkers();
   void onTitleClicked(archive::Level level, int column);
+  void sortByTitle(archive::Level level, int column);
   void hintTick();
 
   MainWindow& window_;

@@ -59,11 +59,13 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
 
   if (const auto missing = missingBaseFileCaption(session_.baseFolder)) {
     window_.setCaption(fromCp1251(*missing));
+    reportOpenFailures();
     return;
   }
   pages.pageControl()->setTabVisible(kAboutPage, false);
   restorePlacement();
   window_.setCaption(fromCp1251(programTitle()));
+  reportOpenFailures();
 }
 
 bool StartupController::openTables() {
@@ -77,6 +79,18 @@ bool StartupController::openTables() {
   }
   window_.cards().baseOpened();
   return true;
+}
+
+void StartupController::reportOpenFailures() {
+  // One box for all: each file with what the person can do, the engine's
+  // messages below.
+  QStringList texts;
+  QStringList details;
+  for (const OpenFailure& failure : session_.tables.openFailures) {
+    texts << fromCp1251(openFailureText(failure));
+    details << QString::fromStdString(failure.message);
+  }
+  if (!texts.isEmpty()) window_.reportFailure(texts.join(QLatin1Char('\n')), details.join(QLatin1Char('\n')));
 }
 
 void StartupController::loadStoragePlaces() {
@@ -93,18 +107,19 @@ void StartupController::restoreColumnWidths() {
   const int scrollBar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (const archive::Level level : kLevels) {
     browse::LevelGrid* grid = window_.pages().grid(level);
-    grid->setColumnWidths(restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->columnWidths(),
-                                               grid->width(), scrollBar));
+    // The settings keep design pixels: the limits 10..70 apply to those, and
+    // the grid shows them scaled to its font.
+    const browse::ColumnScale& scale = grid->columnScale();
+    grid->setDesignWidths(restoredColumnWidths(*session_.settings, static_cast<int>(level), grid->designWidths(),
+                                               scale.toDesign(grid->width()), scale.toDesign(scrollBar)));
   }
 }
 
 void StartupController::restorePlacement() {
   if (session_.placementRestored || !readSetting(*session_.settings, keys::saveWindows)) return;
   session_.placementRestored = true;
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const Rect workArea = screen ? toRect(screen->availableGeometry()) : Rect{0, 0, window_.width(), window_.height()};
-  const Placement placement =
-      restoredPlacement(*session_.settings, {window_.x(), window_.y(), window_.width(), window_.height()}, workArea);
+  const Placement placement = restoredPlacement(
+      *session_.settings, {window_.x(), window_.y(), window_.width(), window_.height()}, screenWorkAreas());
   if (placement.maximized) {
     window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     return;

@@ -1,9 +1,10 @@
 // The start-up sequence of the main window, run once the window is built:
 // finds the settings files and the base folder, applies the settings, opens
 // the tables, then restores what the last session left (the query history,
-// the column widths, the window's placement) and sets the caption. A base
-// that cannot be opened stops the sequence with the error shown; a missing
-// level table is named in the caption.
+// the column widths, the window's placement) and sets the caption. A table
+// that cannot be opened (or opens only without its damaged index) is
+// reported at the end while the others stay usable; a missing level table is
+// named in the caption.
 #pragma once
 
 #include <optional>
@@ -23,6 +24,7 @@ class StartupController {
 
  private:
   bool openTables();
+  void reportOpenFailures();
   void loadStoragePlaces();
   void restoreColumnWidths();
   void restorePlacement();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 
 #include "app/frame/frame_keys.h"
 #include "app/frame/level_pages.h"
@@ -25,11 +26,24 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != &window_) return QObject::eventFilter(watched, event);
-  if (handleKey(watched, static_cast<const QKeyEvent&>(*event))) return true;
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  if (key.key() == Qt::Key_Alt && !key.isAutoRepeat()) armMenuBar();
+  if (handleKey(watched, key)) return true;
   return QObject::eventFilter(watched, event);
 }
 
+void WindowKeys::armMenuBar() {
+  // The menu bar takes the keyboard when Alt is released with no other key
+  // between; it learns of the press from the shortcut check, which some
+  // platforms deliver without the Alt modifier it waits for.
+  QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+  QCoreApplication::sendEvent(&window_, &altDown);
+}
+
 bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
+  // After Alt or F10 the menu bar has the keyboard: Esc leaves the menu and
+  // the arrows walk it, as in every other program.
+  if (qobject_cast<QMenuBar*>(watched) || QApplication::activePopupWidget()) return false;
   const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
   PagesController& pages = window_.pages();
   // Keys go to the focused control: the search box has the focus when they go to it.
@@ -46,6 +60,12 @@ bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
     case Qt::Key_Q:
       if (mods == Qt::ControlModifier) {
         window_.close();
+        return true;
+      }
+      break;
+    case Qt::Key_F10:
+      if (mods == Qt::NoModifier && !window_.menuBar()->actions().isEmpty()) {
+        window_.menuBar()->setActiveAction(window_.menuBar()->actions().constFirst());
         return true;
       }
       break;

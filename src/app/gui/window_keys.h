@@ -2,7 +2,8 @@
 // Esc and Ctrl+Q close it, Alt+Left and Alt+Right step through the level
 // pages, Up and Down step the active level's record outside the search box,
 // and typing on the fond grid starts a search. F3 and Ctrl+F are kept for
-// the searches.
+// the searches; F10 opens the first menu. While the menu bar has the keyboard
+// (after Alt or F10) its keys are its own: Esc leaves the menu, not the program.
 #pragma once
 
 #include <QObject>
@@ -26,6 +27,7 @@ class WindowKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void armMenuBar();
   bool handleKey(QObject* watched, const QKeyEvent& key);
 
   MainWindow& window_;

@@ -1,8 +1,11 @@
 #include "browse/gui/level_grid.h"
 
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "browse/gui/grid_parts.h"
+#include "browse/gui/qt_text.h"
 
 namespace kestrin::browse {
 
@@ -36,10 +39,10 @@ LevelGrid::LevelGrid(CursorTableModel* model, QWidget* parent)
 
   const auto columns = gridColumns(model->level());
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    const int column = static_cast<int>(i);
-    header_->resizeSection(column, columns[i].width);
-    header_->setMarker(column, columns[i].initialMarker);
+    designWidths_.push_back(columns[i].width);
+    header_->setMarker(static_cast<int>(i), columns[i].initialMarker);
   }
+  setGridFontSize(font().pointSize());
   connect(header_, &QHeaderView::sectionClicked, this, [this](int column) {
     const auto titles = gridColumns(level());
     if (column >= 0 && static_cast<std::size_t>(column) < titles.size() &&
@@ -68,6 +71,12 @@ void LevelGrid::setGridFontSize(int points) {
   const int rowHeight = QFontMetrics(f).height() + 4;
   verticalHeader()->setDefaultSectionSize(rowHeight);
   verticalHeader()->setMinimumSectionSize(rowHeight);
+  const QString sample = fromCp1251(charWidthSample());
+  // A cell's text is drawn inside the style's focus margin plus one pixel on
+  // either side, left of the grid line.
+  const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+  scale_ = ColumnScale(QFontMetricsF(f).horizontalAdvance(sample) / sample.size(), margins);
+  showDesignWidths();
 }
 
 std::vector<int> LevelGrid::columnWidths() const {
@@ -76,12 +85,44 @@ std::vector<int> LevelGrid::columnWidths() const {
   return widths;
 }
 
-void LevelGrid::setColumnWidths(const std::vector<int>& widths) {
+void LevelGrid::setDesignWidths(const std::vector<int>& widths) {
+  for (std::size_t i = 0; i < widths.size() && i < designWidths_.size(); ++i) designWidths_[i] = widths[i];
+  showDesignWidths();
+}
+
+void LevelGrid::showDesignWidths() {
   fitting_ = true;
-  for (std::size_t i = 0; i < widths.size() && static_cast<int>(i) < header_->count(); ++i) {
-    header_->resizeSection(static_cast<int>(i), std::max(0, widths[i]));
+  for (std::size_t i = 0; i < designWidths_.size() && static_cast<int>(i) < header_->count(); ++i) {
+    if (i == 1) continue;  // the title column takes the room left
+    header_->resizeSection(static_cast<int>(i), std::max(0, scale_.toScreen(designWidths_[i])));
   }
   fitting_ = false;
+  fitTitleColumn();
+}
+
+QString LevelGrid::cutCellText(const QModelIndex& index) const {
+  if (!index.isValid()) return {};
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (text.isEmpty()) return {};
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.rect = visualRect(index);
+  // The delegate's size hint is the text with the style's margins, in the
+  // cell's own font (bold rows included).
+  return itemDelegateForIndex(index)->sizeHint(option, index).width() > option.rect.width() ? text : QString();
+}
+
+bool LevelGrid::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QModelIndex index = indexAt(help->pos());
+  const QString text = cutCellText(index);
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+  }
+  return true;
 }
 
 void LevelGrid::fitTitleColumn() {
@@ -102,8 +143,11 @@ std::vector<SortMarker> LevelGrid::markers() const {
 
 void LevelGrid::setMarker(int column, SortMarker marker) { header_->setMarker(column, marker); }
 
-void LevelGrid::onSectionResized(int column, int, int) {
+void LevelGrid::onSectionResized(int column, int, int newSize) {
   if (fitting_ || column == 1) return;
+  if (column >= 0 && static_cast<std::size_t>(column) < designWidths_.size()) {
+    designWidths_[static_cast<std::size_t>(column)] = scale_.toDesign(newSize);
+  }
   emit columnWidthChanged();
 }
 

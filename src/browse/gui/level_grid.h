@@ -1,6 +1,8 @@
 // A level grid: a read-only table view over a CursorTableModel with whole-row
 // selection, sort markers on the titles, a row indicator, rows drawn by the
 // row style rules and the current row kept in step with the level cursor.
+// Column widths live in design pixels (the settings file's unit) and show
+// scaled to the grid font; a cell whose text is cut shows it as a tooltip.
 #pragma once
 
 #include <QTableView>
@@ -28,8 +30,17 @@ class LevelGrid : public QTableView {
   bool colorTypes() const;
   void setGridFontSize(int points);
 
+  // The widths on screen, in pixels of the grid font.
   std::vector<int> columnWidths() const;
-  void setColumnWidths(const std::vector<int>& widths);
+  // The widths in design pixels: as designed, restored or last set by the
+  // user, converted back from the screen only for columns the user resized.
+  std::vector<int> designWidths() const { return designWidths_; }
+  // Shows every column but the title one at `widths` scaled to the grid font.
+  void setDesignWidths(const std::vector<int>& widths);
+  const ColumnScale& columnScale() const { return scale_; }
+  // The whole text of a cell the column is too narrow for; empty when the
+  // cell shows all of it.
+  QString cutCellText(const QModelIndex& index) const;
   // Gives the title column the room the other columns leave.
   void fitTitleColumn();
 
@@ -51,13 +62,17 @@ class LevelGrid : public QTableView {
   // with Ctrl or without, and keep the current column.
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   void onSectionResized(int column, int oldSize, int newSize);
+  void showDesignWidths();
 
   CursorTableModel* model_;
   MarkerHeader* header_;
   LevelRowDelegate* delegate_;
+  ColumnScale scale_;
+  std::vector<int> designWidths_;
   bool following_ = false;
   bool fitting_ = false;
 };

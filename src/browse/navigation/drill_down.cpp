@@ -25,19 +25,21 @@ FondDrill showInventoriesOfFond(LevelCursors& cursors, FondDrillOptions options)
 
 bool showFilesOfInventory(LevelCursors& cursors) {
   const std::string key = parentKeyOf(cursors.opis);
-  const bool attached = attachIndexWhenNone(cursors.delo, "delo.cdx", "DELO");
+  const bool attached = attachIndexWhenNone(cursors.delo, "delo.cdx", "DELO", cursors.damagedIndexes);
   setChildListFilter(cursors.delo, parentRestriction("OPIS", key), true);
   return attached;
 }
 
 void showDocumentsOfFile(LevelCursors& cursors) {
   const std::string key = parentKeyOf(cursors.delo);
-  attachIndexWhenNone(cursors.doc, "docum.cdx", "");
+  attachIndexWhenNone(cursors.doc, "docum.cdx", "", cursors.damagedIndexes);
   setChildListFilter(cursors.doc, parentRestriction("DELO", key), true);
 }
 
-bool attachIndexWhenNone(dbf::TableCursor& cursor, std::string_view cdxName, std::string_view tag) {
+bool attachIndexWhenNone(dbf::TableCursor& cursor, std::string_view cdxName, std::string_view tag,
+                         const archive::DamagedIndexes* damaged) {
   if (!cursor.indexFiles().empty() || cursor.databaseName().empty()) return false;
+  if (damaged && damaged->contains(cdxName)) return false;
   const std::string folder = dbf::databaseFolder(cursor.databaseName());
   const std::string name(cdxName);
   if (!dbf::fileExistsNoCase(folder, name)) return false;

@@ -38,8 +38,10 @@ bool showFilesOfInventory(LevelCursors& cursors);
 void showDocumentsOfFile(LevelCursors& cursors);
 
 // Attaches `cdxName` from the cursor's base folder (name matched without
-// letter case) when the cursor has no index files and the file exists, and
-// selects `tag` unless it is empty. Returns true when it attached the file.
-bool attachIndexWhenNone(dbf::TableCursor& cursor, std::string_view cdxName, std::string_view tag);
+// letter case) when the cursor has no index files and the file exists and is
+// not known damaged, and selects `tag` unless it is empty. Returns true when
+// it attached the file.
+bool attachIndexWhenNone(dbf::TableCursor& cursor, std::string_view cdxName, std::string_view tag,
+                         const archive::DamagedIndexes* damaged = nullptr);
 
 }  // namespace kestrin::browse

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "archive/model/damaged_indexes.h"
 #include "dbf/cursor/table_cursor.h"
 
 namespace kestrin::browse {
@@ -13,6 +14,8 @@ struct LevelCursors {
   dbf::TableCursor& opis;  // hdsOpis
   dbf::TableCursor& delo;  // hdsDelo
   dbf::TableCursor& doc;   // hdsDoc
+  // Index files not to attach again (may be null).
+  const archive::DamagedIndexes* damagedIndexes = nullptr;
 };
 
 // Keeps a cursor's observers (the grid) quiet while a change or a walk is
