@@ -62,7 +62,8 @@ std::string openFailureText(const OpenFailure& failure) {
     return std::string("Индексный файл "_cp1251) + failure.file +
            std::string(" поврежден, список показан без сортировки."_cp1251);
   }
-  return std::string("Таблица "_cp1251) + failure.file + std::string(" повреждена или занята другой программой."_cp1251);
+  return std::string("Таблица "_cp1251) + failure.file +
+         std::string(" повреждена или занята другой программой."_cp1251);
 }
 
 const OpenFailure* BaseTables::tableFailure(const dbf::TableCursor& table) const {

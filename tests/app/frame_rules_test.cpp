@@ -124,9 +124,8 @@ TEST(WindowPlacement, RestoredBoundsAreClamped) {
   EXPECT_EQ(p.bounds, (Rect{50, 100, 640, 512}));
 
   TempDir third;
-  EXPECT_TRUE(
-      restoredPlacement(iniWith(third, "[Main]\r\nMaximized=1\r\nLeft=5\r\n"), current, std::array{workArea})
-          .maximized);
+  EXPECT_TRUE(restoredPlacement(iniWith(third, "[Main]\r\nMaximized=1\r\nLeft=5\r\n"), current, std::array{workArea})
+                  .maximized);
 }
 
 TEST(WindowPlacement, SavedKeys) {

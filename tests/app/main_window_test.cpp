@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, DamagedTableIsReportedAndTheOthersOpen) {
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Кестрин 5.0"));  // no claim that loading goes on
   w->pages().showPage(kOpisPage);
   EXPECT_EQ(status(*w), boxes.front()->text());  // the empty page says why
-  w->close();  // every object of the start is there to save from
+  w->close();                                    // every object of the start is there to save from
   EXPECT_TRUE(IniFile(iniPath()).hasKey("Main", "Width"));
 }
 

@@ -128,7 +128,7 @@ TEST(CursorFilter, CallbackChangedAfterTheScanDecidesAlone) {
   cursor->setFiltered(true);
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{2, 4, 6, 8}));
   cursor->setOnFilterRecord([](TableCursor& c) { return c.fieldByName("N").asInteger() % 2 == 1; });
-  cursor->setFilter("N <= 9");  // the same text: no new scan
+  cursor->setFilter("N <= 9");                                      // the same text: no new scan
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 3, 7, 9}));  // 5 is deleted
   cursor->setOnFilterRecord(nullptr);
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9}));

@@ -87,7 +87,13 @@ PagesController::PagesController(MainWindow& window, QWidget* parent)
   for (const Level level : kLevels) {
     connect(grid(level), &browse::LevelGrid::titleClicked, this,
             [this, level](int column) { onTitleClicked(level, column); });
-    connect(model(level), &browse::CursorTableModel::engineError, &window_, &MainWindow::reportError);
+    connect(model(level), &browse::CursorTableModel::engineError, this, [this, level](const QString& message) {
+      // The rows read so far stay on screen; the person learns which table stopped the list.
+      const QString table = fromCp1251(window_.tables().level(level).tableName());
+      window_.reportFailure(
+          QStringLiteral("Таблица %1 прочитана не полностью: список показан до повреждённого места.").arg(table),
+          message);
+    });
   }
   hintTimer_.setInterval(hintCountdown_.length().tickMilliseconds);
   connect(&hintTimer_, &QTimer::timeout, this, &PagesController::hintTick);
