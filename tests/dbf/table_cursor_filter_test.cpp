@@ -170,6 +170,40 @@ TEST(CursorFilter, ScanOfALargeTableMatchesRecordByRecordChecks) {
   EXPECT_EQ(cursor.recordCount(), visible);
 }
 
+TEST(CursorFilter, CancelledScanKeepsTheEarlierFilterAndView) {
+  TempDir dir;
+  std::vector<TestRecord> records;
+  for (int i = 1; i <= 40000; ++i) records.push_back({{static_cast<double>(i)}, false});
+  testing::writeTable(dir.file("P.DBF"), {{"N", 'N', 6, 0}}, records);
+  TableCursor cursor;
+  cursor.setDatabaseName(dir.path());
+  cursor.setTableName("P.DBF");
+  cursor.setExactCount(true);
+  cursor.open();
+  cursor.setFilter("N < 100");
+  cursor.setFiltered(true);
+  cursor.next();
+  std::vector<std::int64_t> calls;
+  bool goOn = false;
+  cursor.setScanProgress([&](std::int64_t done, std::int64_t total) {
+    EXPECT_EQ(total, 40000);
+    calls.push_back(done);
+    return goOn;
+  });
+  EXPECT_THROW(cursor.setFilter("N > 5"), EScanCancelled);
+  EXPECT_EQ(calls.size(), 1u);
+  EXPECT_EQ(cursor.filter(), "N < 100");
+  EXPECT_EQ(cursor.recNo(), 2);
+  EXPECT_EQ(cursor.recordCount(), 99);
+  EXPECT_EQ(forwardWalk(cursor).size(), 99u);
+
+  goOn = true;
+  calls.clear();
+  cursor.setFilter("N > 5");
+  EXPECT_EQ(calls, (std::vector<std::int64_t>{16384, 32768}));
+  EXPECT_EQ(cursor.recordCount(), 39995);
+}
+
 TEST(CursorFilter, FilterSetBeforeOpeningAppliesAtOpen) {
   TempDir dir;
   openSample(dir);

@@ -177,6 +177,10 @@ void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(c
 
 void MainWindow::noteFondDrillDown() { cards_->noteFondDrillDown(); }
 
+void MainWindow::showHelp(HelpContext /*context*/) {
+  // The help window is not built yet; the buttons that call this stay disabled.
+}
+
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);
   pnInfo_->setVisible(frame_.infoInMain);

@@ -14,6 +14,7 @@
 #include "app/frame_settings.h"
 #include "app/gui/edge_snapper.h"
 #include "app/gui/main_menu.h"
+#include "app/help_context.h"
 #include "app/platform.h"
 #include "app/session.h"
 #include "archive/columns/level_columns.h"
@@ -92,6 +93,10 @@ class MainWindow : public QMainWindow {
   // record order; the first time the file is met it is reported. Returns the
   // file's name, empty when no level list used the file the error names.
   QString dropDamagedIndex(const std::exception& error);
+
+  // --- built-in help ---
+  // Opens the help window at the page of `context`.
+  void showHelp(HelpContext context);
 
   // --- the record card ---
   // Builds the card of the current record of `level` as a click on its grid

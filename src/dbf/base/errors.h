@@ -48,6 +48,13 @@ class EDbfEncryption : public EDbfError {
   using EDbfError::EDbfError;
 };
 
+// A filter scan stopped because its progress callback asked it to; the
+// cursor's view stays as it was before the scan began.
+class EScanCancelled : public EDbfError {
+ public:
+  EScanCancelled() : EDbfError("Filter scan cancelled") {}
+};
+
 // Errors of the table cursor itself ("Table name missing", "Field '%s' not found", ...).
 class ECursorError : public std::runtime_error {
  public:

@@ -10,7 +10,11 @@
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
+
 namespace {
+
+// The progress callback is asked once per this many records (mask + 1).
+constexpr int kProgressStride = 0x3FFF;
 
 bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
 
@@ -269,11 +273,17 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
   const bool dense = !records.empty() && liesDense(static_cast<int>(records.front()), static_cast<int>(records.back()),
                                                    static_cast<int>(records.size()));
   std::size_t next = 0;
+  const auto total = static_cast<std::int64_t>(records.size());
   scanNumbered([&] { return next < records.size() ? static_cast<int>(records[next++]) : 0; }, dense,
                [&](int n) {
+                 if ((static_cast<int>(next) & kProgressStride) == 0) reportScanProgress(static_cast<std::int64_t>(next), total);
                  if (expression.evaluate().asBoolean()) filterBits_.set(n);
                });
   return true;
+}
+
+void DbfHandler::reportScanProgress(std::int64_t done, std::int64_t total) const {
+  if (scanProgress_ && !scanProgress_(done, total)) throw EScanCancelled();
 }
 
 void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
@@ -297,9 +307,25 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
     throw EDbfError("Filter expression must return boolean result");
   }
 
+  // A scan that fails or is cancelled leaves the earlier filter in force.
+  struct Earlier {
+    DbfHandler& self;
+    std::unique_ptr<ExprHandler> compiled = std::move(self.compiled_);
+    std::string text = std::move(self.filterText_);
+    HugeBitSet bits = std::move(self.filterBits_);
+    std::optional<KeyPrefixRange> narrowedBy = std::move(self.narrowedBy_);
+    bool committed = false;
+    ~Earlier() {
+      if (committed) return;
+      self.compiled_ = std::move(compiled);
+      self.filterText_ = std::move(text);
+      self.filterBits_ = std::move(bits);
+      self.narrowedBy_ = std::move(narrowedBy);
+    }
+  } earlier{*this};
   compiled_.reset();
   filterText_.clear();
-  filterBits_.clear();
+  filterBits_ = HugeBitSet();
   narrowedBy_.reset();
   // The bits hold what the expression accepts. The record filter is asked as
   // records are read: one set or removed later (a date range of a search)
@@ -315,10 +341,13 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
     narrowedBy_ = std::move(range);
     narrowedGeneration_ = indexes_.generation();
   } else {
+    const std::int64_t total = recordCount();
     scanVisible([&](int n) {
+      if ((n & kProgressStride) == 0) reportScanProgress(n, total);
       if (expression->evaluate().asBoolean()) filterBits_.set(n);
     });
   }
+  earlier.committed = true;
   ++scanCount_;
   compiled_ = std::move(expression);
   filterText_ = text;

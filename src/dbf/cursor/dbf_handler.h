@@ -78,6 +78,12 @@ class DbfHandler : public DbfFields {
   bool filterBitsFromCurrentTag() const;
   // Whether the last scan read only the records of a tag's key range.
   bool lastScanNarrowed() const { return narrowedBy_.has_value(); }
+  // Called on the scanning thread now and then during a filter scan with the
+  // records read so far and the records to read; returning false stops the
+  // scan with EScanCancelled and leaves the earlier filter, its bits and its
+  // view untouched.
+  using ScanProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+  void setScanProgress(ScanProgress progress) { scanProgress_ = std::move(progress); }
   // Off, every scan reads every record (for comparisons; on by default).
   void setKeyRangeScans(bool on) { keyRangeScans_ = on; }
 
@@ -97,6 +103,8 @@ class DbfHandler : public DbfFields {
   // Evaluates `expression` over the candidates of a key range into the bits;
   // false, with nothing done, when the range cannot be read or holds too many.
   bool scanKeyRange(const KeyPrefixRange& range, ExprHandler& expression);
+  // Asks the progress callback whether to go on; throws EScanCancelled when not.
+  void reportScanProgress(std::int64_t done, std::int64_t total) const;
   // The range stepping in `tag` may keep to: the one the filter bits came
   // from, while they are in use and the tag is still open.
   const KeyPrefixRange* stepRange(const CdxTag& tag) const;
@@ -119,6 +127,7 @@ class DbfHandler : public DbfFields {
   int scanCount_ = 0;
   // Every record in the filter bits has its entry in this range.
   bool keyRangeScans_ = true;
+  ScanProgress scanProgress_;
   std::optional<KeyPrefixRange> narrowedBy_;
   std::uint64_t narrowedGeneration_ = 0;
 

@@ -73,6 +73,7 @@ void TableCursor::open() {
   try {
     table_->setUseDeleted(useDeleted_);
     table_->setRecordFilter([this](RecordView candidate) { return acceptCandidate(candidate); });
+    table_->setScanProgress(scanProgress_);
     buildFields();
     currentImage_.assign(static_cast<std::size_t>(table_->recordLength()) + 1, ' ');
     currentImage_.back() = '\0';
@@ -309,6 +310,11 @@ void TableCursor::setFiltered(bool on) {
     }
   }
   first();
+}
+
+void TableCursor::setScanProgress(ScanProgress progress) {
+  scanProgress_ = std::move(progress);
+  if (table_) table_->setScanProgress(scanProgress_);
 }
 
 void TableCursor::setOnFilterRecord(std::function<bool(TableCursor&)> handler) {

@@ -167,6 +167,13 @@ class TableCursor {
   // filtered.
   bool recordFilterActive() const { return filtered_ && onFilterRecord_ != nullptr; }
 
+  // Asked now and then while a filter scan runs, on the thread that set the
+  // filter: records read so far and records to read. Returning false stops
+  // the scan; the call that started it throws EScanCancelled and the filter
+  // setting, its scan and the view stay as they were. Kept across opens.
+  using ScanProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+  void setScanProgress(ScanProgress progress);
+
   // --- index files and tags ---
   // IndexFiles := names. While open, the files are reopened at once.
   void setIndexFiles(const std::vector<std::string>& names);
@@ -246,6 +253,7 @@ class TableCursor {
   FilterOptions filterOptions_;
   bool filtered_ = false;
   std::function<bool(TableCursor&)> onFilterRecord_;
+  ScanProgress scanProgress_;
 
   int disableCount_ = 0;
   std::vector<CursorObserver*> observers_;
