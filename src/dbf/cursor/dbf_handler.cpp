@@ -276,7 +276,8 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
   const auto total = static_cast<std::int64_t>(records.size());
   scanNumbered([&] { return next < records.size() ? static_cast<int>(records[next++]) : 0; }, dense,
                [&](int n) {
-                 if ((static_cast<int>(next) & kProgressStride) == 0) reportScanProgress(static_cast<std::int64_t>(next), total);
+                 if ((static_cast<int>(next) & kProgressStride) == 0)
+                   reportScanProgress(static_cast<std::int64_t>(next), total);
                  if (expression.evaluate().asBoolean()) filterBits_.set(n);
                });
   return true;
