@@ -16,8 +16,8 @@ using testing::TempDir;
 
 TEST(TextLiteral, PhrasesWithEveryDelimiterFindTheirRecord) {
   const std::string phrases[] = {
-      "plain",      "say \"hi\"", "it's",          "[note]",        "a \" and '",  "a \" ' ]",
-      "(1920",      "1920)",      "(\"quoted\")", "x ( ' \" ] [ )", "*star",       "",
+      "plain", "say \"hi\"", "it's",         "[note]",         "a \" and '", "a \" ' ]",
+      "(1920", "1920)",      "(\"quoted\")", "x ( ' \" ] [ )", "*star",      "",
   };
   for (const std::string& phrase : phrases) {
     SCOPED_TRACE(phrase);
