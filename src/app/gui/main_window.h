@@ -30,6 +30,7 @@ struct Card;
 
 namespace kestrin::app {
 
+class AdvancedSearchController;
 class CardController;
 class CommandBar;
 class NavigationController;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
   CardController& cards() const { return *cards_; }
+  AdvancedSearchController& advancedSearch() const { return *advancedSearch_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
   std::unique_ptr<CardController> cards_;
+  AdvancedSearchController* advancedSearch_ = nullptr;  // a child of the window
 };
 
 }  // namespace kestrin::app

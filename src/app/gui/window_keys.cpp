@@ -70,9 +70,13 @@ bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
       }
       break;
     case Qt::Key_F3:
-      return true;  // the advanced search takes it
+      window_.menu().mmSearchAdv->trigger();  // the advanced search
+      return true;
     case Qt::Key_F:
-      if (mods == Qt::ControlModifier) return true;
+      if (mods == Qt::ControlModifier) {
+        window_.menu().mmSearchAdv->trigger();
+        return true;
+      }
       break;
     case Qt::Key_Left:
     case Qt::Key_Right:

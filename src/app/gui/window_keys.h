@@ -1,8 +1,8 @@
 // The keys of the main window that act wherever the focus is inside it:
 // Esc and Ctrl+Q close it, Alt+Left and Alt+Right step through the level
 // pages, Up and Down step the active level's record outside the search box,
-// and typing on the fond grid starts a search. F3 and Ctrl+F are kept for
-// the searches; F10 opens the first menu. While the menu bar has the keyboard
+// and typing on the fond grid starts a search. F3 and Ctrl+F open the
+// advanced search; F10 opens the first menu. While the menu bar has the keyboard
 // (after Alt or F10) its keys are its own: Esc leaves the menu, not the program.
 #pragma once
 

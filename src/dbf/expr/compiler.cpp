@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dbf/expr/dates.h"
+#include "dbf/expr/equality_set.h"
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/number_text.h"
@@ -126,7 +127,7 @@ class Compiler {
     tokenize(text, tokens);
     std::list<Node*> nodes;
     for (const Token& token : tokens) nodes.push_back(makeNode(token, depth));
-    return buildTree(nodes);
+    return foldEqualityRuns(buildTree(nodes), tree_.nodes, options_.caseInsensitive, options_.partialCompare);
   }
 
  private:

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dbf/expr/dates.h"
+#include "dbf/expr/equality_set.h"
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
 #include "dbf/expr/number_text.h"
@@ -71,6 +72,11 @@ void collectLeafNames(const Node* node, int classId, std::string& out) {
     case NodeClass::Call:
       for (const Node* argument : static_cast<const CallNode*>(node)->arguments()) {
         collectNames(argument, classId, out);
+      }
+      return;
+    case NodeClass::EqualitySet:
+      for (const Node* equality : static_cast<const EqualitySetNode*>(node)->equalities()) {
+        collectNames(equality, classId, out);
       }
       return;
     default:

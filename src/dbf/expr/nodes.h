@@ -40,6 +40,7 @@ enum class NodeClass : std::uint8_t {
   NumberLiteral = 7,
   DateLiteral = 8,
   BoolLiteral = 9,
+  EqualitySet = 10,  // an OR chain of equalities folded into one look-up
 };
 
 inline constexpr int kGlobalVariableClassId = 16;
