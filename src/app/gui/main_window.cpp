@@ -20,6 +20,7 @@
 #include "app/frame/level_pages.h"
 #include "app/gui/card_controller.h"
 #include "app/gui/command_bar.h"
+#include "app/gui/menu_commands.h"
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/qt_geometry.h"
@@ -139,6 +140,7 @@ void MainWindow::connectFrame() {
   keys_ = std::make_unique<WindowKeys>(*this);
   navigation_ = new NavigationController(*this);
   cards_ = std::make_unique<CardController>(*this);
+  commands_ = new MenuCommands(*this);
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
@@ -177,9 +179,7 @@ void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(c
 
 void MainWindow::noteFondDrillDown() { cards_->noteFondDrillDown(); }
 
-void MainWindow::showHelp(HelpContext /*context*/) {
-  // The help window is not built yet; the buttons that call this stay disabled.
-}
+void MainWindow::showHelp(HelpContext context) { commands_->showHelp(context); }
 
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);

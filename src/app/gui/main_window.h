@@ -32,6 +32,7 @@ namespace kestrin::app {
 
 class CardController;
 class CommandBar;
+class MenuCommands;
 class NavigationController;
 class PagesController;
 class SearchStrip;
@@ -69,6 +70,8 @@ class MainWindow : public QMainWindow {
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
   CardController& cards() const { return *cards_; }
+  // "Сохранить как...", "Настройки...", the edit commands and the help.
+  MenuCommands& commands() const { return *commands_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
@@ -144,6 +147,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
   std::unique_ptr<CardController> cards_;
+  MenuCommands* commands_ = nullptr;  // a child of the window
 };
 
 }  // namespace kestrin::app
