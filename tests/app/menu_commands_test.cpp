@@ -23,6 +23,7 @@
 
 #include "app/fake_platform.h"
 #include "app/frame/level_pages.h"
+#include "app/gui/about_page.h"
 #include "app/gui/card_controller.h"
 #include "app/gui/card_window.h"
 #include "app/gui/edit_commands.h"
@@ -104,6 +105,7 @@ TEST_F(MenuCommandsTest, WithoutSettingsFileTheDialogShowsItsDefaultsAndOkApplie
   SetupDialog& dialog = w->commands().setupDialog();
   dialog.load();
   EXPECT_TRUE(child<QCheckBox>(&dialog, "cbTabs")->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(&dialog, "cbExecQuery")->isChecked());
   EXPECT_TRUE(child<QRadioButton>(&dialog, "rbFontSmall")->isChecked());
   EXPECT_TRUE(child<QRadioButton>(&dialog, "rbLastFirst")->isChecked());
   EXPECT_EQ(dialog.baseFolderEdit()->text().toStdString(), folder);  // without the separator
@@ -411,6 +413,9 @@ TEST_F(MenuCommandsTest, HelpMenuAndButtonsAreEnabledAndOpenTheirPages) {
   w->commands().setupDialog().helpButton()->click();
   EXPECT_EQ(w->commands().helpWindow().currentPage(), QStringLiteral("settings.html"));
   w->menu().mmTopic->trigger();
+  EXPECT_EQ(w->commands().helpWindow().currentPage(), QStringLiteral("main.html"));
+  w->menu().mmNews->trigger();
+  w->pages().aboutPage()->helpButton()->click();
   EXPECT_EQ(w->commands().helpWindow().currentPage(), QStringLiteral("main.html"));
 }
 

@@ -104,7 +104,9 @@ bool ListSaver::save(const QString& path, browse::ListFormat format) {
       progress.setMaximum(static_cast<int>(std::min<std::int64_t>(total, INT32_MAX)));
       progress.setValue(static_cast<int>(std::min<std::int64_t>(done, INT32_MAX)));
     }
-    QApplication::processEvents();
+    // Until the dialog shows (and blocks the window) a click must not move
+    // the list being written.
+    QApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     return !progress.wasCanceled();
   };
 

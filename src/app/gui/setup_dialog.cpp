@@ -71,6 +71,7 @@ void SetupDialog::build() {
   lbClearQuery_->setToolTip(QStringLiteral("Очистить сохраненные запросы"));
   lbClearQuery_->setIndent(20);
   cbExecQuery_ = control<QCheckBox>(this, "cbExecQuery", QStringLiteral("Исполнять при выборе"));
+  cbExecQuery_->setChecked(true);  // shown while the file has no ExecQuery
   cbExitOnEsc_ = control<QCheckBox>(
       this, "cbExitOnEsc", QStringLiteral("Выход на Esc"),
       QStringLiteral("Выход из программы по нажатию кнопки Escape\\Выйти из программы можно также на Ctrl+Q"));
@@ -189,11 +190,11 @@ void SetupDialog::showEvent(QShowEvent* event) {
 
 void SetupDialog::load() {
   const Session& session = window_.session();
-  show(loadSetupOptions(window_.settings(), {cbExecQuery_->isChecked(), window_.frameSettings().nalOpis,
-                                             session.baseFolder, session.photoFolder}));
+  showOptions(loadSetupOptions(window_.settings(), {cbExecQuery_->isChecked(), window_.frameSettings().nalOpis,
+                                                    session.baseFolder, session.photoFolder}));
 }
 
-void SetupDialog::show(const SetupOptions& o) {
+void SetupDialog::showOptions(const SetupOptions& o) {
   cbSaveQuery_->setChecked(o.saveQuery);
   cbExecQuery_->setChecked(o.execQuery);
   cbExitOnEsc_->setChecked(o.exitOnEsc);

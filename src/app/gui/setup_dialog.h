@@ -41,7 +41,7 @@ class SetupDialog : public QDialog {
 
  private:
   void build();
-  void show(const SetupOptions& options);
+  void showOptions(const SetupOptions& options);
   void applyAndClose();
   void cancel();
   void clearQueries();
