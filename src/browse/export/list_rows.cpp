@@ -34,15 +34,15 @@ ListRows::ListRows(Level level, const dbf::TableCursor& cursor, archive::Storage
       cursor_(cursor),
       columns_(cursor, level, places),
       cells_(static_cast<int>(level), cursor, places),
-      stored_(cursor, {"FNAME", "A5"}) {}
+      stored_(cursor, {"FNAME", "A5"}),
+      columnCount_(listHeader(level).size()) {}
 
 std::vector<std::string> ListRows::row() const {
   if (level_ != Level::Fonds) {
     // The other lists are their grids, column for column.
-    const std::size_t count = listHeader(level_).size();
     std::vector<std::string> cells;
-    cells.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) cells.push_back(cells_.text(static_cast<int>(i)));
+    cells.reserve(columnCount_);
+    for (std::size_t i = 0; i < columnCount_; ++i) cells.push_back(cells_.text(static_cast<int>(i)));
     return cells;
   }
   auto storedText = [this](std::size_t i) {

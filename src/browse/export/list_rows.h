@@ -35,6 +35,7 @@ class ListRows {
   archive::LevelColumns columns_;
   LevelCells cells_;
   dbf::FieldBinding stored_;  // FNAME and A5 of a fond
+  std::size_t columnCount_;
 };
 
 }  // namespace kestrin::browse
