@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/base_tables.h"
@@ -18,6 +19,8 @@ struct Session {
   std::unique_ptr<IniFile> programFile;  // the settings file in the program folder
   std::unique_ptr<IniFile> settings;     // the settings file in use
   std::string baseFolder;
+  // The program's first argument: it overrides a base folder set while running.
+  std::optional<std::string> commandLineFolder;
   std::string photoFolder;
   BaseTables tables;
   archive::StoragePlaces storagePlaces;

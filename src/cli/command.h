@@ -38,5 +38,6 @@ int runColumns(const Args& args, std::ostream& out);
 int runMakeDemo(const Args& args, std::ostream& out);
 int runCard(const Args& args, std::ostream& out);
 int runAdvanced(const Args& args, std::ostream& out);
+int runExport(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

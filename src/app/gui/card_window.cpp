@@ -37,7 +37,6 @@ CardWindow::CardWindow(QWidget* parent) : QDialog(parent) {
   btNext_ = button("btNext", QStringLiteral("Следующий >>"), QStringLiteral("Следующая запись"), this);
   btClose_ = button("btClose", QStringLiteral("Закрыть"), QStringLiteral("Закрыть окно информации"), this);
   btHelp_ = button("btHelp", QStringLiteral("Справка"), QStringLiteral("Справка по окну информации"), this);
-  btHelp_->setEnabled(false);  // the help viewer is not there yet
   btNext_->setDefault(true);
   buttons->addWidget(btPrev_);
   buttons->addWidget(btNext_);

@@ -18,9 +18,10 @@
 
 #include "app/column_widths.h"
 #include "app/frame/level_pages.h"
+#include "app/gui/advanced_search_controller.h"
 #include "app/gui/card_controller.h"
 #include "app/gui/command_bar.h"
-#include "app/gui/advanced_search_controller.h"
+#include "app/gui/menu_commands.h"
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/qt_geometry.h"
@@ -141,6 +142,7 @@ void MainWindow::connectFrame() {
   navigation_ = new NavigationController(*this);
   cards_ = std::make_unique<CardController>(*this);
   advancedSearch_ = new AdvancedSearchController(*this);
+  commands_ = new MenuCommands(*this);
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
@@ -179,9 +181,7 @@ void MainWindow::showCardText(const browse::Card& card) { cards_->showCardText(c
 
 void MainWindow::noteFondDrillDown() { cards_->noteFondDrillDown(); }
 
-void MainWindow::showHelp(HelpContext /*context*/) {
-  // The help window is not built yet; the buttons that call this stay disabled.
-}
+void MainWindow::showHelp(HelpContext context) { commands_->showHelp(context); }
 
 void MainWindow::loadSettings() {
   frame_ = loadFrameSettings(*session_.settings, font().pointSize(), frame_.lastRecordMode);

@@ -33,6 +33,7 @@ namespace kestrin::app {
 class AdvancedSearchController;
 class CardController;
 class CommandBar;
+class MenuCommands;
 class NavigationController;
 class PagesController;
 class SearchStrip;
@@ -71,6 +72,8 @@ class MainWindow : public QMainWindow {
   NavigationController& navigation() const { return *navigation_; }
   CardController& cards() const { return *cards_; }
   AdvancedSearchController& advancedSearch() const { return *advancedSearch_; }
+  // "Сохранить как...", "Настройки...", the edit commands and the help.
+  MenuCommands& commands() const { return *commands_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
@@ -147,6 +150,7 @@ class MainWindow : public QMainWindow {
   NavigationController* navigation_ = nullptr;  // a child of the window
   std::unique_ptr<CardController> cards_;
   AdvancedSearchController* advancedSearch_ = nullptr;  // a child of the window
+  MenuCommands* commands_ = nullptr;                    // a child of the window
 };
 
 }  // namespace kestrin::app

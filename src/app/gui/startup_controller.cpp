@@ -40,6 +40,7 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
   session_.programFile = std::make_unique<IniFile>(session_.location.programFolderFile);
   session_.settings = std::make_unique<IniFile>(session_.location.settingsFile);
   session_.photoFolder = session_.location.photoFolder;
+  session_.commandLineFolder = commandLineFolder;
 
   session_.baseFolder = locateBaseFolder(
       {}, {commandLineFolder, session_.programFile.get(), session_.settings.get(), session_.location.useProgramFolder},
@@ -65,6 +66,23 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
   pages.pageControl()->setTabVisible(kAboutPage, false);
   restorePlacement();
   window_.setCaption(fromCp1251(programTitle()));
+  reportOpenFailures();
+}
+
+void StartupController::reopenBase() {
+  session_.baseFolder = locateBaseFolder(session_.baseFolder,
+                                         {session_.commandLineFolder, session_.programFile.get(),
+                                          session_.settings.get(), session_.location.useProgramFolder},
+                                         window_.platform());
+  if (!openTables()) return;
+  window_.pages().showPage(kFondPage);
+  loadStoragePlaces();
+  if (const auto missing = missingBaseFileCaption(session_.baseFolder)) {
+    window_.setCaption(fromCp1251(*missing));
+  } else {
+    window_.pages().pageControl()->setTabVisible(kAboutPage, false);
+    window_.setCaption(fromCp1251(programTitle()));
+  }
   reportOpenFailures();
 }
 

@@ -21,6 +21,9 @@ class StartupController {
 
   // `commandLineFolder` is the program's first argument, if any.
   void run(const std::optional<std::string>& commandLineFolder);
+  // The settings dialog changed the base folder: finds the base again (the
+  // command line still wins), reopens the tables and shows the fond list.
+  void reopenBase();
 
  private:
   bool openTables();
