@@ -37,5 +37,6 @@ int runFormat(const Args& args, std::ostream& out);
 int runColumns(const Args& args, std::ostream& out);
 int runMakeDemo(const Args& args, std::ostream& out);
 int runCard(const Args& args, std::ostream& out);
+int runSearch(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

@@ -15,14 +15,14 @@ const std::map<std::string, Command>& commands() {
       {"dump", kestrin::cli::runDump},       {"count", kestrin::cli::runCount},
       {"eval", kestrin::cli::runEval},       {"format", kestrin::cli::runFormat},
       {"columns", kestrin::cli::runColumns}, {"make-demo", kestrin::cli::runMakeDemo},
-      {"card", kestrin::cli::runCard},
+      {"card", kestrin::cli::runCard},       {"search", kestrin::cli::runSearch},
   };
   return table;
 }
 
 void printUsage(std::ostream& out) {
   out << "usage: kestrin-cli COMMAND [arguments]\n"
-         "commands: dump, count, eval, format, columns, make-demo, card\n";
+         "commands: dump, count, eval, format, columns, make-demo, card, search\n";
 }
 
 }  // namespace
