@@ -34,6 +34,7 @@ class CardController;
 class CommandBar;
 class NavigationController;
 class PagesController;
+class SearchController;
 class SearchStrip;
 class StatusCaption;
 class WindowKeys;
@@ -68,6 +69,7 @@ class MainWindow : public QMainWindow {
   QLabel* headerPanel() const { return pnTop_; }
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
+  SearchController& quickSearch() const { return *search_; }
   CardController& cards() const { return *cards_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
@@ -143,6 +145,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 2> status_{};
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
+  SearchController* search_ = nullptr;          // a child of the window
   std::unique_ptr<CardController> cards_;
 };
 

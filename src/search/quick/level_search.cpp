@@ -170,6 +170,8 @@ LevelSearchResult searchFiles(SearchCursors& cursors, const LevelSearch& search,
 
 }  // namespace
 
+std::string_view fondNotFoundText() { return kFondNotFound; }
+
 FondPrefix splitFondPrefix(std::string_view query) {
   FondPrefix prefix;
   if (query.size() < 2 || query[1] != '.') return prefix;

@@ -46,6 +46,9 @@ using CaptionSink = std::function<void(std::string_view)>;
 // was.
 LevelSearchResult runLevelSearch(SearchCursors& cursors, const LevelSearch& search, const CaptionSink& caption);
 
+// "Фонд не найден." (Windows-1251).
+std::string_view fondNotFoundText();
+
 // The "ф.NN" prefix of a file search: the fond number and the query after
 // it. `present` is false when the query does not begin with "ф." or "Ф.".
 struct FondPrefix {
