@@ -229,7 +229,13 @@ void SearchController::writeLog(int page, const std::string& boxText) {
 }
 
 void SearchController::search(bool fastRequested) {
-  if (scanning_) return;
+  // The window repaints during a search; a search started meanwhile waits its turn.
+  if (running_) return;
+  running_ = true;
+  struct Done {
+    bool& running;
+    ~Done() { running = false; }
+  } done{running_};
   BaseTables& tables = window_.tables();
   PagesController& pages = window_.pages();
   if (!tables.fond.active() || !tables.opis.active() || !tables.delo.active() || !tables.doc.active()) {

@@ -66,6 +66,7 @@ class SearchController : public QObject {
   QTimer execQuery_;
   int execQueryTag_ = 0;
   PhotoSearch photoSearch_;
+  bool running_ = false;
   bool scanning_ = false;
   bool stopRequested_ = false;
   QElapsedTimer scanClock_;
