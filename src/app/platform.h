@@ -1,6 +1,6 @@
 // What differs by platform, behind one small interface: the program folder,
 // the per-user settings folder, where a settings file given by bare name
-// goes, and the standard places of an "Архивный Фонд" base. Folder texts
+// goes, the standard places of an "Архивный Фонд" base and the search log. Folder texts
 // returned here end in the platform's separator unless said otherwise; file
 // names are UTF-8 on Linux.
 #pragma once
@@ -27,6 +27,9 @@ class Platform {
   virtual std::vector<std::string> fixedBasePlaces() const = 0;
   // The photo folder when the settings name none (on Windows "D:\Photo\").
   virtual std::string defaultPhotoFolder() const = 0;
+  // The quick search's log file (on Windows "U:\POST\Kestrin.log" when that
+  // folder exists, else "C:\Kestrin.log"); empty when there is none.
+  virtual std::string searchLogFile() const = 0;
 };
 
 // The platform the program runs on; `argv0` helps find the program folder

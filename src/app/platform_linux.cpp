@@ -2,7 +2,9 @@
 // ~/.config; a settings file named without a folder goes to the home folder.
 // The fixed base places of the Windows program ("C:\AF3\DBF\", "D:\AF3\DBF\")
 // are looked for where Wine keeps those drives, so that a base installed for
-// "Архивный Фонд" under Wine is found without settings.
+// "Архивный Фонд" under Wine is found without settings. The search log goes,
+// as there, into the POST folder of drive U: when Wine has one, otherwise
+// into the per-user state folder ($XDG_STATE_HOME, else ~/.local/state).
 #include <cstdlib>
 #include <filesystem>
 
@@ -43,6 +45,18 @@ class LinuxPlatform : public Platform {
   std::string defaultPhotoFolder() const override {
     const std::string prefix = winePrefix();
     return prefix.empty() ? std::string() : prefix + "dosdevices/d:/Photo/";
+  }
+
+  std::string searchLogFile() const override {
+    const std::string prefix = winePrefix();
+    std::error_code error;
+    if (!prefix.empty() && fs::is_directory(prefix + "dosdevices/u:/POST", error)) {
+      return prefix + "dosdevices/u:/POST/Kestrin.log";
+    }
+    const std::string xdg = environment("XDG_STATE_HOME");
+    if (!xdg.empty() && xdg.front() == '/') return withTrailingSeparator(xdg) + "Kestrin/Kestrin.log";
+    const std::string home = environment("HOME");
+    return home.empty() ? std::string() : withTrailingSeparator(home) + ".local/state/Kestrin/Kestrin.log";
   }
 
  private:

@@ -39,5 +39,6 @@ int runMakeDemo(const Args& args, std::ostream& out);
 int runCard(const Args& args, std::ostream& out);
 int runAdvanced(const Args& args, std::ostream& out);
 int runExport(const Args& args, std::ostream& out);
+int runSearch(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

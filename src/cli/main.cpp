@@ -16,14 +16,14 @@ const std::map<std::string, Command>& commands() {
       {"eval", kestrin::cli::runEval},       {"format", kestrin::cli::runFormat},
       {"columns", kestrin::cli::runColumns}, {"make-demo", kestrin::cli::runMakeDemo},
       {"card", kestrin::cli::runCard},       {"advanced", kestrin::cli::runAdvanced},
-      {"export", kestrin::cli::runExport},
+      {"export", kestrin::cli::runExport},   {"search", kestrin::cli::runSearch},
   };
   return table;
 }
 
 void printUsage(std::ostream& out) {
   out << "usage: kestrin-cli COMMAND [arguments]\n"
-         "commands: dump, count, eval, format, columns, make-demo, card, advanced, export\n";
+         "commands: dump, count, eval, format, columns, make-demo, card, search, advanced, export\n";
 }
 
 }  // namespace

@@ -14,12 +14,14 @@ struct FakePlatform : Platform {
   std::string bare;
   std::vector<std::string> fixed;
   std::string photo = "/photo/";
+  std::string searchLog;  // empty: no log
 
   std::string programFolder() const override { return program; }
   std::string appDataFolder() const override { return appData; }
   std::string bareSettingsFolder() const override { return bare; }
   std::vector<std::string> fixedBasePlaces() const override { return fixed; }
   std::string defaultPhotoFolder() const override { return photo; }
+  std::string searchLogFile() const override { return searchLog; }
 };
 
 }  // namespace kestrin::app::fakes

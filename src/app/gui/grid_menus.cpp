@@ -43,20 +43,20 @@ GridMenus buildGridMenus(QWidget* fondGrid, QWidget* opisGrid, QWidget* deloGrid
   m.pmFond = popupOn(fondGrid, "pmFond");
   m.pmmFondOpis = defaultItem(m.pmFond, "pmmFondOpis", QStringLiteral("Показать описи фонда"));
   m.pmmFondNums = item(m.pmFond, "pmmFondNums", QStringLiteral("Показать номера фондов"));
-  m.pmmFondSearch = item(m.pmFond, "pmmFondSearch", QStringLiteral("Искать в этом фонде"), false);
+  m.pmmFondSearch = item(m.pmFond, "pmmFondSearch", QStringLiteral("Искать в этом фонде"));
   m.pmmFond = item(m.pmFond, "pmmFond", QStringLiteral("Свойства"));
 
   m.pmOpis = popupOn(opisGrid, "pmOpis");
   m.pmmOpisDelo = defaultItem(m.pmOpis, "pmmOpisDelo", QStringLiteral("Показать дела описи"));
   m.pmmOpisFond = item(m.pmOpis, "pmmOpisFond", QStringLiteral("Показать фонды описей"));
-  m.pmmOpisSearch = item(m.pmOpis, "pmmOpisSearch", QStringLiteral("Искать в этом фонде"), false);
+  m.pmmOpisSearch = item(m.pmOpis, "pmmOpisSearch", QStringLiteral("Искать в этом фонде"));
   m.pmmOpis = item(m.pmOpis, "pmmOpis", QStringLiteral("Свойства"));
 
   m.pmDelo = popupOn(deloGrid, "pmDelo");
   m.pmmDeloDoc = defaultItem(m.pmDelo, "pmmDeloDoc", QStringLiteral("Показать документы дела"));
   m.pmmDeloOpis = item(m.pmDelo, "pmmDeloOpis", QStringLiteral("Показать описи дел"));
   m.pmmDeloFond = item(m.pmDelo, "pmmDeloFond", QStringLiteral("Показать фонды дел"));
-  m.pmmDeloSearch = item(m.pmDelo, "pmmDeloSearch", QStringLiteral("Искать в этом фонде"), false);
+  m.pmmDeloSearch = item(m.pmDelo, "pmmDeloSearch", QStringLiteral("Искать в этом фонде"));
   m.pmmDelo = item(m.pmDelo, "pmmDelo", QStringLiteral("Свойства"));
   return m;
 }

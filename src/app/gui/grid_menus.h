@@ -1,7 +1,6 @@
 // The popup menus of the fond, inventory and file grids. The first item of
 // each is its default, drawn in bold: what a double click or Enter on the
-// grid does. "Искать в этом фонде" belongs to the quick search and stays
-// disabled until it comes.
+// grid does. "Искать в этом фонде" is the quick search's (SearchController).
 #pragma once
 
 class QAction;

@@ -25,6 +25,7 @@
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
 #include "app/gui/qt_geometry.h"
+#include "app/gui/search_controller.h"
 #include "app/gui/search_strip.h"
 #include "app/gui/status_caption.h"
 #include "app/gui/window_keys.h"
@@ -140,6 +141,7 @@ void MainWindow::buildFrame() {
 void MainWindow::connectFrame() {
   keys_ = std::make_unique<WindowKeys>(*this);
   navigation_ = new NavigationController(*this);
+  search_ = new SearchController(*this);
   cards_ = std::make_unique<CardController>(*this);
   advancedSearch_ = new AdvancedSearchController(*this);
   commands_ = new MenuCommands(*this);

@@ -36,6 +36,7 @@ class CommandBar;
 class MenuCommands;
 class NavigationController;
 class PagesController;
+class SearchController;
 class SearchStrip;
 class StatusCaption;
 class WindowKeys;
@@ -70,6 +71,7 @@ class MainWindow : public QMainWindow {
   QLabel* headerPanel() const { return pnTop_; }
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
+  SearchController& quickSearch() const { return *search_; }
   CardController& cards() const { return *cards_; }
   AdvancedSearchController& advancedSearch() const { return *advancedSearch_; }
   // "Сохранить как...", "Настройки...", the edit commands and the help.
@@ -148,6 +150,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 2> status_{};
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
+  SearchController* search_ = nullptr;          // a child of the window
   std::unique_ptr<CardController> cards_;
   AdvancedSearchController* advancedSearch_ = nullptr;  // a child of the window
   MenuCommands* commands_ = nullptr;                    // a child of the window
