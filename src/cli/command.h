@@ -37,5 +37,8 @@ int runFormat(const Args& args, std::ostream& out);
 int runColumns(const Args& args, std::ostream& out);
 int runMakeDemo(const Args& args, std::ostream& out);
 int runCard(const Args& args, std::ostream& out);
+int runPhotos(const Args& args, std::ostream& out);
+int runPhotoSearch(const Args& args, std::ostream& out);
+int runPhotoInfo(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

@@ -16,13 +16,15 @@ const std::map<std::string, Command>& commands() {
       {"eval", kestrin::cli::runEval},       {"format", kestrin::cli::runFormat},
       {"columns", kestrin::cli::runColumns}, {"make-demo", kestrin::cli::runMakeDemo},
       {"card", kestrin::cli::runCard},
+      {"photos", kestrin::cli::runPhotos},   {"photo-search", kestrin::cli::runPhotoSearch},
+      {"photo-info", kestrin::cli::runPhotoInfo},
   };
   return table;
 }
 
 void printUsage(std::ostream& out) {
   out << "usage: kestrin-cli COMMAND [arguments]\n"
-         "commands: dump, count, eval, format, columns, make-demo, card\n";
+         "commands: dump, count, eval, format, columns, make-demo, card, photos, photo-search, photo-info\n";
 }
 
 }  // namespace
