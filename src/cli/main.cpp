@@ -12,11 +12,15 @@ using Command = int (*)(const kestrin::cli::Args&, std::ostream&);
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
-      {"dump", kestrin::cli::runDump},       {"count", kestrin::cli::runCount},
-      {"eval", kestrin::cli::runEval},       {"format", kestrin::cli::runFormat},
-      {"columns", kestrin::cli::runColumns}, {"make-demo", kestrin::cli::runMakeDemo},
+      {"dump", kestrin::cli::runDump},
+      {"count", kestrin::cli::runCount},
+      {"eval", kestrin::cli::runEval},
+      {"format", kestrin::cli::runFormat},
+      {"columns", kestrin::cli::runColumns},
+      {"make-demo", kestrin::cli::runMakeDemo},
       {"card", kestrin::cli::runCard},
-      {"photos", kestrin::cli::runPhotos},   {"photo-search", kestrin::cli::runPhotoSearch},
+      {"photos", kestrin::cli::runPhotos},
+      {"photo-search", kestrin::cli::runPhotoSearch},
       {"photo-info", kestrin::cli::runPhotoInfo},
   };
   return table;

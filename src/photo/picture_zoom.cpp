@@ -19,7 +19,7 @@ double fitZoom(int pictureWidth, int pictureHeight, int areaWidth, int areaHeigh
 }
 
 ZoomView zoomedAround(ZoomView view, double zoom, double x, double y, int pictureWidth, int pictureHeight,
-                         int areaWidth, int areaHeight) {
+                      int areaWidth, int areaHeight) {
   const double fit = fitZoom(pictureWidth, pictureHeight, areaWidth, areaHeight);
   if (fit <= 0 || view.zoom <= 0) return view;
   zoom = std::clamp(zoom, std::min(fit, kMaxZoom), std::max(fit, kMaxZoom));

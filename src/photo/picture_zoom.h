@@ -20,7 +20,7 @@ double fitZoom(int pictureWidth, int pictureHeight, int areaWidth, int areaHeigh
 // the picture point under the area point (x, y) stays under it, then kept
 // within the picture.
 ZoomView zoomedAround(ZoomView view, double zoom, double x, double y, int pictureWidth, int pictureHeight,
-                         int areaWidth, int areaHeight);
+                      int areaWidth, int areaHeight);
 
 // `view` moved so that the area shows no more outside the picture than it
 // must: an axis the picture does not fill starts at 0.

@@ -22,6 +22,7 @@
 #include "app/gui/command_bar.h"
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
+#include "app/gui/photo_controller.h"
 #include "app/gui/qt_geometry.h"
 #include "app/gui/search_strip.h"
 #include "app/gui/status_caption.h"
@@ -139,6 +140,8 @@ void MainWindow::connectFrame() {
   keys_ = std::make_unique<WindowKeys>(*this);
   navigation_ = new NavigationController(*this);
   cards_ = std::make_unique<CardController>(*this);
+  photos_ = std::make_unique<PhotoController>(*this);
+  cards_->setPhotoLister([this](const browse::FilePhotoKey& key) { return photos_->listFilePhotos(key); });
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
@@ -240,6 +243,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   cards_->closeWindow();
+  photos_->closeWindow();
   saveOnClose();
   QMainWindow::closeEvent(event);
 }

@@ -34,6 +34,7 @@ class CardController;
 class CommandBar;
 class NavigationController;
 class PagesController;
+class PhotoController;
 class SearchStrip;
 class StatusCaption;
 class WindowKeys;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
   PagesController& pages() const { return *pages_; }
   NavigationController& navigation() const { return *navigation_; }
   CardController& cards() const { return *cards_; }
+  PhotoController& photos() const { return *photos_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowKeys> keys_;
   NavigationController* navigation_ = nullptr;  // a child of the window
   std::unique_ptr<CardController> cards_;
+  std::unique_ptr<PhotoController> photos_;
 };
 
 }  // namespace kestrin::app
