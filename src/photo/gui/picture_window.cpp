@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "archive/format/file_info.h"
@@ -81,13 +80,17 @@ void PictureWindow::buildControls() {
   buttons->addWidget(close_);
   buttons->addWidget(help_);
 
-  statusBar_ = new QStatusBar(this);
-  statusBar_->setSizeGripEnabled(false);
+  // Panels side by side, each as wide as its text: those the window is too
+  // narrow for are cut at its right edge rather than squeezed.
+  statusBar_ = new QWidget(this);
+  statusBar_->setObjectName(QStringLiteral("StatusBar1"));
   for (std::size_t i = 0; i < panels_.size(); ++i) {
-    panels_[i] = new QLabel(this);
+    panels_[i] = new QLabel(statusBar_);
     panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    statusBar_->addWidget(panels_[i]);
+    panels_[i]->setFrameShape(QFrame::StyledPanel);
+    panels_[i]->setFrameShadow(QFrame::Sunken);
   }
+  statusBar_->setFixedHeight(panels_[0]->sizeHint().height() + 2);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -101,7 +104,12 @@ void PictureWindow::buildControls() {
 void PictureWindow::setPanel(int index, const QString& text) {
   QLabel* panel = panels_[static_cast<std::size_t>(index)];
   panel->setText(text);
-  panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(text) + 16);
+  int left = 0;
+  for (QLabel* each : panels_) {
+    const int width = each->fontMetrics().horizontalAdvance(each->text()) + 16;
+    each->setGeometry(left, 1, width, statusBar_->height() - 2);
+    left += width;
+  }
 }
 
 void PictureWindow::showPicture(const std::string& path, int row, int rows) {

@@ -17,7 +17,6 @@
 
 class QLabel;
 class QPushButton;
-class QStatusBar;
 
 namespace kestrin::photo {
 
@@ -83,7 +82,7 @@ class PictureWindow : public QWidget {
   QPushButton* next_ = nullptr;
   QPushButton* close_ = nullptr;
   QPushButton* help_ = nullptr;
-  QStatusBar* statusBar_ = nullptr;
+  QWidget* statusBar_ = nullptr;
   std::array<QLabel*, 5> panels_{};
   JpegLoader* loader_ = nullptr;
   QWidget* fadeReference_ = nullptr;
