@@ -15,6 +15,19 @@ if [[ ! -e "$DEMO_DIR/DBF/FOND.DBF" ]]; then
   "$CLI" make-demo "$DEMO_DIR" --scale small
 fi
 
+# The photo folder is read from the settings file beside the program; point
+# it at the demo's photographs unless the user has chosen a folder there.
+INI="$BUILD_DIR/src/app/Kestrin.ini"
+if ! grep -qi '^[[:space:]]*PathPhoto[[:space:]]*=' "$INI" 2>/dev/null; then
+  PHOTO_LINE="PathPhoto=$(printf '%s' "$DEMO_DIR/Photo/" | iconv -f UTF-8 -t CP1251)"
+  if grep -qi '^\[Main\]' "$INI" 2>/dev/null; then
+    awk -v line="$PHOTO_LINE" '{ print } tolower($0) ~ /^\[main\]/ { print line }' "$INI" > "$INI.new"
+    mv "$INI.new" "$INI"
+  else
+    printf '[Main]\n%s\n' "$PHOTO_LINE" >> "$INI"
+  fi
+fi
+
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display to show Kestrin on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
   echo "The demo base is in $DEMO_DIR/DBF; start it with: $BUILD_DIR/src/app/kestrin $DEMO_DIR/DBF" >&2

@@ -26,6 +26,7 @@ namespace keys {
 inline constexpr std::string_view kMain = "Main";
 inline constexpr std::string_view kQuery = "Query";
 inline constexpr std::string_view kInfo = "Info";
+inline constexpr std::string_view kPic = "Pic";
 
 inline constexpr TextKey pathBase{kMain, "PathBase", ""};
 // The default photo folder is the platform's (Platform::defaultPhotoFolder).
@@ -66,6 +67,13 @@ inline constexpr IntKey infoTop{kInfo, "Top", 150};
 inline constexpr IntKey infoLeft{kInfo, "Left", 200};
 inline constexpr IntKey infoWidth{kInfo, "Width", 440};
 inline constexpr IntKey infoHeight{kInfo, "Height", 340};
+
+// The picture window's bounds; the defaults are its current values.
+inline constexpr IntKey picTop{kPic, "Top", 0};
+inline constexpr IntKey picLeft{kPic, "Left", 0};
+inline constexpr IntKey picWidth{kPic, "Width", 0};
+inline constexpr IntKey picHeight{kPic, "Height", 0};
+inline constexpr BoolKey picOnTop{kPic, "PicOnTop", true};
 
 }  // namespace keys
 

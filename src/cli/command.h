@@ -40,5 +40,8 @@ int runCard(const Args& args, std::ostream& out);
 int runAdvanced(const Args& args, std::ostream& out);
 int runExport(const Args& args, std::ostream& out);
 int runSearch(const Args& args, std::ostream& out);
+int runPhotos(const Args& args, std::ostream& out);
+int runPhotoSearch(const Args& args, std::ostream& out);
+int runPhotoInfo(const Args& args, std::ostream& out);
 
 }  // namespace kestrin::cli

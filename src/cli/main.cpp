@@ -12,18 +12,27 @@ using Command = int (*)(const kestrin::cli::Args&, std::ostream&);
 
 const std::map<std::string, Command>& commands() {
   static const std::map<std::string, Command> table = {
-      {"dump", kestrin::cli::runDump},       {"count", kestrin::cli::runCount},
-      {"eval", kestrin::cli::runEval},       {"format", kestrin::cli::runFormat},
-      {"columns", kestrin::cli::runColumns}, {"make-demo", kestrin::cli::runMakeDemo},
-      {"card", kestrin::cli::runCard},       {"advanced", kestrin::cli::runAdvanced},
-      {"export", kestrin::cli::runExport},   {"search", kestrin::cli::runSearch},
+      {"dump", kestrin::cli::runDump},
+      {"count", kestrin::cli::runCount},
+      {"eval", kestrin::cli::runEval},
+      {"format", kestrin::cli::runFormat},
+      {"columns", kestrin::cli::runColumns},
+      {"make-demo", kestrin::cli::runMakeDemo},
+      {"card", kestrin::cli::runCard},
+      {"search", kestrin::cli::runSearch},
+      {"advanced", kestrin::cli::runAdvanced},
+      {"export", kestrin::cli::runExport},
+      {"photos", kestrin::cli::runPhotos},
+      {"photo-search", kestrin::cli::runPhotoSearch},
+      {"photo-info", kestrin::cli::runPhotoInfo},
   };
   return table;
 }
 
 void printUsage(std::ostream& out) {
   out << "usage: kestrin-cli COMMAND [arguments]\n"
-         "commands: dump, count, eval, format, columns, make-demo, card, search, advanced, export\n";
+         "commands: dump, count, eval, format, columns, make-demo, card, search, advanced, export, photos,\n"
+         "          photo-search, photo-info\n";
 }
 
 }  // namespace

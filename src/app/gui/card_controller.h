@@ -48,6 +48,8 @@ class CardController : public QObject {
   // the status panels and hint, the left panel's labels.
   void presentCard(const browse::Card& card);
   void noteFondDrillDown() { flags_.drilledDown(); }
+  // The file card lists the file's photos through `lister`.
+  void setPhotoLister(browse::PhotoLister lister) { builder_.setPhotoLister(std::move(lister)); }
   // The base has been opened: the parents' keys are found in the background.
   void baseOpened();
 

@@ -24,6 +24,7 @@
 #include "app/gui/menu_commands.h"
 #include "app/gui/navigation_controller.h"
 #include "app/gui/pages_controller.h"
+#include "app/gui/photo_controller.h"
 #include "app/gui/qt_geometry.h"
 #include "app/gui/search_controller.h"
 #include "app/gui/search_strip.h"
@@ -145,6 +146,10 @@ void MainWindow::connectFrame() {
   cards_ = std::make_unique<CardController>(*this);
   advancedSearch_ = new AdvancedSearchController(*this);
   commands_ = new MenuCommands(*this);
+  photos_ = std::make_unique<PhotoController>(*this);
+  cards_->setPhotoLister([this](const browse::FilePhotoKey& key) { return photos_->listFilePhotos(key); });
+  search_->setPhotoSearch(
+      [this](const std::string& query, int mode, bool fast) { return photos_->fillFromQuery(query, mode, fast); });
   connect(menu_.mmExit, &QAction::triggered, this, &QWidget::close);
   connect(menu_.mmAbout, &QAction::triggered, this, [this] { pages_->showAbout(); });
   connect(commandBar_, &CommandBar::commandClicked, this, [this](BarCommand command, int page) {
@@ -244,6 +249,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   cards_->closeWindow();
+  photos_->closeWindow();
   saveOnClose();
   QMainWindow::closeEvent(event);
 }

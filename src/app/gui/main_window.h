@@ -37,6 +37,7 @@ class MenuCommands;
 class NavigationController;
 class PagesController;
 class SearchController;
+class PhotoController;
 class SearchStrip;
 class StatusCaption;
 class WindowKeys;
@@ -76,6 +77,7 @@ class MainWindow : public QMainWindow {
   AdvancedSearchController& advancedSearch() const { return *advancedSearch_; }
   // "Сохранить как...", "Настройки...", the edit commands and the help.
   MenuCommands& commands() const { return *commands_; }
+  PhotoController& photos() const { return *photos_; }
   QWidget* infoPanel() const { return pnInfo_; }
   // The card's text control: in the info panel or in the card window.
   QTextEdit* infoText() const { return reInfo_; }
@@ -154,6 +156,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<CardController> cards_;
   AdvancedSearchController* advancedSearch_ = nullptr;  // a child of the window
   MenuCommands* commands_ = nullptr;                    // a child of the window
+  std::unique_ptr<PhotoController> photos_;
 };
 
 }  // namespace kestrin::app

@@ -10,6 +10,7 @@
 #include "app/frame/level_pages.h"
 #include "app/gui/main_window.h"
 #include "app/gui/pages_controller.h"
+#include "app/gui/photo_controller.h"
 #include "app/gui/search_strip.h"
 #include "app/settings_keys.h"
 #include "browse/gui/level_grid.h"
@@ -92,6 +93,8 @@ bool WindowKeys::handleKey(QObject* watched, const QKeyEvent& key) {
       if (const auto level = levelOfPage(pages.activePage())) {
         browse::stepWithWrap(window_.tables().level(*level), key.key() == Qt::Key_Down);
         window_.showRecordCard(*level, false);
+      } else if (pages.activePage() == kPhotoPage) {
+        window_.photos().step(key.key() == Qt::Key_Down);
       }
       return true;
     default:
