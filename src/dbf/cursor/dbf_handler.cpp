@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <thread>
 #include <utility>
 
 #include "dbf/base/errors.h"
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_key_prefix.h"
+#include "dbf/cursor/parallel_scan.h"
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
@@ -15,6 +17,8 @@ namespace {
 
 // The progress callback is asked once per this many records (mask + 1).
 constexpr int kProgressStride = 0x3FFF;
+// More threads than this gain nothing: the reads of the file set the pace.
+constexpr int kMaxScanThreads = 16;
 
 bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
 
@@ -188,13 +192,13 @@ bool DbfHandler::fetch(Step step) {
 }
 
 template <typename Visit>
-void DbfHandler::scanVisible(Visit&& visit) {
+void DbfHandler::scanVisible(Visit&& visit, int firstRecord) {
   // Memo fields are read through their buffer meanwhile; afterwards the
   // current record is as it was.
   const int remembered = currentRecNo();
   ReadAheadScope readAhead(*this);
   try {
-    TableScan scan(*this);
+    TableScan scan(*this, TableScan::kBlockSize, firstRecord);
     for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
       const char* image = run.records;
       for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
@@ -283,6 +287,44 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
   return true;
 }
 
+void DbfHandler::scanAll(const std::string& text, bool caseInsensitive, bool partialCompare, ExprHandler& expression) {
+  const std::int64_t total = recordCount();
+  int threads = scanThreads_;
+  if (threads <= 0)
+    threads = static_cast<int>(std::min<unsigned>(std::thread::hardware_concurrency(), kMaxScanThreads));
+  const int chunkRecords =
+      scanChunkRecords_ > 0 ? scanChunkRecords_ : std::max(1, static_cast<int>(TableScan::kBlockSize / recordLength()));
+  int done = 0;
+  if (threads > 1 && recordCount() > chunkRecords) {
+    // The record filter is not consulted here (see compileAndScan): the
+    // workers need nothing of this table but its bytes and descriptors.
+    ParallelScan scan(*this, recordCount(), useDeleted_, {threads, chunkRecords});
+    int reported = 0;
+    done = scan.run(
+        [&](ExprTableLink& link) {
+          auto copy = std::make_unique<ExprHandler>(&link, tableAlias());
+          copy->setCaseInsensitive(caseInsensitive);
+          copy->setPartialCompare(partialCompare);
+          copy->setExpression(text);
+          return copy;
+        },
+        filterBits_,
+        [&](int through) {
+          for (int n = (reported | kProgressStride) + 1; n <= through; n += kProgressStride + 1) {
+            reportScanProgress(n, total);
+          }
+          reported = std::max(reported, through);
+        });
+  }
+  // Records appended meanwhile, or a file that came short, are read on here.
+  scanVisible(
+      [&](int n) {
+        if ((n & kProgressStride) == 0) reportScanProgress(n, total);
+        if (expression.evaluate().asBoolean()) filterBits_.set(n);
+      },
+      done + 1);
+}
+
 void DbfHandler::reportScanProgress(std::int64_t done, std::int64_t total) const {
   if (scanProgress_ && !scanProgress_(done, total)) throw EScanCancelled();
 }
@@ -342,11 +384,7 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
     narrowedBy_ = std::move(range);
     narrowedGeneration_ = indexes_.generation();
   } else {
-    const std::int64_t total = recordCount();
-    scanVisible([&](int n) {
-      if ((n & kProgressStride) == 0) reportScanProgress(n, total);
-      if (expression->evaluate().asBoolean()) filterBits_.set(n);
-    });
+    scanAll(text, caseInsensitive, partialCompare, *expression);
   }
   earlier.committed = true;
   ++scanCount_;
