@@ -35,11 +35,16 @@ class ReadAheadSetting {
   bool had_;
 };
 
-// Records at least a quarter of whose neighbours are wanted too are read
-// through the read-ahead buffer; sparser ones one by one, as a buffer refill
-// for each would read many times the bytes wanted.
-bool liesDense(int lowest, int highest, int count) {
-  return count > 0 && static_cast<long long>(highest) - lowest + 1 <= 4LL * count;
+// Records that lie on average no further apart than this are read through
+// the read-ahead buffer: a system call costs about as much as copying this
+// many bytes, so a buffer refill that serves several of them costs less than
+// a read for each. Sparser ones are read one by one.
+constexpr long long kDenseGapBytes = 8192;
+
+bool liesDense(int lowest, int highest, int count, int recordLength) {
+  if (count <= 0) return false;
+  const long long span = static_cast<long long>(highest) - lowest + 1;
+  return span <= 4LL * count || span * recordLength <= kDenseGapBytes * count;
 }
 
 }  // namespace
@@ -250,7 +255,7 @@ int DbfHandler::countVisible() {
   // Only records in the bits can be visible; each is tested again, as the
   // record filter or a deletion may have changed since the scan.
   int n = 0;
-  const bool dense = liesDense(filterBits_.nextSet(1), filterBits_.highest(), filterBits_.count());
+  const bool dense = liesDense(filterBits_.nextSet(1), filterBits_.highest(), filterBits_.count(), recordLength());
   scanNumbered([&] { return n = std::max(filterBits_.nextSet(n + 1), 0); }, dense, [&](int) { ++count; });
   return count;
 }
@@ -275,7 +280,7 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
     return r == 0 || r > static_cast<std::uint32_t>(std::numeric_limits<int>::max());
   });
   const bool dense = !records.empty() && liesDense(static_cast<int>(records.front()), static_cast<int>(records.back()),
-                                                   static_cast<int>(records.size()));
+                                                   static_cast<int>(records.size()), recordLength());
   std::size_t next = 0;
   const auto total = static_cast<std::int64_t>(records.size());
   scanNumbered([&] { return next < records.size() ? static_cast<int>(records[next++]) : 0; }, dense,
