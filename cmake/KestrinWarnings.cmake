@@ -17,3 +17,12 @@ if(KESTRIN_SANITIZE)
                       -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# ThreadSanitizer cannot be combined with AddressSanitizer: a build of its own.
+if(KESTRIN_SANITIZE_THREAD)
+  if(KESTRIN_SANITIZE)
+    message(FATAL_ERROR "KESTRIN_SANITIZE_THREAD and KESTRIN_SANITIZE exclude each other")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()

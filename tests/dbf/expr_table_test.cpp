@@ -93,6 +93,24 @@ TEST(ExprTable, MemoIsReadOnlyWhenEvaluationReachesIt) {
   EXPECT_EQ(table.memoReads, 2);
 }
 
+TEST(ExprTable, MemoNamedByEveryWordIsReadOncePerEvaluation) {
+  FakeTable table = sampleTable();
+  // The all-words search: each word tests the title and the memo.
+  ExprHandler words(&table, {},
+                    "((L4 = '*memo*') OR (L5 = '*memo*')) AND ((L4 = '*text*') OR (L5 = '*text*')) AND "
+                    "((L4 = '*hidden*') OR (L5 = '*hidden*'))");
+  table.go(1);
+  EXPECT_FALSE(words.evaluate().asBoolean());  // the memo is cut at its NUL, before "hidden"
+  EXPECT_EQ(table.memoReads, 1);
+  table.go(2);
+  EXPECT_FALSE(words.evaluate().asBoolean());
+  EXPECT_EQ(table.memoReads, 2);
+  table.go(1);
+  ExprHandler both(&table, {}, "(L5 = '*memo*') AND (L5 = '*text*') AND LEN(L5) = 9");
+  EXPECT_TRUE(both.evaluate().asBoolean());
+  EXPECT_EQ(table.memoReads, 3);
+}
+
 TEST(ExprTable, TableFaultsPassThrough) {
   FakeTable table = makeDeloTable();
   table.addRecord({"1", "", "", "", "1,5"});

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <thread>
 #include <utility>
 
 #include "dbf/base/errors.h"
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_key_prefix.h"
+#include "dbf/cursor/parallel_scan.h"
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
@@ -15,6 +17,8 @@ namespace {
 
 // The progress callback is asked once per this many records (mask + 1).
 constexpr int kProgressStride = 0x3FFF;
+// More threads than this gain nothing: the reads of the file set the pace.
+constexpr int kMaxScanThreads = 16;
 
 bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
 
@@ -31,11 +35,16 @@ class ReadAheadSetting {
   bool had_;
 };
 
-// Records at least a quarter of whose neighbours are wanted too are read
-// through the read-ahead buffer; sparser ones one by one, as a buffer refill
-// for each would read many times the bytes wanted.
-bool liesDense(int lowest, int highest, int count) {
-  return count > 0 && static_cast<long long>(highest) - lowest + 1 <= 4LL * count;
+// Records that lie on average no further apart than this are read through
+// the read-ahead buffer: a system call costs about as much as copying this
+// many bytes, so a buffer refill that serves several of them costs less than
+// a read for each. Sparser ones are read one by one.
+constexpr long long kDenseGapBytes = 8192;
+
+bool liesDense(int lowest, int highest, int count, int recordLength) {
+  if (count <= 0) return false;
+  const long long span = static_cast<long long>(highest) - lowest + 1;
+  return span <= 4LL * count || span * recordLength <= kDenseGapBytes * count;
 }
 
 }  // namespace
@@ -188,13 +197,13 @@ bool DbfHandler::fetch(Step step) {
 }
 
 template <typename Visit>
-void DbfHandler::scanVisible(Visit&& visit) {
+void DbfHandler::scanVisible(Visit&& visit, int firstRecord) {
   // Memo fields are read through their buffer meanwhile; afterwards the
   // current record is as it was.
   const int remembered = currentRecNo();
   ReadAheadScope readAhead(*this);
   try {
-    TableScan scan(*this);
+    TableScan scan(*this, TableScan::kBlockSize, firstRecord);
     for (TableScan::Run run = scan.next(); run.count > 0; run = scan.next()) {
       const char* image = run.records;
       for (int n = run.first; n < run.first + run.count; ++n, image += recordLength()) {
@@ -246,7 +255,7 @@ int DbfHandler::countVisible() {
   // Only records in the bits can be visible; each is tested again, as the
   // record filter or a deletion may have changed since the scan.
   int n = 0;
-  const bool dense = liesDense(filterBits_.nextSet(1), filterBits_.highest(), filterBits_.count());
+  const bool dense = liesDense(filterBits_.nextSet(1), filterBits_.highest(), filterBits_.count(), recordLength());
   scanNumbered([&] { return n = std::max(filterBits_.nextSet(n + 1), 0); }, dense, [&](int) { ++count; });
   return count;
 }
@@ -271,7 +280,7 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
     return r == 0 || r > static_cast<std::uint32_t>(std::numeric_limits<int>::max());
   });
   const bool dense = !records.empty() && liesDense(static_cast<int>(records.front()), static_cast<int>(records.back()),
-                                                   static_cast<int>(records.size()));
+                                                   static_cast<int>(records.size()), recordLength());
   std::size_t next = 0;
   const auto total = static_cast<std::int64_t>(records.size());
   scanNumbered([&] { return next < records.size() ? static_cast<int>(records[next++]) : 0; }, dense,
@@ -281,6 +290,44 @@ bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expressi
                  if (expression.evaluate().asBoolean()) filterBits_.set(n);
                });
   return true;
+}
+
+void DbfHandler::scanAll(const std::string& text, bool caseInsensitive, bool partialCompare, ExprHandler& expression) {
+  const std::int64_t total = recordCount();
+  int threads = scanThreads_;
+  if (threads <= 0)
+    threads = static_cast<int>(std::min<unsigned>(std::thread::hardware_concurrency(), kMaxScanThreads));
+  const int chunkRecords =
+      scanChunkRecords_ > 0 ? scanChunkRecords_ : std::max(1, static_cast<int>(TableScan::kBlockSize / recordLength()));
+  int done = 0;
+  if (threads > 1 && recordCount() > chunkRecords) {
+    // The record filter is not consulted here (see compileAndScan): the
+    // workers need nothing of this table but its bytes and descriptors.
+    ParallelScan scan(*this, recordCount(), useDeleted_, {threads, chunkRecords});
+    int reported = 0;
+    done = scan.run(
+        [&](ExprTableLink& link) {
+          auto copy = std::make_unique<ExprHandler>(&link, tableAlias());
+          copy->setCaseInsensitive(caseInsensitive);
+          copy->setPartialCompare(partialCompare);
+          copy->setExpression(text);
+          return copy;
+        },
+        filterBits_,
+        [&](int through) {
+          for (int n = (reported | kProgressStride) + 1; n <= through; n += kProgressStride + 1) {
+            reportScanProgress(n, total);
+          }
+          reported = std::max(reported, through);
+        });
+  }
+  // Records appended meanwhile, or a file that came short, are read on here.
+  scanVisible(
+      [&](int n) {
+        if ((n & kProgressStride) == 0) reportScanProgress(n, total);
+        if (expression.evaluate().asBoolean()) filterBits_.set(n);
+      },
+      done + 1);
 }
 
 void DbfHandler::reportScanProgress(std::int64_t done, std::int64_t total) const {
@@ -342,11 +389,7 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
     narrowedBy_ = std::move(range);
     narrowedGeneration_ = indexes_.generation();
   } else {
-    const std::int64_t total = recordCount();
-    scanVisible([&](int n) {
-      if ((n & kProgressStride) == 0) reportScanProgress(n, total);
-      if (expression->evaluate().asBoolean()) filterBits_.set(n);
-    });
+    scanAll(text, caseInsensitive, partialCompare, *expression);
   }
   earlier.committed = true;
   ++scanCount_;

@@ -86,6 +86,13 @@ class DbfHandler : public DbfFields {
   void setScanProgress(ScanProgress progress) { scanProgress_ = std::move(progress); }
   // Off, every scan reads every record (for comparisons; on by default).
   void setKeyRangeScans(bool on) { keyRangeScans_ = on; }
+  // Threads that evaluate a filter scan of every record: 0 (the default) for
+  // one per core, 1 for the scanning thread alone. A table of one chunk or
+  // less is scanned by the scanning thread alone.
+  void setScanThreads(int threads) { scanThreads_ = threads; }
+  // Records per chunk a worker takes at a time; 0 (the default) for as many
+  // as a table scan block holds. Small chunks let tests split small tables.
+  void setScanChunkRecords(int records) { scanChunkRecords_ = records; }
 
  private:
   bool fetchCandidate(Step step);
@@ -94,7 +101,10 @@ class DbfHandler : public DbfFields {
   // the scan's block, and calls `visit` for each visible one (deleted
   // records and those the record filter rejects are passed over).
   template <typename Visit>
-  void scanVisible(Visit&& visit);
+  void scanVisible(Visit&& visit, int firstRecord = 1);
+  // Evaluates `text` over every live record into the filter bits: on worker
+  // threads as far as ParallelScan gets, then on this thread.
+  void scanAll(const std::string& text, bool caseInsensitive, bool partialCompare, ExprHandler& expression);
   // As scanVisible over the records `nextNumber` names, ascending, until it
   // gives 0; numbers beyond the end of the table end the walk. Reads ahead
   // when `dense` (the records lie close together).
@@ -128,6 +138,8 @@ class DbfHandler : public DbfFields {
   // Every record in the filter bits has its entry in this range.
   bool keyRangeScans_ = true;
   ScanProgress scanProgress_;
+  int scanThreads_ = 0;
+  int scanChunkRecords_ = 0;
   std::optional<KeyPrefixRange> narrowedBy_;
   std::uint64_t narrowedGeneration_ = 0;
 

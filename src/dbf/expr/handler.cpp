@@ -75,6 +75,7 @@ const ExprValue& ExprHandler::evaluate() {
   }
   // A failed evaluation leaves no result kind behind.
   state_->resultKind = ExprKind::Unknown;
+  ++state_->env.evaluation;
   const ExprValue& value = state_->tree.root->evaluate();
   state_->resultKind = value.kind;
   return value;

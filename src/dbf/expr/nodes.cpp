@@ -176,6 +176,7 @@ void GlobalVariableNode::appendName(std::string& out) const {
 FieldNode::FieldNode(EvalEnv& env, int field, char type, int width, std::string name)
     : Node(NodeClass::Variable), env_(env), field_(field), type_(type), name_(std::move(name)) {
   width_ = width;
+  if (type_ == 'M') memo_ = &env.memos[field];
 }
 
 const ExprValue& FieldNode::evaluate() {
@@ -201,10 +202,15 @@ const ExprValue& FieldNode::evaluate() {
       value_.setLogical(link.fieldLogical(field_));
       break;
     case 'M': {
-      link.readMemo(field_, memo_);
-      const std::size_t nul = memo_.find('\0');
-      if (nul != std::string::npos) memo_.resize(nul);
-      value_.setText(ExprKind::Text, memo_);
+      // Read once per evaluation, however often the tree names the field.
+      if (memo_->evaluation != env_.evaluation || env_.evaluation == 0) {
+        memo_->evaluation = 0;  // a failed read leaves nothing to reuse
+        link.readMemo(field_, memo_->text);
+        const std::size_t nul = memo_->text.find('\0');
+        if (nul != std::string::npos) memo_->text.resize(nul);
+        memo_->evaluation = env_.evaluation;
+      }
+      value_.setText(ExprKind::Text, memo_->text);
       break;
     }
     default:

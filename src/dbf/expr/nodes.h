@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,18 @@ struct EvalEnv {
   ExprTableLink* link = nullptr;
   RegionalSettings regional;
   int defaultStrWidth = 10;
+
+  // A memo field's text as read for one evaluation of the tree. A condition
+  // that names a memo once per search word reads it once per record.
+  struct MemoText {
+    std::uint64_t evaluation = 0;  // the evaluation it was read for; 0: none
+    std::string text;
+  };
+  // Counts the evaluations of the whole tree (see ExprHandler::evaluate); a
+  // memo read for an earlier one is read again.
+  std::uint64_t evaluation = 0;
+  // One entry per memo field the tree names; entries stay where they are.
+  std::map<int, MemoText> memos;
 };
 
 enum class NodeClass : std::uint8_t {
@@ -149,7 +162,7 @@ class FieldNode final : public Node {
   int field_;
   char type_;
   std::string name_;
-  std::string memo_;  // the memo text of an M field, reused from record to record
+  EvalEnv::MemoText* memo_ = nullptr;  // an M field's text, shared by its nodes
 };
 
 // --- Inner nodes ------------------------------------------------------------

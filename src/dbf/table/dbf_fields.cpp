@@ -219,6 +219,13 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
   return static_cast<std::uint32_t>(value);
 }
 
+std::unique_ptr<DbtMemo> DbfFields::openMemoReader() const {
+  const MemoKind kind = header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind();
+  auto memo = openMemoFile(kind, openMemo_(kind));
+  memo->setReadAhead(true);
+  return memo;
+}
+
 DbtMemo& DbfFields::memoFile() const {
   if (!memo_) {
     const MemoKind kind = header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind();
@@ -241,6 +248,15 @@ void DbfFields::readMemoInto(RecordView record, int n, std::string& text) const 
     return;
   }
   memoFile().readMemoInto(block, text);
+}
+
+void DbfFields::readMemoInto(RecordView record, int n, std::string& text, DbtMemo& memo) const {
+  const std::uint32_t block = memoBlock(record, n);
+  if (block == 0) {
+    text.clear();
+    return;
+  }
+  memo.readMemoInto(block, text);
 }
 
 std::string DbfFields::memoText(RecordView record, int n) const {

@@ -100,6 +100,13 @@ class DbfFields : public DbfTable {
   // As memoText, into `text`, reusing its capacity.
   void readMemoInto(RecordView record, int n, std::string& text) const;
 
+  // A memo file of this table of its own, reading ahead: lets another thread
+  // read memos while this table's own memo file is left alone. Throws as the
+  // first memo read would.
+  std::unique_ptr<DbtMemo> openMemoReader() const;
+  // As readMemoInto, through `memo` (one from openMemoReader).
+  void readMemoInto(RecordView record, int n, std::string& text, DbtMemo& memo) const;
+
  private:
   // "FILE->FIELD (text)": names a field in the value error messages.
   std::string fieldErrorName(int n, std::string_view text) const;

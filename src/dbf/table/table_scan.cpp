@@ -7,11 +7,13 @@
 
 namespace kestrin::dbf {
 
-TableScan::TableScan(DbfTable& table, std::size_t blockSize)
+TableScan::TableScan(DbfTable& table, std::size_t blockSize, int firstRecord)
     : table_(table),
       recordLength_(static_cast<std::size_t>(table.recordLength())),
-      recordsPerBlock_(static_cast<int>(std::max<std::size_t>(1, blockSize / recordLength_))) {
-  if (table.recordCount() <= recordsPerBlock_) return;
+      recordsPerBlock_(static_cast<int>(std::max<std::size_t>(1, blockSize / recordLength_))),
+      firstRecord_(std::max(firstRecord, 1)),
+      nextRecord_(firstRecord_) {
+  if (static_cast<std::int64_t>(table.recordCount()) - firstRecord_ + 1 <= recordsPerBlock_) return;
   for (Block& block : blocks_) block.bytes.resize(static_cast<std::size_t>(recordsPerBlock_) * recordLength_);
   try {
     reader_ = std::thread([this] { readAhead(); });
@@ -36,7 +38,8 @@ void TableScan::stopReader() {
 }
 
 void TableScan::readAhead() {
-  const std::int64_t headerLength = table_.headerLength();
+  const std::int64_t start =
+      table_.headerLength() + static_cast<std::int64_t>(firstRecord_ - 1) * static_cast<std::int64_t>(recordLength_);
   for (std::int64_t k = 0;; ++k) {
     Block& block = blocks_[k % 2];
     {
@@ -48,8 +51,8 @@ void TableScan::readAhead() {
     std::size_t filled = 0;
     std::exception_ptr error;
     try {
-      filled = table_.source().read(headerLength + k * static_cast<std::int64_t>(block.bytes.size()),
-                                    block.bytes.data(), block.bytes.size());
+      filled = table_.source().read(start + k * static_cast<std::int64_t>(block.bytes.size()), block.bytes.data(),
+                                    block.bytes.size());
     } catch (...) {
       error = std::current_exception();
     }
@@ -82,7 +85,7 @@ TableScan::Run TableScan::next() {
 }
 
 TableScan::Run TableScan::takeFromReader() {
-  const auto k = static_cast<std::int64_t>(nextRecord_ - 1) / recordsPerBlock_;
+  const auto k = static_cast<std::int64_t>(nextRecord_ - firstRecord_) / recordsPerBlock_;
   const int slot = static_cast<int>(k % 2);
   std::unique_lock lock(mutex_);
   if (heldSlot_ >= 0) {

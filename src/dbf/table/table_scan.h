@@ -26,8 +26,9 @@ class TableScan {
   // less per byte than 32 KB ones and still fit the second-level cache.
   static constexpr std::size_t kBlockSize = 262144;
 
-  // A table of one block or less is read on the calling thread alone.
-  explicit TableScan(DbfTable& table, std::size_t blockSize = kBlockSize);
+  // From record `firstRecord` on. A table of one block or less from there is
+  // read on the calling thread alone.
+  explicit TableScan(DbfTable& table, std::size_t blockSize = kBlockSize, int firstRecord = 1);
   ~TableScan();
   TableScan(const TableScan&) = delete;
   TableScan& operator=(const TableScan&) = delete;
@@ -60,7 +61,8 @@ class TableScan {
   DbfTable& table_;
   std::size_t recordLength_;
   int recordsPerBlock_;
-  int nextRecord_ = 1;
+  int firstRecord_;
+  int nextRecord_;
 
   // While the reader runs, block k lies in blocks_[k % 2]; once it meets the
   // end of the file (or a run comes short) the caller reads on by itself.

@@ -1,0 +1,137 @@
+// The quick search's filter scans on a demo base, each timed in turns with a
+// plain read of the same bytes (the table and its memo file) in the same run,
+// and printed as a ratio:
+//   files level:      (L4="*колхоз*") OR (L5="*колхоз*") on DELO.DBF + DELO.FPT
+//   documents level:  (T2="*колхоз*") OR (T3="*колхоз*") on DOCUM.DBF + DOCUM.FPT
+// both case-insensitive, with one worker per core (/0) and on the scanning
+// thread alone (/1).
+//
+// The base: KESTRIN_SCAN_BASE names a base folder (or the folder holding its
+// DBF folder), e.g. one written by `kestrin-cli make-demo /tmp/large-demo
+// --scale large`; otherwise the demo base of KESTRIN_BENCH_SCALE (default
+// large) in $KESTRIN_BENCH_DIR, written on first use.
+//
+// Warm: BM_*Warm, the files in the page cache (the first turn warms them).
+// Cold: BM_*Cold evicts both files from the page cache before every timed
+// read (posix_fadvise DONTNEED, which needs no privileges and drops the clean
+// pages of those files only). For a cold machine in the strict sense run, as
+// root, `sync; echo 3 > /proc/sys/vm/drop_caches` before each of
+//   cat DELO.DBF DELO.FPT > /dev/null              (time it)
+//   kestrin-cli count DELO.DBF --filter '(L4="*колхоз*") OR (L5="*колхоз*")' --case-insensitive
+// and compare the two times.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench_bases.h"
+#include "dbf/cursor/table_cursor.h"
+#include "text/cp1251_utf8.h"
+
+namespace kestrin::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& baseFolder() {
+  static const std::string folder = [] {
+    const char* given = std::getenv("KESTRIN_SCAN_BASE");
+    if (given && *given) {
+      const fs::path dbf = fs::path(given) / "DBF";
+      return fs::exists(dbf) ? dbf.string() : std::string(given);
+    }
+    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
+    return demoBase(scale && *scale ? scale : "large");
+  }();
+  return folder;
+}
+
+struct Level {
+  const char* table;
+  const char* memo;
+  const char* title;
+  const char* note;
+};
+constexpr Level kFiles{"DELO.DBF", "DELO.FPT", "L4", "L5"};
+constexpr Level kDocuments{"DOCUM.DBF", "DOCUM.FPT", "T2", "T3"};
+
+std::string quickSearch(const Level& level) {
+  const std::string word = "\"*" + text::utf8ToCp1251("колхоз") + "*\"";
+  return std::string("(") + level.title + "=" + word + ") OR (" + level.note + "=" + word + ")";
+}
+
+void evict(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return;
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+  ::close(fd);
+}
+
+double millisecondsOf(auto&& work) {
+  using Clock = std::chrono::steady_clock;
+  const auto start = Clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The best of each over the iterations: on a shared machine both vary from
+// run to run. (Workers and the read-ahead thread do not show in the CPU
+// column: read the Time column and these counters.)
+void scanAgainstPlainRead(benchmark::State& state, const Level& level, bool cold) {
+  const std::string folder = baseFolder();
+  const std::string table = folder + "/" + level.table;
+  const std::string memo = folder + "/" + level.memo;
+  dbf::TableCursor cursor;
+  cursor.setDatabaseName(folder);
+  cursor.setTableName(level.table);
+  cursor.open();
+  cursor.table().setScanThreads(static_cast<int>(state.range(0)));
+  cursor.setFilterOptions({true, false});
+  cursor.setFiltered(true);
+  const std::string filter = quickSearch(level);
+  double bestPlain = 1e12;
+  double bestScan = 1e12;
+  for (auto _ : state) {
+    if (cold) {
+      evict(table);
+      evict(memo);
+    }
+    bestPlain = std::min(bestPlain, millisecondsOf([&] {
+                           benchmark::DoNotOptimize(plainRead(table));
+                           benchmark::DoNotOptimize(plainRead(memo));
+                         }));
+    if (cold) {
+      evict(table);
+      evict(memo);
+    }
+    bestScan = std::min(bestScan, millisecondsOf([&] {
+                          cursor.setFilter("");  // discards the compiled filter, so the next text scans again
+                          cursor.setFilter(filter);
+                        }));
+  }
+  cursor.setExactCount(true);
+  state.counters["matches"] = cursor.recordCount();
+  state.counters["plain_ms"] = bestPlain;
+  state.counters["scan_ms"] = bestScan;
+  state.counters["ratio"] = bestScan / bestPlain;
+  state.SetLabel(std::string(level.table) + (state.range(0) == 1 ? ", one thread" : ", a worker per core"));
+}
+
+void BM_FilesQuickSearchWarm(benchmark::State& state) { scanAgainstPlainRead(state, kFiles, false); }
+void BM_DocumentsQuickSearchWarm(benchmark::State& state) { scanAgainstPlainRead(state, kDocuments, false); }
+void BM_FilesQuickSearchCold(benchmark::State& state) { scanAgainstPlainRead(state, kFiles, true); }
+void BM_DocumentsQuickSearchCold(benchmark::State& state) { scanAgainstPlainRead(state, kDocuments, true); }
+
+BENCHMARK(BM_FilesQuickSearchWarm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_DocumentsQuickSearchWarm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FilesQuickSearchCold)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DocumentsQuickSearchCold)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+}  // namespace kestrin::bench
