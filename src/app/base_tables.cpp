@@ -66,6 +66,12 @@ std::string openFailureText(const OpenFailure& failure) {
          std::string(" повреждена или занята другой программой."_cp1251);
 }
 
+std::string memoFaultText(const std::string& tableName) {
+  const std::string memo = std::filesystem::path(tableName).stem().string() + ".FPT";
+  return std::string("Файл "_cp1251) + memo +
+         std::string(" не найден или повреждён: тексты из него в списке не показаны."_cp1251);
+}
+
 const OpenFailure* BaseTables::tableFailure(const dbf::TableCursor& table) const {
   if (table.active()) return nullptr;
   for (const auto& failure : openFailures) {

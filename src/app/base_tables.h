@@ -24,6 +24,9 @@ struct OpenFailure {
 // The person's first line about a failure (Windows-1251): the file and what
 // can be done; the engine's message goes below it.
 std::string openFailureText(const OpenFailure& failure);
+// The status line for a memo file of `tableName` ("DELO.DBF") that is missing
+// or damaged while its list shows: the texts from it are left out.
+std::string memoFaultText(const std::string& tableName);
 
 struct BaseTables {
   BaseTables();

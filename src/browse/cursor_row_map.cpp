@@ -92,7 +92,10 @@ const DeletedRecords& CursorRowMap::deletedRecords(dbf::DbfHandler& table) {
 }
 
 const std::vector<int>& CursorRowMap::tagRecords() {
-  const TagKey key{cursor_.openGeneration(), cursor_.indexFiles(), cursor_.indexName(), cursor_.table().currentTag()};
+  // Appended records bring their keys: a grown table is read again.
+  cursor_.table().refreshRecordCount();
+  const TagKey key{cursor_.openGeneration(), cursor_.table().recordCount(), cursor_.indexFiles(), cursor_.indexName(),
+                   cursor_.table().currentTag()};
   if (!(key == tagKey_)) {
     tagKey_ = {};
     tagCache_ = readTagRecords(cursor_);

@@ -11,6 +11,7 @@
 //
 // The map is a snapshot, as the filter bits are: a record another program
 // deletes, appends or re-keys afterwards shows as it was until the next map().
+// A map() after the table grew reads the tag's entries again.
 #pragma once
 
 #include <cstdint>
@@ -76,6 +77,7 @@ class CursorRowMap {
   DeletedRecords deletedCache_;
   struct TagKey {
     std::uint64_t generation = 0;
+    int recordCount = 0;
     std::vector<std::string> indexFiles;
     std::string indexName;
     const void* tag = nullptr;

@@ -25,6 +25,11 @@ class LevelCells {
   int typeCode() const;
   bool bold() const;
 
+  // The first damaged memo or value the cells passed over (they show it
+  // empty), in the engine's words; empty while there was none.
+  const std::string& firstReadFault() const { return columns_.firstReadFault(); }
+  void forgetReadFault() { columns_.forgetReadFault(); }
+
  private:
   const dbf::TableCursor& cursor_;
   archive::LevelColumns columns_;

@@ -66,8 +66,6 @@ int runEval(const Args& args, std::ostream& out) {
     line.string("value", text::cp1251ToUtf8(result.asText()));
   } else if (result.holds == dbf::ExprValue::Holds::Logical) {
     line.boolean("value", result.asBoolean());
-  } else if (handler.resultKind() == dbf::ExprKind::Date && result.asNumber() >= dbf::kBlankDateMarker) {
-    line.number("value", 0);  // a blank date is day 0; the marker CTOD gives one is the engine's own
   } else {
     line.number("value", result.asNumber());
   }

@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, NoBaseAnywhere) {
   EXPECT_EQ(w->frameSettings().gridFontSize, MainWindow::kWindowFontPoints + 2);
   EXPECT_FALSE(w->pages().pageControl()->tabBar()->isVisibleTo(w.get()));
   EXPECT_TRUE(w->headerPanel()->isVisibleTo(w.get()));
-  EXPECT_EQ(status(*w), QStringLiteral("Нет записей"));
+  EXPECT_EQ(status(*w), w->windowTitle());  // kept there when the caption goes back
   for (const archive::Level level : kLevels) EXPECT_EQ(w->pages().grid(level)->model()->rowCount(), 0);
 }
 
@@ -168,7 +168,11 @@ TEST_F(MainWindowTest, DemoBaseOpens) {
   EXPECT_GT(held, 0);
   EXPECT_EQ(status(*w), countText(held));
   w->pages().showPage(2);
-  EXPECT_EQ(status(*w), countText(w->tables().delo.recordCount()));
+  // The rows there are to scroll to: the deleted files are not counted.
+  auto* files = w->pages().grid(Level::Files)->model();
+  while (files->canFetchMore({})) files->fetchMore({});
+  EXPECT_LT(files->rowCount(), w->tables().delo.recordCount());
+  EXPECT_EQ(status(*w), countText(files->rowCount()));
 }
 
 TEST_F(MainWindowTest, EmptyFondTable) {

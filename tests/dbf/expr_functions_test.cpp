@@ -168,6 +168,8 @@ struct LogicalCase {
 TEST(ExprFunctions, Logicals) {
   const LogicalCase cases[] = {
       {"EMPTY(CTOD(\"\"))", true},
+      {"CTOD(\"\") = {}", true},
+      {"CTOD(\"\") < {20200101}", true},
       {"EMPTY({})", true},
       {"EMPTY({20200101})", false},
       {"EMPTY(\"   \")", true},
@@ -205,7 +207,8 @@ TEST(ExprFunctions, Dates) {
   } cases[] = {
       {"CTOD(\"31.01.2020\")", day(2020, 1, 31)},
       {"CTOD(\"1.2.20\")", day(2020, 2, 1)},
-      {"CTOD(\"\")", 1e100},
+      {"CTOD(\"\")", 0},
+      {"CTOD(\"   \")", 0},
       {"CTOD(\"00000000\")", 0},
       {"{31.01.2020}", day(2020, 1, 31)},
       {"{  }", 0},
@@ -274,6 +277,8 @@ TEST(ExprFunctions, EvaluationErrors) {
       {"DTOS(DATE() - 2^40)", "Date value is out of range"},
       {"DTOC(DATE() - 2^40)", "Date value is out of range"},
       {"DTOS(-5)", "Date value is out of range"},
+      {"DTOS(CTOD(\"\") - 1)", "Date value is out of range"},
+      {"DTOC(CTOD(\"\") + 10^100)", "Date value is out of range"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(c.expression);

@@ -59,6 +59,11 @@ TEST(ExprTable, ConditionsOverRecords) {
       {"D1 > 2444240", true, false},
       {"D1 > {01.01.1980}", true, false},
       {"EMPTY(D1)", false, true},
+      // A blank text is the blank date a blank field holds.
+      {"D1 = CTOD(\"\")", false, true},
+      {"D1 <> CTOD(\"\")", true, false},
+      {"D1 > CTOD(\"\")", true, false},
+      {"D1 = {}", false, true},
       {"OK", true, false},
       {"L5 = \"*memo*\"", true, false},
       {"\"hidden\" $ L5", false, false},

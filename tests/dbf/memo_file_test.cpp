@@ -1,6 +1,7 @@
 // Memo texts from FPT and DBT files, and the damaged memo files a reader meets.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 
@@ -161,6 +162,77 @@ TEST(MemoFile, ReadsDbaseMemoVariants) {
     DbfFields table(path);
     table.readRecord(1);
     EXPECT_EQ(table.memoText(table.currentRecord(), 1), "dBASE four");
+  }
+}
+
+}  // namespace
+}  // namespace kestrin::dbf
+
+namespace kestrin::dbf {
+namespace {
+
+// A memo file another program is writing: the first `hiddenAsks` questions
+// for its size see it cut at `shownLength`, the later ones see all of it.
+class GrowingImage final : public ByteSource {
+ public:
+  GrowingImage(std::string bytes, std::size_t shownLength, int hiddenAsks)
+      : bytes_(std::move(bytes)), shown_(shownLength), hiddenAsks_(hiddenAsks) {}
+
+  std::size_t read(std::int64_t offset, void* buffer, std::size_t length) const override {
+    const auto end = static_cast<std::int64_t>(visible());
+    if (offset >= end) return 0;
+    const std::size_t n = std::min(length, static_cast<std::size_t>(end - offset));
+    std::memcpy(buffer, bytes_.data() + offset, n);
+    return n;
+  }
+  std::int64_t size() const override {
+    ++asks_;
+    return static_cast<std::int64_t>(visible());
+  }
+  const std::string& name() const override { return name_; }
+  int asks() const { return asks_; }
+
+ private:
+  std::size_t visible() const { return asks_ > hiddenAsks_ ? bytes_.size() : shown_; }
+
+  std::string name_ = "M.FPT";
+  std::string bytes_;
+  std::size_t shown_;
+  int hiddenAsks_;
+  mutable int asks_ = 0;
+};
+
+TEST(MemoFile, BlockBeingAppendedIsWaitedForOnce) {
+  TempDir dir;
+  memoTable(dir, {"appended memo"});
+  const std::string fpt = readFileBytes(dir.file("M.FPT"));
+  const std::uint32_t block = 512 / 64;
+  const struct {
+    const char* name;
+    int hiddenAsks;  // the memo block shows from this size question on
+    const char* result;
+  } cases[] = {
+      {"written before the record is read", 0, "appended memo"},
+      {"written during the wait", 1, "appended memo"},
+      {"never written", 1000, "Memo block 8 lies beyond the end of file M.FPT"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto source = std::make_unique<GrowingImage>(fpt, 512, c.hiddenAsks);
+    const GrowingImage& image = *source;
+    auto memo = openMemoFile(MemoKind::Fpt, std::move(source));
+    const auto textOrError = [&]() -> std::string {
+      try {
+        return memo->readMemoText(block);
+      } catch (const EDbfError& error) {
+        return error.what();
+      }
+    };
+    EXPECT_EQ(textOrError(), c.result);
+    // Met again at the same size of the file, the block is not waited for twice.
+    const int asked = image.asks();
+    EXPECT_EQ(textOrError(), c.result);
+    EXPECT_LE(image.asks(), asked + 1);
   }
 }
 

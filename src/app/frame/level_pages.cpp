@@ -37,4 +37,9 @@ std::string recordCountText(bool countRecords, int count) {
   return std::string("Записей: "_cp1251) + archive::groupThousands(std::to_string(count));
 }
 
+std::string countingRecordsText(int atMost) {
+  return std::string("Записей: не более "_cp1251) + archive::groupThousands(std::to_string(atMost)) +
+         std::string(" (подсчёт...)"_cp1251);
+}
+
 }  // namespace kestrin::app

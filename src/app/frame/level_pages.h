@@ -48,5 +48,8 @@ int nextLevelPage(int current);
 // Status panel 1: "Записей: 12 345", "Нет записей", or the advice to switch
 // counting on when it is off.
 std::string recordCountText(bool countRecords, int count);
+// While a list is still being counted: its table's record count, which the
+// list cannot exceed, "Записей: не более 12 345 (подсчёт...)".
+std::string countingRecordsText(int atMost);
 
 }  // namespace kestrin::app

@@ -14,6 +14,7 @@
 #include "app/gui/about_page.h"
 #include "app/gui/command_bar.h"
 #include "app/gui/main_window.h"
+#include "app/gui/record_count_status.h"
 #include "app/gui/search_strip.h"
 #include "browse/gui/cursor_table_model.h"
 #include "browse/gui/level_grid.h"
@@ -94,6 +95,16 @@ PagesController::PagesController(MainWindow& window, QWidget* parent)
           QStringLiteral("Таблица %1 прочитана не полностью: список показан до повреждённого места.").arg(table),
           message);
     });
+    // Cells go on painting without the memo texts; the person is told once, without a box.
+    connect(
+        model(level), &browse::CursorTableModel::readFault, this,
+        [this, level](const QString& message) {
+          recordCount().stop();
+          QLabel* panel = window_.statusPanel(1);
+          panel->setText(fromCp1251(memoFaultText(window_.tables().level(level).tableName())));
+          panel->setToolTip(message);
+        },
+        Qt::QueuedConnection);
   }
   hintTimer_.setInterval(hintCountdown_.length().tickMilliseconds);
   connect(&hintTimer_, &QTimer::timeout, this, &PagesController::hintTick);
@@ -132,8 +143,19 @@ QWidget* PagesController::buildLevelPage(Level level) {
     column->addWidget(hint);
     levelPage.hint = hint;
   }
+  levelPage.problem = new QLabel(page);
+  levelPage.problem->setObjectName(QStringLiteral("lbBaseProblem"));
+  levelPage.problem->setWordWrap(true);
+  levelPage.problem->setMargin(6);
+  levelPage.problem->hide();
+  column->addWidget(levelPage.problem);
   column->addWidget(levelPage.grid, 1);
   return page;
+}
+
+RecordCountStatus& PagesController::recordCount() {
+  if (!recordCount_) recordCount_ = new RecordCountStatus(window_.statusPanel(1), this);
+  return *recordCount_;
 }
 
 int PagesController::activePage() const { return pageControl_->currentIndex(); }
@@ -156,6 +178,9 @@ void PagesController::pageChanged() {
   window_.headerPanel()->setText(fromCp1251(pageInfo(page).header));
 
   BaseTables& tables = window_.tables();
+  const auto level = levelOfPage(page);
+  // Records another program appended since the list was made come in now.
+  if (level) model(*level)->catchUp();
   if (page == kFondPage && tables.fond.active()) {
     const bool hasRecord = !tables.fond.isEmpty();
     const dbf::Bookmark bookmark = tables.fond.getBookmark();
@@ -167,14 +192,20 @@ void PagesController::pageChanged() {
     if (hasRecord) tables.fond.gotoBookmark(bookmark);
   }
   showOrderMarkers();
-  // An exact count may walk the whole table: taken only when it is shown.
-  const bool kolRec = window_.frameSettings().kolRec;
-  const auto level = levelOfPage(page);
-  dbf::TableCursor* cursor = level ? &tables.level(*level) : nullptr;
-  const int count = kolRec && cursor && cursor->active() ? cursor->recordCount() : 0;
+  showBaseProblem();
   // A level whose table could not be opened says so instead of "no records".
-  const OpenFailure* failure = cursor ? tables.tableFailure(*cursor) : nullptr;
-  window_.statusPanel(1)->setText(fromCp1251(failure ? openFailureText(*failure) : recordCountText(kolRec, count)));
+  const OpenFailure* failure = level ? tables.tableFailure(tables.level(*level)) : nullptr;
+  const bool closed = !level || !tables.level(*level).active();
+  window_.statusPanel(1)->setToolTip(QString());
+  if (failure) {
+    recordCount().stop();
+    window_.statusPanel(1)->setText(fromCp1251(openFailureText(*failure)));
+  } else if (closed && !baseProblem_.isEmpty()) {
+    recordCount().stop();
+    window_.statusPanel(1)->setText(baseProblem_);
+  } else {
+    recordCount().show(level ? model(*level) : nullptr, window_.frameSettings().kolRec);
+  }
 
   fitColumns();
   // The About page keeps its tab and hides the info panel until the next page
@@ -199,6 +230,19 @@ void PagesController::showOrderMarkers() {
     if (!cursor.active() && !tables.tableFailure(cursor)) continue;
     const std::string tag = cursor.indexFiles().empty() ? std::string() : cursor.indexName();
     setMarkers(*grid(level), browse::markersOfOrder(static_cast<int>(level), tag, grid(level)->markers().size()));
+  }
+}
+
+void PagesController::setBaseProblem(const QString& text) {
+  baseProblem_ = text;
+  showBaseProblem();
+}
+
+void PagesController::showBaseProblem() {
+  for (const Level level : kLevels) {
+    LevelPage& page = levels_[static_cast<std::size_t>(level)];
+    page.problem->setText(baseProblem_);
+    page.problem->setVisible(!baseProblem_.isEmpty() && !window_.tables().level(level).active());
   }
 }
 

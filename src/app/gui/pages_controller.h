@@ -28,6 +28,7 @@ namespace kestrin::app {
 
 class AboutPage;
 class MainWindow;
+class RecordCountStatus;
 struct FrameSettings;
 
 class PagesController : public QObject {
@@ -46,6 +47,8 @@ class PagesController : public QObject {
   QLabel* hintLabel(archive::Level level) const { return levelPage(level).hint; }
   QListWidget* photoList() const { return photoList_; }
   AboutPage* aboutPage() const { return about_; }
+  // The record count of the active page in status panel 1.
+  RecordCountStatus& recordCount();
 
   int activePage() const;
   // Makes `page` active and brings the frame in line with it.
@@ -57,6 +60,14 @@ class PagesController : public QObject {
   // shows no level's commands), with the info panel hidden until the next
   // page change.
   void showAbout();
+
+  // What keeps the base from opening (a level table missing, a load error):
+  // said on the pages whose table is not open and in status panel 1, until
+  // the next base is opened; empty clears it.
+  void setBaseProblem(const QString& text);
+  const QString& baseProblem() const { return baseProblem_; }
+  // The label that says it on the page of `level`.
+  QLabel* problemLabel(archive::Level level) const { return levelPage(level).problem; }
 
   // Grid and photo list font, type colours and tab look from the settings.
   void applySettings(const FrameSettings& frame);
@@ -73,12 +84,14 @@ class PagesController : public QObject {
     std::unique_ptr<browse::CursorTableModel> model;
     browse::LevelGrid* grid = nullptr;
     QLabel* hint = nullptr;
+    QLabel* problem = nullptr;
   };
 
   const LevelPage& levelPage(archive::Level level) const { return levels_[static_cast<std::size_t>(level)]; }
   QWidget* buildLevelPage(archive::Level level);
   void setPageQuietly(int page);
   void focusActivePage();
+  void showBaseProblem();
   // Each open level's grid marks the order its list has, and nothing over a
   // list in record order.
   void showOrderMarkers();
@@ -91,6 +104,8 @@ class PagesController : public QObject {
   std::array<LevelPage, kLevels.size()> levels_;
   QListWidget* photoList_ = nullptr;
   AboutPage* about_ = nullptr;
+  RecordCountStatus* recordCount_ = nullptr;
+  QString baseProblem_;  // a child, made once the status bar is there
   browse::CursorIndexOrder fondOrder_;
   browse::CursorIndexOrder deloOrder_;
   Countdown hintCountdown_{kHintCountdown};

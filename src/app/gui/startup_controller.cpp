@@ -60,6 +60,10 @@ void StartupController::run(const std::optional<std::string>& commandLineFolder)
 
   if (const auto missing = missingBaseFileCaption(session_.baseFolder)) {
     window_.setCaption(fromCp1251(*missing));
+    // The caption goes back to the program's name; the pages and the status
+    // bar keep saying it.
+    pages.setBaseProblem(fromCp1251(*missing));
+    pages.pageChanged();
     reportOpenFailures();
     return;
   }
@@ -88,11 +92,17 @@ void StartupController::reopenBase() {
 
 bool StartupController::openTables() {
   window_.menu().mmNal->setChecked(true);
+  window_.pages().setBaseProblem(QString());
   try {
     openBaseTables(session_.tables, session_.baseFolder,
                    [this](std::string_view text) { window_.showStatus(fromCp1251(text)); });
   } catch (const std::exception& error) {
-    window_.reportError(QString::fromStdString(error.what()));
+    // Loading stopped: the caption says no more that it goes on.
+    window_.setCaption(fromCp1251(programCaption()));
+    const QString message = QString::fromStdString(error.what());
+    window_.pages().setBaseProblem(message);
+    window_.pages().pageChanged();
+    window_.reportError(message);
     return false;
   }
   window_.cards().baseOpened();

@@ -2,6 +2,7 @@
 
 #include <QScopedValueRollback>
 
+#include "browse/appended_records.h"
 #include "browse/gui/qt_text.h"
 
 namespace kestrin::browse {
@@ -46,6 +47,7 @@ void CursorTableModel::mapRows() {
     // rows before it stay reachable.
     map_.clear();
   }
+  knownRecords_ = cursor_.active() ? cursor_.table().recordCount() : 0;
 }
 
 int CursorTableModel::rowTotal() const { return map_.mapped() ? map_.count() : rows_.count(); }
@@ -80,8 +82,12 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
   // Painting must go on past a record that cannot be read: its cells stay empty.
   try {
     switch (role) {
-      case Qt::DisplayRole:
-        return readRow(index.row()) ? fromCp1251(cells_.text(index.column())) : QVariant();
+      case Qt::DisplayRole: {
+        if (!readRow(index.row())) return {};
+        const QString text = fromCp1251(cells_.text(index.column()));
+        noteReadFault();
+        return text;
+      }
       case Qt::TextAlignmentRole:
         return QVariant::fromValue(qtAlignment(column.alignment));
       case RecNoRole:
@@ -97,6 +103,12 @@ QVariant CursorTableModel::data(const QModelIndex& index, int role) const {
     reader_.forget();
     return {};
   }
+}
+
+void CursorTableModel::noteReadFault() const {
+  if (faultTold_ || cells_.firstReadFault().empty()) return;
+  faultTold_ = true;
+  emit const_cast<CursorTableModel*>(this)->readFault(QString::fromStdString(cells_.firstReadFault()));
 }
 
 QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -186,7 +198,22 @@ void CursorTableModel::dataSetChanged() {
   emit cursorMoved();
 }
 
-void CursorTableModel::activeChanged() { startOver(); }
+void CursorTableModel::activeChanged() {
+  // A reopened table may have its memo file back: a fault is told again.
+  cells_.forgetReadFault();
+  faultTold_ = false;
+  startOver();
+}
+
+void CursorTableModel::catchUp() {
+  if (!cursor_.active()) return;
+  try {
+    // The cursor tells its observers of the wider view: this model starts over.
+    knownRecords_ = std::max(knownRecords_, takeInAppendedRecords(cursor_, knownRecords_));
+  } catch (const std::exception& error) {
+    emit engineError(QString::fromStdString(error.what()));
+  }
+}
 
 void CursorTableModel::startOver() {
   const QScopedValueRollback inserting(inserting_, true);

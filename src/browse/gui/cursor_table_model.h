@@ -50,6 +50,14 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
 
   // True while every row is known at once; false while the rows are walked.
   bool randomAccess() const { return map_.mapped(); }
+  // True when rowCount() is the whole list: mapped, or walked to its end.
+  bool allRowsKnown() const { return map_.mapped() || rows_.atEnd(); }
+
+  // Takes in the records another program appended to the table since the
+  // rows were known (the filter scanned again where one is set); only the
+  // file's size is read when nothing was appended. Engine errors go to
+  // engineError.
+  void catchUp();
 
   // The row of the cursor's current record (while walking, fetching rows up
   // to it when needed); -1 when the cursor has none or the view does not hold it.
@@ -62,6 +70,10 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   void cursorMoved();
   // Walking the table failed; the rows read before stay.
   void engineError(const QString& message);
+  // A cell met a damaged or missing memo file (or a damaged value) and shows
+  // it empty; said once while the table stays open. Connect it queued: it is
+  // emitted while the view paints.
+  void readFault(const QString& message);
 
  private:
   void recordChanged() override;
@@ -76,6 +88,7 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   // Positions the reader on the record of `row`; false when it cannot.
   bool readRow(int row) const;
   void insertBatch(RowBatch batch);
+  void noteReadFault() const;
   RowBatch walkOrStop(int maxRows);
 
   int level_;
@@ -86,8 +99,10 @@ class CursorTableModel : public QAbstractTableModel, private dbf::CursorObserver
   mutable RowReader reader_;
   LevelCells cells_;
   int lastCurrentRow_ = 0;
+  int knownRecords_ = 0;  // the table's records when the rows were known
   bool movingCursor_ = false;
   bool inserting_ = false;  // a change is being announced
+  mutable bool faultTold_ = false;
 };
 
 }  // namespace kestrin::browse

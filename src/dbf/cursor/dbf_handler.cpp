@@ -334,6 +334,17 @@ void DbfHandler::reportScanProgress(std::int64_t done, std::int64_t total) const
   if (scanProgress_ && !scanProgress_(done, total)) throw EScanCancelled();
 }
 
+void DbfHandler::rescanFilter() {
+  if (!compiled_) return;
+  rescanWanted_ = true;
+  struct Done {
+    bool& wanted;
+    ~Done() { wanted = false; }
+  } done{rescanWanted_};
+  const std::string text = filterText_;  // compileAndScan clears it while it scans
+  compileAndScan(text, filterCaseInsensitive_, filterPartialCompare_);
+}
+
 void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
   if (text.empty()) {
     compiled_.reset();
@@ -341,7 +352,7 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
     narrowedBy_.reset();
     return;
   }
-  if (compiled_ && text == filterText_ && caseInsensitive == filterCaseInsensitive_ &&
+  if (compiled_ && !rescanWanted_ && text == filterText_ && caseInsensitive == filterCaseInsensitive_ &&
       partialCompare == filterPartialCompare_) {
     return;  // the bits of the earlier scan still hold
   }

@@ -68,6 +68,10 @@ class DbfHandler : public DbfFields {
   // is evaluated on those records alone, with the same resulting bits; a tag
   // found damaged meanwhile is left aside for a scan of every record.
   void compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare);
+  // Scans the compiled filter again over the table as it is now, so that
+  // records appended since the last scan are tested too. A failure leaves
+  // the earlier bits in force. Nothing without an expression.
+  void rescanFilter();
   bool expressionActive() const { return filtered_ && compiled_ != nullptr; }
   const HugeBitSet& filterBits() const { return filterBits_; }
   // How many scans have run; lets callers see that a scan was reused.
@@ -133,6 +137,7 @@ class DbfHandler : public DbfFields {
   std::string filterText_;
   bool filterCaseInsensitive_ = false;
   bool filterPartialCompare_ = true;
+  bool rescanWanted_ = false;
   HugeBitSet filterBits_;
   int scanCount_ = 0;
   // Every record in the filter bits has its entry in this range.

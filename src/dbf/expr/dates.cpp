@@ -78,9 +78,9 @@ bool civilFromDayNumber(double dayNumber, CivilDate& date) {
   return true;
 }
 
-// A negative day number is no blank date but one before the calendar: it is
-// out of range as much as one after it.
-bool isBlankDayNumber(double dayNumber) { return dayNumber == 0 || dayNumber >= kBlankDateMarker; }
+// Only day 0 is blank: a day number before the calendar is out of range as
+// much as one after it, however far.
+bool isBlankDayNumber(double dayNumber) { return dayNumber == 0; }
 
 std::optional<double> dayNumberFromText(std::string_view text, std::string_view shortDateFormat) {
   const std::string_view trimmed = text::trimControlsRight(text);

@@ -18,7 +18,7 @@ std::int64_t dayNumberFromCivil(int year, int month, int day);
 // False for a day number outside the years 1 to 9999 (and for NaN).
 bool civilFromDayNumber(double dayNumber, CivilDate& date);
 
-// 0 and the CTOD marker 1e100 (and anything above it) are blank dates.
+// Day 0 is the blank date; every other number outside the calendar is out of range.
 bool isBlankDayNumber(double dayNumber);
 
 // The day number of a date text: 0 for blank text and for "00000000"; eight

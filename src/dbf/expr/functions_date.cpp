@@ -4,8 +4,6 @@
 #include "dbf/expr/dates.h"
 #include "dbf/expr/expr_error.h"
 #include "dbf/expr/functions.h"
-#include "dbf/expr/text_compare.h"
-#include "text/trims.h"
 
 namespace kestrin::dbf::expr_detail {
 namespace {
@@ -13,11 +11,9 @@ namespace {
 double dateArg(CallContext& call, int index) { return call.argument(index, ExprKind::Date).asNumber(); }
 
 void textToDate(CallContext& call, ExprValue& result) {
+  // A blank text is the blank date, day 0, as a blank date field reads: the
+  // two compare equal and a day number past the calendar stays an error.
   const std::string_view text = call.argument(0, ExprKind::Text).asText();
-  if (text::trimControlsRight(text).empty()) {
-    result.setNumber(ExprKind::Date, kBlankDateMarker);
-    return;
-  }
   const auto day = dayNumberFromText(text, call.env().regional.shortDateFormat);
   if (!day) throwExpr(expr_msg::kInvalidDate, {text.substr(0, 64)});
   result.setNumber(ExprKind::Date, *day);

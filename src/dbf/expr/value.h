@@ -30,9 +30,6 @@ std::string_view kindName(ExprKind kind);
 // must agree.
 constexpr bool isNumericKind(ExprKind kind) { return kind >= ExprKind::Number && kind <= ExprKind::DateTime; }
 
-// The blank-date marker CTOD gives for an empty text.
-inline constexpr double kBlankDateMarker = 1e100;
-
 // A value as evaluation yields it. A text is a view: it stays valid until the
 // same handler evaluates again or the table moves to another record.
 struct ExprValue {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -52,8 +53,16 @@ bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
   return end <= knownSize_;
 }
 
+bool DbtMemo::reachesEndAllowingAppend(std::int64_t end) {
+  if (reachesNoFurtherThanEnd(end)) return true;
+  if (waitedAtSize_ == knownSize_) return false;
+  waitedAtSize_ = knownSize_;
+  std::this_thread::sleep_for(kAppendWait);
+  return reachesNoFurtherThanEnd(end);
+}
+
 void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) {
-  if (!reachesNoFurtherThanEnd(dataOffset + static_cast<std::int64_t>(length))) {
+  if (!reachesEndAllowingAppend(dataOffset + static_cast<std::int64_t>(length))) {
     throw EDbfError("Memo data runs past the end of file %s", {fileName()});
   }
 }
@@ -61,7 +70,7 @@ void DbtMemo::checkDataFits(std::int64_t dataOffset, std::uint32_t length) {
 std::uint32_t DbtMemo::memoLength(std::uint32_t block) {
   if (block == 0) return 0;
   const std::int64_t offset = blockOffset(block);
-  if (!reachesNoFurtherThanEnd(offset + 1)) {
+  if (!reachesEndAllowingAppend(offset + 1)) {
     throw EDbfError("Memo block %d lies beyond the end of file %s", {std::to_string(block), fileName()});
   }
   return lengthAt(offset);

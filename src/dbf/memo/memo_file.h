@@ -4,6 +4,7 @@
 // the header itself and means "no memo".
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +18,10 @@ namespace kestrin::dbf {
 // dBASE III memo file (.dbt): 512-byte blocks, text up to the first 0x1A.
 class DbtMemo {
  public:
+  // How long a read past the end waits once for the program appending to the
+  // memo file: a record may reach the disk a moment before its memo block.
+  static constexpr std::chrono::milliseconds kAppendWait{50};
+
   // Reads from `source`; openMemoFile reads the file header.
   explicit DbtMemo(std::unique_ptr<ByteSource> source);
   virtual ~DbtMemo();
@@ -56,6 +61,10 @@ class DbtMemo {
   // True when `end` lies within the file; the size is taken again only when
   // the last known size is too small (the other program may have appended).
   bool reachesNoFurtherThanEnd(std::int64_t end);
+  // reachesNoFurtherThanEnd, asked again after kAppendWait when it fails; the
+  // wait is made once per size of the file, so damaged pointers beyond the
+  // end cost one wait and not one per record.
+  bool reachesEndAllowingAppend(std::int64_t end);
 
  private:
   friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, std::unique_ptr<ByteSource>);
@@ -63,6 +72,7 @@ class DbtMemo {
   std::unique_ptr<ByteSource> source_;
   std::uint32_t blockSize_ = 512;
   std::int64_t knownSize_ = 0;
+  std::int64_t waitedAtSize_ = -1;
   std::unique_ptr<ReadAheadBuffer> readAhead_;
 };
 

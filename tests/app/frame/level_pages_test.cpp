@@ -52,6 +52,7 @@ TEST(LevelPages, RecordCountText) {
   for (const auto& [count, expected] : cases) EXPECT_EQ(cp1251ToUtf8(recordCountText(true, count)), expected);
   EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 5)), "Количество записей неизвестно. См. настройки.");
   EXPECT_EQ(cp1251ToUtf8(recordCountText(false, 0)), "Количество записей неизвестно. См. настройки.");
+  EXPECT_EQ(cp1251ToUtf8(countingRecordsText(3059)), "Записей: не более 3 059 (подсчёт...)");
 }
 
 TEST(CommandBar, PanelsAndTheActiveMark) {
