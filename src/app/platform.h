@@ -27,6 +27,9 @@ class Platform {
   virtual std::vector<std::string> fixedBasePlaces() const = 0;
   // The photo folder when the settings name none (on Windows "D:\Photo\").
   virtual std::string defaultPhotoFolder() const = 0;
+  // Whether this user may create files in `folder` (an installed program's
+  // folder usually refuses).
+  virtual bool canWriteFolder(const std::string& folder) const = 0;
 };
 
 // The platform the program runs on; `argv0` helps find the program folder

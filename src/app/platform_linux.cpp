@@ -3,6 +3,8 @@
 // The fixed base places of the Windows program ("C:\AF3\DBF\", "D:\AF3\DBF\")
 // are looked for where Wine keeps those drives, so that a base installed for
 // "Архивный Фонд" under Wine is found without settings.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -43,6 +45,10 @@ class LinuxPlatform : public Platform {
   std::string defaultPhotoFolder() const override {
     const std::string prefix = winePrefix();
     return prefix.empty() ? std::string() : prefix + "dosdevices/d:/Photo/";
+  }
+
+  bool canWriteFolder(const std::string& folder) const override {
+    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
   }
 
  private:

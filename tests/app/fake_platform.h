@@ -14,12 +14,14 @@ struct FakePlatform : Platform {
   std::string bare;
   std::vector<std::string> fixed;
   std::string photo = "/photo/";
+  bool programFolderWritable = true;
 
   std::string programFolder() const override { return program; }
   std::string appDataFolder() const override { return appData; }
   std::string bareSettingsFolder() const override { return bare; }
   std::vector<std::string> fixedBasePlaces() const override { return fixed; }
   std::string defaultPhotoFolder() const override { return photo; }
+  bool canWriteFolder(const std::string& folder) const override { return folder != program || programFolderWritable; }
 };
 
 }  // namespace kestrin::app::fakes
