@@ -11,7 +11,9 @@ shift || true
 PACKAGES=(
   cmake ninja-build g++ clang clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libjpeg62-turbo-dev
+  qt6-base-dev libjpeg62-turbo-dev libcli11-dev
+  # dpkg-shlibdeps, for the dependencies of the Debian package.
+  dpkg-dev
   python3 python3-dbfread python3-dbf libdbd-xbase-perl
   xvfb xauth imagemagick xdotool
   # fontconfig maps the record card's "Arial" to its metric-compatible face.

@@ -30,6 +30,9 @@ class Platform {
   // The quick search's log file (on Windows "U:\POST\Kestrin.log" when that
   // folder exists, else "C:\Kestrin.log"); empty when there is none.
   virtual std::string searchLogFile() const = 0;
+  // Whether this user may create files in `folder` (an installed program's
+  // folder usually refuses).
+  virtual bool canWriteFolder(const std::string& folder) const = 0;
 };
 
 // The platform the program runs on; `argv0` helps find the program folder

@@ -5,6 +5,8 @@
 // "Архивный Фонд" under Wine is found without settings. The search log goes,
 // as there, into the POST folder of drive U: when Wine has one, otherwise
 // into the per-user state folder ($XDG_STATE_HOME, else ~/.local/state).
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -57,6 +59,10 @@ class LinuxPlatform : public Platform {
     if (!xdg.empty() && xdg.front() == '/') return withTrailingSeparator(xdg) + "Kestrin/Kestrin.log";
     const std::string home = environment("HOME");
     return home.empty() ? std::string() : withTrailingSeparator(home) + ".local/state/Kestrin/Kestrin.log";
+  }
+
+  bool canWriteFolder(const std::string& folder) const override {
+    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
   }
 
  private:

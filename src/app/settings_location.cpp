@@ -38,6 +38,14 @@ SettingsLocation locateSettingsFile(const Platform& platform) {
   }
 
   location.useProgramFolder = readSetting(programFile, keys::useIniInProgramDir);
+  // Installed system-wide the program's folder cannot take the file, and
+  // every exit would fail to save: the per-user file serves unless a file
+  // beside the program asks for the program folder in so many words.
+  const bool askedForProgramFolder =
+      programFile.hasKey(keys::useIniInProgramDir.section, keys::useIniInProgramDir.name);
+  if (location.useProgramFolder && !askedForProgramFolder && !platform.canWriteFolder(platform.programFolder())) {
+    location.useProgramFolder = false;
+  }
   if (location.useProgramFolder) {
     location.settingsFile = location.programFolderFile;
     return location;

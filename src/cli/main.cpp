@@ -2,8 +2,10 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "cli/command.h"
+#include "cli/command_help.h"
 #include "cli/terminal_text.h"
 
 namespace {
@@ -29,23 +31,39 @@ const std::map<std::string, Command>& commands() {
   return table;
 }
 
-void printUsage(std::ostream& out) {
-  out << "usage: kestrin-cli COMMAND [arguments]\n"
-         "commands: dump, count, eval, format, columns, make-demo, card, search, advanced, export, photos,\n"
-         "          photo-search, photo-info\n";
-}
+bool isCommand(std::string_view name) { return commands().count(std::string(name)) > 0; }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using kestrin::cli::isHelpOption;
   if (argc < 2) {
-    printUsage(std::cerr);
+    std::cerr << kestrin::cli::programHelp(isCommand);
     return 1;
   }
-  const auto it = commands().find(argv[1]);
+  const std::string first = argv[1];
+  if (isHelpOption(first) || first == "help") {
+    std::cout << kestrin::cli::programHelp(isCommand);
+    return 0;
+  }
+  if (first == "--version" || first == "-V") {
+    std::cout << kestrin::cli::programVersion() << "\n";
+    return 0;
+  }
+  const auto it = commands().find(first);
   if (it == commands().end()) {
-    std::cerr << "Unknown command " << kestrin::cli::terminalText(argv[1]) << "\n";
+    std::cerr << "Unknown command " << kestrin::cli::terminalText(first) << " (kestrin-cli --help lists them)\n";
     return 1;
+  }
+  // COMMAND --help anywhere before a "--" answers with the command's help.
+  for (int i = 2; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+    if (!isHelpOption(argv[i])) continue;
+    if (const auto* help = kestrin::cli::commandHelp(first)) {
+      std::cout << help->usage;
+    } else {
+      std::cout << "usage: kestrin-cli " << first << " ...\n";
+    }
+    return 0;
   }
   try {
     const kestrin::cli::Args args(argv + 2, argv + argc);

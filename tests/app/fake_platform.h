@@ -15,6 +15,7 @@ struct FakePlatform : Platform {
   std::vector<std::string> fixed;
   std::string photo = "/photo/";
   std::string searchLog;  // empty: no log
+  bool programFolderWritable = true;
 
   std::string programFolder() const override { return program; }
   std::string appDataFolder() const override { return appData; }
@@ -22,6 +23,7 @@ struct FakePlatform : Platform {
   std::vector<std::string> fixedBasePlaces() const override { return fixed; }
   std::string defaultPhotoFolder() const override { return photo; }
   std::string searchLogFile() const override { return searchLog; }
+  bool canWriteFolder(const std::string& folder) const override { return folder != program || programFolderWritable; }
 };
 
 }  // namespace kestrin::app::fakes

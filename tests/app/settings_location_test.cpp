@@ -82,6 +82,29 @@ TEST(SettingsLocation, PerUserFileWhenNotInProgramFolder) {
   EXPECT_FALSE(l.useProgramFolder);
 }
 
+TEST(SettingsLocation, ReadOnlyProgramFolderFallsBackToThePerUserFileUnlessTheFileThereInsists) {
+  struct Case {
+    const char* programIni;  // nullptr: no file beside the program
+    bool perUser;
+  };
+  const Case cases[] = {
+      {nullptr, true},
+      {"[Main]\r\nPathPhoto=/srv/photo\r\n", true},
+      {"[Main]\r\nUseIniInProgramDir=1\r\n", false},
+      {"[Main]\r\nUseIniInProgramDir=0\r\n", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.programIni ? c.programIni : "(none)");
+    Places p;
+    p.platform.programFolderWritable = false;
+    if (c.programIni) p.programIni(c.programIni);
+    const SettingsLocation l = locateSettingsFile(p.platform);
+    EXPECT_EQ(l.settingsFile, c.perUser ? fs::path(p.platform.appData + "/Kestrin/Kestrin.ini")
+                                        : fs::path(p.platform.program + "Kestrin.ini"));
+    EXPECT_EQ(l.useProgramFolder, !c.perUser);
+  }
+}
+
 TEST(SettingsLocation, BareNameWhenThePerUserFolderIsMissing) {
   Places p;
   p.platform.appData = p.root.path() + "/no-such-folder";

@@ -1,0 +1,71 @@
+// kestrin-cli answers --help and --version, lists every command it has, and
+// every listed command answers COMMAND --help with its own usage.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+
+namespace kestrin::cli {
+namespace {
+
+struct Answer {
+  int status = -1;
+  std::string out;  // stdout and stderr together
+};
+
+Answer ask(const std::string& arguments) {
+  const std::string command = std::string(KESTRIN_CLI_PATH) + " " + arguments + " 2>&1 </dev/null";
+  Answer answer;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return answer;
+  char buffer[4096];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) answer.out.append(buffer, got);
+  const int status = pclose(pipe);
+  answer.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return answer;
+}
+
+TEST(CliHelp, ProgramAnswersAndRefuses) {
+  struct Case {
+    const char* arguments;
+    int status;
+    const char* holds;
+  };
+  const Case cases[] = {
+      {"--help", 0, "usage: kestrin-cli COMMAND"},
+      {"-h", 0, "commands:"},
+      {"--version", 0, "kestrin-cli 0."},
+      {"", 1, "usage: kestrin-cli COMMAND"},
+      {"--bogus", 1, "Unknown command --bogus"},
+      {"count --help", 0, "usage: kestrin-cli count TABLE"},
+      {"count /nonexistent.dbf --bogus", 1, "--bogus"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const Answer answer = ask(c.arguments);
+    EXPECT_EQ(answer.status, c.status);
+    EXPECT_NE(answer.out.find(c.holds), std::string::npos) << answer.out;
+  }
+}
+
+TEST(CliHelp, EveryListedCommandHasItsUsage) {
+  const Answer list = ask("--help");
+  std::istringstream lines(list.out.substr(list.out.find("commands:\n") + 10));
+  int commands = 0;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream words(line);
+    std::string name;
+    if (!(words >> name)) continue;
+    SCOPED_TRACE(name);
+    ++commands;
+    const Answer usage = ask(name + " --help");
+    EXPECT_EQ(usage.status, 0);
+    EXPECT_EQ(usage.out.rfind("usage: kestrin-cli " + name + " ", 0), 0u) << usage.out;
+  }
+  EXPECT_GE(commands, 7);
+}
+
+}  // namespace
+}  // namespace kestrin::cli
