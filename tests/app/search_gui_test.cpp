@@ -96,10 +96,11 @@ TEST_F(SearchGuiTest, TypingReselectsTheModes) {
   }
 }
 
+// Keys go to the box, as a window delivers them, not to its line edit.
 TEST_F(SearchGuiTest, EnterSearchesTheFilesAndShowsTheCardWithTheWordHighlighted) {
   w_->pages().showPage(kDeloPage);
   type(QStringLiteral("приёме"));
-  QTest::keyClick(edit(), Qt::Key_Return);
+  QTest::keyClick(strip().searchBox(), Qt::Key_Return);
   EXPECT_EQ(delo().filter(),
             search::textCondition(Level::Files, search::SearchMode::Phrase, false, kestrin::testing::cp("приёме")));
   EXPECT_EQ(panel(), QStringLiteral("Записей: 1"));
@@ -120,7 +121,7 @@ TEST_F(SearchGuiTest, EnterSearchesTheFilesAndShowsTheCardWithTheWordHighlighted
 TEST_F(SearchGuiTest, ShiftEnterSearchesFast) {
   w_->pages().showPage(kDeloPage);
   type(QStringLiteral("приёме"));
-  QTest::keyClick(edit(), Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClick(strip().searchBox(), Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(delo().filter(), kestrin::testing::cp(R"((L4="*приёме*"))"));
   EXPECT_EQ(panel(), QStringLiteral("Ничего не найдено"));
   QTest::keyClick(edit(), Qt::Key_End);  // Shift is let go
@@ -155,7 +156,7 @@ TEST_F(SearchGuiTest, EscStopsALongScanAndTheListStays) {
   open(40000);
   w_->pages().showPage(kDeloPage);
   type(QStringLiteral("работ"));
-  QTest::keyClick(edit(), Qt::Key_Return);
+  QTest::keyClick(strip().searchBox(), Qt::Key_Return);
   ASSERT_EQ(delo().recordCount(), 1);
   const std::string before = delo().filter();
   type(QStringLiteral("Отчёт"));
@@ -167,7 +168,7 @@ TEST_F(SearchGuiTest, EscStopsALongScanAndTheListStays) {
     QTest::keyClick(w_.get(), Qt::Key_Escape);
   });
   esc.start(0);
-  QTest::keyClick(edit(), Qt::Key_Return);
+  QTest::keyClick(strip().searchBox(), Qt::Key_Return);
   EXPECT_TRUE(sent);
   EXPECT_EQ(delo().filter(), before);
   EXPECT_EQ(delo().recordCount(), 1);

@@ -118,6 +118,9 @@ void SearchController::bindControls() {
     onBoxEdited();
     onHistoryPicked();
   });
+  // Keys reach the box itself in a window (its line edit is a focus proxy's
+  // child) and the line edit when sent to it directly.
+  box->installEventFilter(this);
   box->lineEdit()->installEventFilter(this);
   connect(strip.searchButton(), &QPushButton::clicked, this, [this] { search(false); });
 
@@ -200,7 +203,8 @@ bool SearchController::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
-  if (watched == window_.searchStrip()->searchBox()->lineEdit() && event->type() == QEvent::KeyPress) {
+  const QComboBox* box = window_.searchStrip()->searchBox();
+  if ((watched == box || watched == box->lineEdit()) && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       search(key->modifiers().testFlag(Qt::ShiftModifier));
