@@ -45,6 +45,9 @@ SettingsLocation locateSettingsFile(const Platform& platform) {
       programFile.hasKey(keys::useIniInProgramDir.section, keys::useIniInProgramDir.name);
   if (location.useProgramFolder && !askedForProgramFolder && !platform.canWriteFolder(platform.programFolder())) {
     location.useProgramFolder = false;
+    // A new account may not have the per-user folder yet (~/.config).
+    const std::string appData = platform.appDataFolder();
+    if (!appData.empty()) createFolder(appData);
   }
   if (location.useProgramFolder) {
     location.settingsFile = location.programFolderFile;

@@ -86,17 +86,19 @@ TEST(SettingsLocation, ReadOnlyProgramFolderFallsBackToThePerUserFileUnlessTheFi
   struct Case {
     const char* programIni;  // nullptr: no file beside the program
     bool perUser;
+    bool newAccount;  // the per-user folder does not exist yet
   };
   const Case cases[] = {
-      {nullptr, true},
-      {"[Main]\r\nPathPhoto=/srv/photo\r\n", true},
-      {"[Main]\r\nUseIniInProgramDir=1\r\n", false},
-      {"[Main]\r\nUseIniInProgramDir=0\r\n", true},
+      {nullptr, true, true},
+      {"[Main]\r\nPathPhoto=/srv/photo\r\n", true, true},
+      {"[Main]\r\nUseIniInProgramDir=1\r\n", false, false},
+      {"[Main]\r\nUseIniInProgramDir=0\r\n", true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.programIni ? c.programIni : "(none)");
     Places p;
     p.platform.programFolderWritable = false;
+    if (c.newAccount) p.platform.appData = p.root.path() + "/new-account/.config";  // made when needed
     if (c.programIni) p.programIni(c.programIni);
     const SettingsLocation l = locateSettingsFile(p.platform);
     EXPECT_EQ(l.settingsFile, c.perUser ? fs::path(p.platform.appData + "/Kestrin/Kestrin.ini")
