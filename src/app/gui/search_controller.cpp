@@ -120,6 +120,8 @@ void SearchController::bindControls() {
   });
   // Keys reach the box itself in a window (its line edit is a focus proxy's
   // child) and the line edit when sent to it directly.
+  enterBox_ = box;
+  enterEdit_ = box->lineEdit();
   box->installEventFilter(this);
   box->lineEdit()->installEventFilter(this);
   connect(strip.searchButton(), &QPushButton::clicked, this, [this] { search(false); });
@@ -203,8 +205,9 @@ bool SearchController::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
-  const QComboBox* box = window_.searchStrip()->searchBox();
-  if ((watched == box || watched == box->lineEdit()) && event->type() == QEvent::KeyPress) {
+  // The window is not asked here: the box also sees events while the window
+  // is being destroyed.
+  if (event->type() == QEvent::KeyPress && (watched == enterBox_ || watched == enterEdit_)) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       search(key->modifiers().testFlag(Qt::ShiftModifier));

@@ -68,6 +68,9 @@ class SearchController : public QObject {
   PhotoSearch photoSearch_;
   bool running_ = false;
   bool scanning_ = false;
+  // Where Enter runs a search: the box and its line edit.
+  const QObject* enterBox_ = nullptr;
+  const QObject* enterEdit_ = nullptr;
   bool stopRequested_ = false;
   QElapsedTimer scanClock_;
 };
