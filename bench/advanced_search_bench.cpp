@@ -27,14 +27,6 @@ namespace {
 using archive::ArchiveCursor;
 using archive::Level;
 
-const std::string& baseFolder() {
-  static const std::string folder = [] {
-    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
-    return demoBase(scale && *scale ? scale : "large");
-  }();
-  return folder;
-}
-
 struct Cursors {
   dbf::TableCursor fond, opis, delo, doc, rename, temp, rubr;
 
@@ -46,12 +38,12 @@ struct Cursors {
                                                                   {&rename, ArchiveCursor::Rename}};
     for (const auto& [cursor, which] : levels) {
       archive::setUpArchiveCursor(*cursor, which);
-      cursor->setDatabaseName(baseFolder());
+      cursor->setDatabaseName(scaleBase());
       archive::openArchiveCursor(*cursor, which);
     }
     for (const auto& [cursor, which] : {std::pair{&temp, ArchiveCursor::Temp}, std::pair{&rubr, ArchiveCursor::Rubr}}) {
       archive::setUpArchiveCursor(*cursor, which);
-      cursor->setDatabaseName(baseFolder());
+      cursor->setDatabaseName(scaleBase());
     }
   }
 

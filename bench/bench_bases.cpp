@@ -110,4 +110,12 @@ long long plainRead(const std::string& path) {
   return total;
 }
 
+const std::string& scaleBase() {
+  static const std::string folder = [] {
+    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
+    return demoBase(scale && *scale ? scale : "large");
+  }();
+  return folder;
+}
+
 }  // namespace kestrin::bench

@@ -25,6 +25,10 @@ std::string demoBase(long long files);
 // without photographs; written on first use.
 std::string demoBase(const std::string& scale);
 
+// The demo base of the scale $KESTRIN_BENCH_SCALE names ("large" by default),
+// written on first use and kept for the run.
+const std::string& scaleBase();
+
 // Reads every byte of `path` with large sequential reads; returns the bytes read.
 long long plainRead(const std::string& path);
 

@@ -20,17 +20,9 @@
 namespace kestrin::bench {
 namespace {
 
-const std::string& baseFolder() {
-  static const std::string folder = [] {
-    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
-    return demoBase(scale && *scale ? scale : "large");
-  }();
-  return folder;
-}
-
 std::unique_ptr<dbf::TableCursor> openTable(const std::string& table, const std::string& index) {
   auto cursor = std::make_unique<dbf::TableCursor>();
-  cursor->setDatabaseName(baseFolder());
+  cursor->setDatabaseName(scaleBase());
   cursor->setTableName(table);
   cursor->setIndexFiles({index});
   cursor->open();
@@ -41,7 +33,7 @@ std::unique_ptr<dbf::TableCursor> openTable(const std::string& table, const std:
 // outside the timings).
 std::string busiestKey(const std::string& table, const std::string& field) {
   dbf::TableCursor cursor;
-  cursor.setDatabaseName(baseFolder());
+  cursor.setDatabaseName(scaleBase());
   cursor.setTableName(table);
   cursor.open();
   std::map<std::string, int> counts;

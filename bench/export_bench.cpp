@@ -17,19 +17,11 @@
 namespace kestrin::bench {
 namespace {
 
-const std::string& baseFolder() {
-  static const std::string folder = [] {
-    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
-    return demoBase(scale && *scale ? scale : "large");
-  }();
-  return folder;
-}
-
 void BM_SaveFileList(benchmark::State& state) {
   const auto format = state.range(0) != 0 ? browse::ListFormat::csv : browse::ListFormat::text;
   dbf::TableCursor cursor;
   archive::setUpArchiveCursor(cursor, archive::ArchiveCursor::Delo);
-  cursor.setDatabaseName(baseFolder());
+  cursor.setDatabaseName(scaleBase());
   archive::openArchiveCursor(cursor, archive::ArchiveCursor::Delo);
   cursor.setExactCount(true);
   const testing::TempDir dir("kestrin-export-bench");

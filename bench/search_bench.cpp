@@ -26,17 +26,9 @@ namespace {
 using archive::ArchiveCursor;
 using archive::Level;
 
-const std::string& baseFolder() {
-  static const std::string folder = [] {
-    const char* scale = std::getenv("KESTRIN_BENCH_SCALE");
-    return demoBase(scale && *scale ? scale : "large");
-  }();
-  return folder;
-}
-
 void openCursor(dbf::TableCursor& cursor, ArchiveCursor which) {
   archive::setUpArchiveCursor(cursor, which);
-  cursor.setDatabaseName(baseFolder());
+  cursor.setDatabaseName(scaleBase());
   archive::openArchiveCursor(cursor, which);
 }
 
@@ -67,9 +59,9 @@ std::string tableStem(Level level) {
 }
 
 long long readLevelBytes(Level level) {
-  const std::string stem = baseFolder() + "/" + tableStem(level);
+  const std::string stem = scaleBase() + "/" + tableStem(level);
   long long bytes = plainRead(stem + ".DBF") + plainRead(stem + ".FPT");
-  if (level == Level::Fonds) bytes += plainRead(baseFolder() + "/FOND3.DBF") + plainRead(baseFolder() + "/FOND3.FPT");
+  if (level == Level::Fonds) bytes += plainRead(scaleBase() + "/FOND3.DBF") + plainRead(scaleBase() + "/FOND3.FPT");
   return bytes;
 }
 
