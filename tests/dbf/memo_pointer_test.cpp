@@ -57,5 +57,42 @@ const PointerCase kPointers[] = {
 
 INSTANTIATE_TEST_SUITE_P(Surgery, MemoPointer, ::testing::ValuesIn(kPointers));
 
+// Every form a writer may give a good pointer, the short way and the long one
+// alike: leading zeros, blanks on either side, the largest block number.
+TEST(MemoPointerForms, ReadAsTheirBlockNumber) {
+  struct Form {
+    std::string stored;
+    std::uint32_t block;
+  };
+  const Form forms[] = {
+      {"         8", 8},
+      {"0000000008", 8},
+      {"8         ", 8},
+      {"  12345678", 12345678},
+      {" 12345678 ", 12345678},
+      {"123456789 ", 123456789},
+      {"4294967295", 4294967295u},
+      {"         0", 0},
+      {"          ", 0},
+      {std::string(10, '\0'), 0},
+      {std::string("    \0\0\0\0\0\0", 10), 0},
+  };
+  TempDir dir;
+  DbfWriterOptions options;
+  options.memoBlockSize = 64;
+  const std::string path =
+      testing::writeTable(dir.file("M.DBF"), {{"MEMO", 'M', 10, 0}}, {{{std::string("text")}}}, options);
+  const std::string image = readFileBytes(path);
+  const std::size_t headerLength = static_cast<unsigned char>(image[8]) + 256 * static_cast<unsigned char>(image[9]);
+  for (const Form& form : forms) {
+    std::string changed = image;
+    changed.replace(headerLength + 1, 10, form.stored);
+    testing::writeFileBytes(path, changed);
+    DbfFields table(path);
+    table.readRecord(1);
+    EXPECT_EQ(table.memoBlock(table.currentRecord(), 1), form.block) << "stored \"" << form.stored << "\"";
+  }
+}
+
 }  // namespace
 }  // namespace kestrin::dbf

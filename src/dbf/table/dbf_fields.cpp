@@ -200,10 +200,22 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
   const char type = fieldType(n);
   if (type != 'M' && type != 'B' && type != 'G') return 0;
   if (type == 'B' && header().isVisualFoxPro()) return 0;  // an 8-byte double there
-  // Some writers leave a field of NUL bytes where there is no memo.
   const std::string_view raw = fieldRawText(record, n);
-  if (!header().isVisualFoxPro() && raw.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos)
-    return 0;
+  if (!header().isVisualFoxPro()) {
+    // The pointer as writers store it, blanks and then digits, is read here
+    // directly: a filter scan meets one per record and memo field.
+    std::size_t i = 0;
+    while (i < raw.size() && raw[i] == ' ') ++i;
+    if (i == raw.size()) return 0;
+    if (raw.size() - i <= 9) {
+      std::uint32_t block = 0;
+      std::size_t j = i;
+      for (; j < raw.size() && raw[j] >= '0' && raw[j] <= '9'; ++j) block = block * 10 + (raw[j] - '0');
+      if (j == raw.size()) return block;
+    }
+    // Some writers leave a field of NUL bytes where there is no memo.
+    if (raw.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos) return 0;
+  }
   double value = -1;
   try {
     value = fieldAsFloat(record, n);
