@@ -28,6 +28,10 @@ TEST(ExprTextCompare, CharacterFieldAgainstLiterals) {
       {"word", "NAME=\"wor*\"", false, true, true},
       {"word", "NAME=\"ord*\"", false, true, true},  // no anchoring
       {"a word", "NAME=\"*word*\"", false, true, true},
+      {"word", "NAME=\"*ord*\"", false, true, false},  // found, but the pattern is longer
+      {"xword", "NAME=\"*ord*\"", false, true, true},
+      {"xxxab", "NAME=\"*ab *\"", false, true, false},  // the blank is no padding
+      {"xab yz", "NAME=\"*ab *\"", false, true, true},
       {"words", "NAME=\"*word*\"", false, true, false},
       {"это СЛОВО", "NAME=\"*слово*\"", true, true, true},
       {"это СЛОВО", "NAME=\"*слово*\"", false, true, false},
