@@ -225,6 +225,9 @@ class OperatorNode final : public Node {
   std::unique_ptr<TextComparer> comparer_;                // comparisons only
   std::unique_ptr<text::TextSearcher> containsSearcher_;  // "$" only
   bool containsPrepared_ = false;
+  // A comparison of a character or memo field with a text literal, the
+  // shape of every search: evaluated without walking a chain.
+  bool fieldAgainstLiteral_ = false;
   // Evaluation of the left chain below this node.
   std::vector<OperatorNode*> chain_;
   const ExprValue* rightValue_ = nullptr;

@@ -119,6 +119,11 @@ void OperatorNode::appendName(std::string& out) const { out += displayName(); }
 void OperatorNode::prepareLiterals() {
   if (isComparison(op_) && right_ != nullptr && right_->nodeClass() == NodeClass::TextLiteral) {
     comparer_->prepareRightLiteral(static_cast<const TextLiteralNode*>(right_)->text());
+    // Both sides are texts whatever the record: the kinds need no check.
+    if (left_ != nullptr && left_->classId() == kFieldClassId) {
+      const char type = static_cast<const FieldNode*>(left_)->type();
+      fieldAgainstLiteral_ = type == 'C' || type == 'M';
+    }
   }
   if (op_ == OpCode::Contains && left_ != nullptr && left_->nodeClass() == NodeClass::TextLiteral) {
     containsSearcher_->prepare(static_cast<const TextLiteralNode*>(left_)->text(), text::identityFold());
@@ -133,6 +138,11 @@ void OperatorNode::checkOperands() const {
 }
 
 const ExprValue& OperatorNode::evaluate() {
+  if (fieldAgainstLiteral_) {
+    const ExprValue& right = right_->evaluate();  // the right side first, as in a chain
+    applyText(left_->evaluate(), right, value_, buffers_[0]);
+    return value_;
+  }
   // The chain is rebuilt each time from a reused vector of pointers.
   chain_.clear();
   const ExprValue* bottomValue = nullptr;
