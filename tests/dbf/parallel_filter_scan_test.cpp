@@ -102,13 +102,14 @@ std::vector<int> plainEvaluation(const std::string& path, const std::string& tex
   return out;
 }
 
-std::unique_ptr<TableCursor> openCursor(const TempDir& dir, const std::string& name, int threads, int chunk) {
+std::unique_ptr<TableCursor> openCursor(const TempDir& dir, const std::string& name, int threads, int chunk,
+                                        int readRecords = 0) {
   auto cursor = std::make_unique<TableCursor>();
   cursor->setDatabaseName(dir.path());
   cursor->setTableName(name);
   cursor->open();
   cursor->table().setScanThreads(threads);
-  cursor->table().setScanChunkRecords(chunk);
+  cursor->table().setScanChunkRecords(chunk, readRecords);
   cursor->setFiltered(true);
   return cursor;
 }
@@ -120,6 +121,7 @@ TEST(ParallelFilterScan, GivesTheRecordsOfTheScanOnOneThreadAndOfPlainEvaluation
   auto single = openCursor(dir, "R.DBF", 1, 0);
   auto smallChunks = openCursor(dir, "R.DBF", 3, 7);
   auto largeChunks = openCursor(dir, "R.DBF", 2, 400);
+  auto chunksReadInPieces = openCursor(dir, "R.DBF", 3, 100, 9);
   int telling = 0;  // rounds whose condition takes some records and leaves others
   for (int round = 0; round < 60; ++round) {
     const std::string text = randomCondition(rng);
@@ -128,7 +130,7 @@ TEST(ParallelFilterScan, GivesTheRecordsOfTheScanOnOneThreadAndOfPlainEvaluation
     SCOPED_TRACE(text + (caseInsensitive ? " (case-insensitive)" : "") + (partialCompare ? "" : " (no patterns)"));
     const std::vector<int> expected = plainEvaluation(dir.file("R.DBF"), text, caseInsensitive, partialCompare);
     telling += !expected.empty() && expected.size() < 1300;
-    for (TableCursor* cursor : {single.get(), smallChunks.get(), largeChunks.get()}) {
+    for (TableCursor* cursor : {single.get(), smallChunks.get(), largeChunks.get(), chunksReadInPieces.get()}) {
       cursor->setFilterOptions({caseInsensitive, !partialCompare});
       cursor->setFilter(text);
       EXPECT_EQ(bitsOf(cursor->table().filterBits()), expected);

@@ -19,6 +19,10 @@ namespace {
 constexpr int kProgressStride = 0x3FFF;
 // More threads than this gain nothing: the reads of the file set the pace.
 constexpr int kMaxScanThreads = 16;
+// A worker takes this many reads of a scan block at a time: threads meet at
+// the lock once per chunk, and a chunk still ends within a millisecond or two
+// so progress and a stop request are seen at once.
+constexpr int kScanChunkReads = 16;
 
 bool isForward(Step step) { return step == Step::First || step == Step::Next || step == Step::Current; }
 
@@ -297,13 +301,14 @@ void DbfHandler::scanAll(const std::string& text, bool caseInsensitive, bool par
   int threads = scanThreads_;
   if (threads <= 0)
     threads = static_cast<int>(std::min<unsigned>(std::thread::hardware_concurrency(), kMaxScanThreads));
-  const int chunkRecords =
-      scanChunkRecords_ > 0 ? scanChunkRecords_ : std::max(1, static_cast<int>(TableScan::kBlockSize / recordLength()));
+  const int readRecords =
+      scanReadRecords_ > 0 ? scanReadRecords_ : std::max(1, static_cast<int>(TableScan::kBlockSize / recordLength()));
+  const int chunkRecords = scanChunkRecords_ > 0 ? scanChunkRecords_ : kScanChunkReads * readRecords;
   int done = 0;
   if (threads > 1 && recordCount() > chunkRecords) {
     // The record filter is not consulted here (see compileAndScan): the
     // workers need nothing of this table but its bytes and descriptors.
-    ParallelScan scan(*this, recordCount(), useDeleted_, {threads, chunkRecords});
+    ParallelScan scan(*this, recordCount(), useDeleted_, {threads, chunkRecords, readRecords});
     int reported = 0;
     done = scan.run(
         [&](ExprTableLink& link) {

@@ -94,9 +94,13 @@ class DbfHandler : public DbfFields {
   // one per core, 1 for the scanning thread alone. A table of one chunk or
   // less is scanned by the scanning thread alone.
   void setScanThreads(int threads) { scanThreads_ = threads; }
-  // Records per chunk a worker takes at a time; 0 (the default) for as many
-  // as a table scan block holds. Small chunks let tests split small tables.
-  void setScanChunkRecords(int records) { scanChunkRecords_ = records; }
+  // Records per chunk a worker takes at a time, and per read within a chunk;
+  // 0 (the default) for sixteen scan blocks and one. Small chunks and reads
+  // let tests split small tables.
+  void setScanChunkRecords(int records, int readRecords = 0) {
+    scanChunkRecords_ = records;
+    scanReadRecords_ = readRecords;
+  }
 
  private:
   bool fetchCandidate(Step step);
@@ -145,6 +149,7 @@ class DbfHandler : public DbfFields {
   ScanProgress scanProgress_;
   int scanThreads_ = 0;
   int scanChunkRecords_ = 0;
+  int scanReadRecords_ = 0;
   std::optional<KeyPrefixRange> narrowedBy_;
   std::uint64_t narrowedGeneration_ = 0;
 

@@ -22,6 +22,7 @@ class ParallelScan {
   struct Settings {
     int threads = 2;
     int chunkRecords = 1;  // records per chunk, at least 1
+    int readRecords = 1;   // records per read within a chunk
   };
   ParallelScan(const DbfFields& table, int lastRecord, bool useDeleted, Settings settings);
 
