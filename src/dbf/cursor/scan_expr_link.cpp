@@ -3,12 +3,13 @@
 namespace kestrin::dbf {
 
 void ScanExprLink::readMemo(int field, std::string& text) {
-  if (table_.memoBlock(record_, field) == 0) {
+  const std::uint32_t block = table_.memoBlock(record_, field);
+  if (block == 0) {
     text.clear();  // no memo: the memo file is not needed, as for the table's own reads
     return;
   }
   if (!memo_) memo_ = table_.openMemoReader();
-  table_.readMemoInto(record_, field, text, *memo_);
+  memo_->readMemoInto(block, text);
 }
 
 }  // namespace kestrin::dbf

@@ -262,15 +262,6 @@ void DbfFields::readMemoInto(RecordView record, int n, std::string& text) const 
   memoFile().readMemoInto(block, text);
 }
 
-void DbfFields::readMemoInto(RecordView record, int n, std::string& text, DbtMemo& memo) const {
-  const std::uint32_t block = memoBlock(record, n);
-  if (block == 0) {
-    text.clear();
-    return;
-  }
-  memo.readMemoInto(block, text);
-}
-
 std::string DbfFields::memoText(RecordView record, int n) const {
   const std::uint32_t block = memoBlock(record, n);
   if (block == 0) return {};

@@ -104,8 +104,6 @@ class DbfFields : public DbfTable {
   // read memos while this table's own memo file is left alone. Throws as the
   // first memo read would.
   std::unique_ptr<DbtMemo> openMemoReader() const;
-  // As readMemoInto, through `memo` (one from openMemoReader).
-  void readMemoInto(RecordView record, int n, std::string& text, DbtMemo& memo) const;
 
  private:
   // "FILE->FIELD (text)": names a field in the value error messages.
