@@ -1,7 +1,7 @@
 // Substring search with a byte-folding table (identity or upper case), used by
 // the expression engine (AT, ATC, STRTRAN, "$" and the pattern comparison) and
 // by the archival text rules. Where SSE2 is at hand, sixteen positions at a time
-// are tested for the needle's first and last bytes (in either case) and only
+// (thirty-two where the processor has AVX2) are tested for the needle's first and last bytes (in either case) and only
 // those candidates compared; elsewhere Horspool's skip loop does the work. A
 // search that costs more than a few passes over its text finishes with
 // Knuth-Morris-Pratt, so that no pair of texts makes it quadratic.
@@ -36,6 +36,7 @@ class TextSearcher {
 
  private:
   std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findByWideBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;
   std::size_t findByFailureTable(std::string_view text) const;
 
