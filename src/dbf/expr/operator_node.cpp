@@ -53,6 +53,10 @@ OpNames namesOf(OpCode op) {
   return {"?", "?"};
 }
 
+bool isOperator(const Node* node) {
+  return node->nodeClass() == NodeClass::AttachedOperator || node->nodeClass() == NodeClass::Operator;
+}
+
 bool isComparison(OpCode op) { return op >= OpCode::Equal && op <= OpCode::LessEqual; }
 bool isArithmetic(OpCode op) { return op <= OpCode::Subtract; }
 bool yieldsLogical(OpCode op) { return op >= OpCode::Equal; }
@@ -143,6 +147,12 @@ const ExprValue& OperatorNode::evaluate() {
     applyText(left_->evaluate(), right, value_, buffers_[0]);
     return value_;
   }
+  // A chain of one operator, such as the OR of two groups: nothing to walk.
+  if (op_ != OpCode::Not && left_ != nullptr && right_ != nullptr && !isOperator(left_)) {
+    const ExprValue& right = right_->evaluate();
+    apply(&left_->evaluate(), right, value_, buffers_[0]);
+    return value_;
+  }
   // The chain is rebuilt each time from a reused vector of pointers.
   chain_.clear();
   const ExprValue* bottomValue = nullptr;
@@ -153,7 +163,7 @@ const ExprValue& OperatorNode::evaluate() {
     chain_.push_back(cur);
     if (cur->op_ == OpCode::Not) break;
     Node* next = cur->left_;
-    if (next->nodeClass() == NodeClass::AttachedOperator || next->nodeClass() == NodeClass::Operator) {
+    if (isOperator(next)) {
       cur = static_cast<OperatorNode*>(next);
       continue;
     }
