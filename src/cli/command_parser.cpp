@@ -68,10 +68,13 @@ void CommandParser::parse(const Args& args) {
 void CommandParser::refuse(const std::string& problem) const { throw UsageError(problem + "; " + synopsis_); }
 
 void CommandParser::refuseParse(const CLI::ParseError& error, const Args& args) const {
-  if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
-    const std::vector<std::string> extras = app_.remaining();
-    if (!extras.empty() && extras.front().starts_with("--")) refuse("Unknown option " + extras.front());
-    if (!extras.empty()) refuse("Unexpected argument " + unshielded(extras.front()));
+  // An unknown option first: it may be why a positional seems missing.
+  const std::vector<std::string> extras = app_.remaining();
+  for (const std::string& extra : extras) {
+    if (extra.starts_with("--")) refuse("Unknown option " + extra);
+  }
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) && !extras.empty()) {
+    refuse("Unexpected argument " + unshielded(extras.front()));
   }
   if (dynamic_cast<const CLI::RequiredError*>(&error)) {
     for (const CLI::Option* option : app_.get_options()) {

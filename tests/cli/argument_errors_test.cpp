@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"eval", {"eval", "1", "--bogus"}, "Unknown option --bogus"},
         RefusalCase{"format", {"format", "title", "x", "--bogus"}, "Unknown option --bogus"},
         RefusalCase{"columns", {"columns", kBase, "0", "--sort"}, "Unknown option --sort"},
+        RefusalCase{"columns_before_its_level", {"columns", kBase, "--sort", "0"}, "Unknown option --sort"},
+        RefusalCase{"columns_instead_of_its_level", {"columns", kBase, "--sort"}, "Unknown option --sort"},
         RefusalCase{"make_demo", {"make-demo", "/nonexistent-kestrin/demo", "--size", "3"}, "Unknown option --size"},
         RefusalCase{"card", {"card", kBase, "fond", "1", "--bogus"}, "Unknown option --bogus"},
         RefusalCase{"search", {"search", kBase, "delo", "q", "--slow"}, "Unknown option --slow"},
