@@ -1,7 +1,7 @@
 // kestrin-cli export BASE LEVEL [--all] [--filter EXPR] [--format tsv|csv]
 // [--output FILE]: the list of a level as "Сохранить как..." writes it.
-#include <string>
 #include <optional>
+#include <string>
 
 #include "browse/export/list_file.h"
 #include "cli/command.h"
