@@ -2,11 +2,11 @@
 // advanced search dialog with its controls set from the options, run on a
 // freshly opened base; the records found, or what the dialog set.
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "app/base_tables.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "cli/level_records.h"
 #include "cli/startup_tables.h"
@@ -23,32 +23,18 @@ using archive::Level;
 using search::AdvancedForm;
 using search::TextMode;
 
-constexpr const char* kUsage =
-    "usage: kestrin-cli advanced BASE LEVEL [--text T] [--text-mode all|any|phrase] [--case-sensitive] "
-    "[--no-name] [--no-pred] [--no-rename] [--no-keywords] [--no-rubric] [--no-doctext] [--move N] [--type N] "
-    "[--category N] [--years FROM-TO] [--special EXPR] [--all] [--explain] (LEVEL: fond, opis, delo, doc or 0..3)";
-
 struct AdvancedOptions {
   std::string base;
   Level level = Level::Fonds;
   AdvancedForm form;
-  std::optional<int> move;
   bool all = false;
   bool explain = false;
 };
 
-TextMode textModeByName(const std::string& name) {
-  if (name == "all") return TextMode::AllWords;
-  if (name == "any") return TextMode::AnyWord;
-  if (name == "phrase") return TextMode::Phrase;
-  throw UsageError("Unknown text mode " + name + "; " + kUsage);
-}
-
-int listItem(const Args& args, std::size_t& i, std::size_t itemCount) {
-  const std::string& option = args[i];
-  const int item = wholeNumberValue(args, i);
+// `item` of an option that picks an item of one of the dialog's lists.
+int listItem(const CommandParser& parser, const CLI::Option& option, int item, std::size_t itemCount) {
   if (item < 0 || static_cast<std::size_t>(item) >= itemCount) {
-    throw UsageError("Option " + option + " takes an item from 0 to " + std::to_string(itemCount - 1));
+    parser.refuse("Option " + option.get_name() + " takes an item from 0 to " + std::to_string(itemCount - 1));
   }
   return item;
 }
@@ -56,73 +42,54 @@ int listItem(const Args& args, std::size_t& i, std::size_t itemCount) {
 AdvancedOptions parseOptions(const Args& args) {
   AdvancedOptions options;
   AdvancedForm& form = options.form;
-  std::vector<std::string> positional;
-  std::optional<int> category;
-  std::size_t categoryAt = 0;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--text") {
-      form.text = text::utf8ToCp1251(optionValue(args, i));
-      form.useText = true;
-    } else if (a == "--text-mode") {
-      form.mode = textModeByName(optionValue(args, i));
-    } else if (a == "--case-sensitive") {
-      form.caseSensitive = true;
-    } else if (a == "--no-name") {
-      form.name = false;
-    } else if (a == "--no-pred") {
-      form.pred = false;
-    } else if (a == "--no-rename") {
-      form.rename = false;
-    } else if (a == "--no-keywords") {
-      form.keywords = false;
-    } else if (a == "--no-rubric") {
-      form.rubric = false;
-    } else if (a == "--no-doctext") {
-      form.docText = false;
-    } else if (a == "--move") {
-      options.move = listItem(args, i, search::moveItems().size());
-    } else if (a == "--type") {
-      form.type = listItem(args, i, search::typeItems().size());
-    } else if (a == "--category") {
-      categoryAt = i;
-      category = wholeNumberValue(args, i);
-    } else if (a == "--years") {
-      const std::string& years = optionValue(args, i);
-      const std::size_t dash = years.find('-');
-      if (dash == std::string::npos) throw UsageError("Option --years needs FROM-TO, not " + years);
-      form.yearFrom = text::utf8ToCp1251(years.substr(0, dash));
-      form.yearTo = text::utf8ToCp1251(years.substr(dash + 1));
-      form.useYears = true;
-    } else if (a == "--special") {
-      form.special = text::utf8ToCp1251(optionValue(args, i));
-      form.useSpecial = true;
-    } else if (a == "--all") {
-      options.all = true;
-    } else if (a == "--explain") {
-      options.explain = true;
-    } else if (a.rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + a + "; " + kUsage);
-    } else {
-      positional.push_back(a);
-    }
+  int move = 0;
+  int type = 0;
+  int category = 0;
+  std::string years;
+  CommandParser parser("advanced");
+  CLI::App& app = parser.app();
+  app.add_option("BASE", options.base)->required();
+  parser.addChoice("LEVEL", options.level, levelChoices(), "level")->required();
+  const CLI::Option* textOption = app.add_option("--text", form.text);
+  const Choices<TextMode> textModes = {
+      {"all", TextMode::AllWords}, {"any", TextMode::AnyWord}, {"phrase", TextMode::Phrase}};
+  parser.addChoice("--text-mode", form.mode, textModes, "text mode");
+  app.add_flag("--case-sensitive", form.caseSensitive);
+  app.add_flag_callback("--no-name", [&form] { form.name = false; });
+  app.add_flag_callback("--no-pred", [&form] { form.pred = false; });
+  app.add_flag_callback("--no-rename", [&form] { form.rename = false; });
+  app.add_flag_callback("--no-keywords", [&form] { form.keywords = false; });
+  app.add_flag_callback("--no-rubric", [&form] { form.rubric = false; });
+  app.add_flag_callback("--no-doctext", [&form] { form.docText = false; });
+  const CLI::Option* moveOption = parser.addNumber("--move", move);
+  const CLI::Option* typeOption = parser.addNumber("--type", type);
+  const CLI::Option* categoryOption = parser.addNumber("--category", category);
+  const CLI::Option* yearsOption = app.add_option("--years", years);
+  const CLI::Option* specialOption = app.add_option("--special", form.special);
+  app.add_flag("--all", options.all);
+  app.add_flag("--explain", options.explain);
+  parser.parse(args);
+
+  form.useText = textOption->count() > 0;
+  form.text = text::utf8ToCp1251(form.text);
+  form.useSpecial = specialOption->count() > 0;
+  form.special = text::utf8ToCp1251(form.special);
+  if (yearsOption->count() > 0) {
+    const std::size_t dash = years.find('-');
+    if (dash == std::string::npos) throw UsageError("Option --years needs FROM-TO, not " + years);
+    form.yearFrom = text::utf8ToCp1251(years.substr(0, dash));
+    form.yearTo = text::utf8ToCp1251(years.substr(dash + 1));
+    form.useYears = true;
   }
-  if (positional.size() != 2) throw UsageError(kUsage);
-  const auto level = levelByName(positional[1]);
-  if (!level) throw UsageError("Unknown level " + positional[1] + "; " + kUsage);
-  options.base = positional[0];
-  options.level = *level;
-  if (category) {
-    const std::size_t items = search::categoryItems(*level).size();
-    if (*category < 0 || static_cast<std::size_t>(*category) >= items) {
-      throw UsageError("Option " + args[categoryAt] + " takes an item from 0 to " + std::to_string(items - 1));
-    }
-    form.category = *category;
+  if (typeOption->count() > 0) form.type = listItem(parser, *typeOption, type, search::typeItems().size());
+  if (categoryOption->count() > 0) {
+    form.category = listItem(parser, *categoryOption, category, search::categoryItems(options.level).size());
   }
   // Shown on fonds or inventories while "Только в наличии" is checked, the
   // dialog selects "наличие".
-  const bool heldLevel = *level == Level::Fonds || *level == Level::Inventories;
-  form.move = options.move.value_or(heldLevel && !options.all ? 1 : 0);
+  const bool heldLevel = options.level == Level::Fonds || options.level == Level::Inventories;
+  form.move = moveOption->count() > 0 ? listItem(parser, *moveOption, move, search::moveItems().size())
+                                      : (heldLevel && !options.all ? 1 : 0);
   return options;
 }
 

@@ -2,12 +2,14 @@
 // [--all]: the record card of one record, as a click on its row builds it,
 // one JSON object per card line and a last one with the caption and status.
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "archive/model/storage_places.h"
 #include "browse/card/card_builder.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "cli/startup_tables.h"
 #include "cli/typed_search_mode.h"
@@ -20,10 +22,6 @@ using browse::Card;
 using browse::CardLine;
 using browse::HighlightMode;
 
-constexpr const char* kUsage =
-    "usage: kestrin-cli card BASE LEVEL RECNO [--query Q [--mode all|any|phrase|number]] [--all] "
-    "(LEVEL: fond, opis, delo, doc or 0..3)";
-
 struct CardOptions {
   std::string base;
   archive::Level level = archive::Level::Fonds;
@@ -33,48 +31,22 @@ struct CardOptions {
   bool all = false;
 };
 
-HighlightMode modeByName(const std::string& name) {
-  if (name == "all") return HighlightMode::AllWords;
-  if (name == "any") return HighlightMode::AnyWord;
-  if (name == "phrase") return HighlightMode::Phrase;
-  if (name == "number") return HighlightMode::Number;
-  throw UsageError("Unknown mode " + name + "; " + kUsage);
-}
-
-int recordNumber(const std::string& text) {
-  std::size_t used = 0;
-  int number = 0;
-  try {
-    number = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used != text.size() || text.empty()) throw UsageError("RECNO must be a record number, not " + text);
-  return number;
-}
-
 CardOptions parseOptions(const Args& args) {
   CardOptions options;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--all") {
-      options.all = true;
-    } else if (args[i] == "--query") {
-      options.query = text::utf8ToCp1251(optionValue(args, i));
-    } else if (args[i] == "--mode") {
-      options.mode = modeByName(optionValue(args, i));
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + args[i] + "; " + kUsage);
-    } else {
-      positional.push_back(args[i]);
-    }
-  }
-  if (positional.size() != 3) throw UsageError(kUsage);
-  const auto level = levelByName(positional[1]);
-  if (!level) throw UsageError("Unknown level " + positional[1] + "; " + kUsage);
-  options.base = positional[0];
-  options.level = *level;
-  options.recno = recordNumber(positional[2]);
+  CommandParser parser("card");
+  CLI::App& app = parser.app();
+  app.add_option("BASE", options.base)->required();
+  parser.addChoice("LEVEL", options.level, levelChoices(), "level")->required();
+  parser.addNumber("RECNO", options.recno)->required();
+  app.add_option("--query", options.query);
+  const Choices<HighlightMode> modes = {{"all", HighlightMode::AllWords},
+                                        {"any", HighlightMode::AnyWord},
+                                        {"phrase", HighlightMode::Phrase},
+                                        {"number", HighlightMode::Number}};
+  parser.addChoice("--mode", options.mode, modes, "mode");
+  app.add_flag("--all", options.all);
+  parser.parse(args);
+  options.query = text::utf8ToCp1251(options.query);
   return options;
 }
 

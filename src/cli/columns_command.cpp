@@ -9,8 +9,8 @@
 #include "archive/model/code_tables.h"
 #include "archive/model/index_order.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/level_records.h"
-#include "cli/terminal_text.h"
 #include "dbf/base/errors.h"
 #include "text/cp1251_utf8.h"
 
@@ -18,8 +18,6 @@ namespace kestrin::cli {
 namespace {
 
 using archive::Level;
-
-constexpr const char* kUsage = "usage: kestrin-cli columns BASE LEVEL [--all] [--filter EXPR] (LEVEL: 0..3)";
 
 struct ColumnsOptions {
   std::string base;
@@ -31,24 +29,16 @@ struct ColumnsOptions {
 
 ColumnsOptions parseOptions(const Args& args) {
   ColumnsOptions options;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--all") {
-      options.all = true;
-    } else if (args[i] == "--filter") {
-      options.filter = optionValue(args, i);
-      options.hasFilter = true;
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + args[i] + "; " + kUsage);
-    } else {
-      positional.push_back(args[i]);
-    }
-  }
-  if (positional.size() != 2) throw UsageError(kUsage);
-  const std::string& level = positional[1];
-  if (level.size() != 1 || level[0] < '0' || level[0] > '3') throw UsageError("Unknown level " + level + "; " + kUsage);
-  options.base = positional[0];
-  options.level = static_cast<Level>(level[0] - '0');
+  CommandParser parser("columns");
+  CLI::App& app = parser.app();
+  app.add_option("BASE", options.base)->required();
+  const Choices<Level> levels = {
+      {"0", Level::Fonds}, {"1", Level::Inventories}, {"2", Level::Files}, {"3", Level::Documents}};
+  parser.addChoice("LEVEL", options.level, levels, "level")->required();
+  app.add_flag("--all", options.all);
+  const CLI::Option* filter = app.add_option("--filter", options.filter);
+  parser.parse(args);
+  options.hasFilter = filter->count() > 0;
   return options;
 }
 

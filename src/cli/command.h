@@ -18,18 +18,6 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The value after the option at args[i], stepping i onto it; a missing
-// value is "Option --x needs a value".
-inline const std::string& optionValue(const Args& args, std::size_t& i) {
-  if (i + 1 >= args.size()) throw UsageError("Option " + args[i] + " needs a value");
-  return args[++i];
-}
-
-// The value after the option at args[i] as a whole number, stepping i onto
-// it: "Option --x needs a whole number, not \"abc\"" for anything else,
-// including a number too large for an int.
-int wholeNumberValue(const Args& args, std::size_t& i);
-
 int runDump(const Args& args, std::ostream& out);
 int runCount(const Args& args, std::ostream& out);
 int runEval(const Args& args, std::ostream& out);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "cli/table_options.h"
 #include "dbf/base/errors.h"
@@ -15,26 +16,16 @@ namespace kestrin::cli {
 int runEval(const Args& args, std::ostream& out) {
   std::string table;
   std::string expression;
-  bool hasExpression = false;
   int recno = 1;
   dbf::ExprOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--table") {
-      table = optionValue(args, i);
-    } else if (args[i] == "--recno") {
-      recno = wholeNumberValue(args, i);
-    } else if (args[i] == "--case-insensitive") {
-      options.caseInsensitive = true;
-    } else if (args[i] == "--no-partial") {
-      options.partialCompare = false;
-    } else if (!hasExpression) {
-      expression = args[i];
-      hasExpression = true;
-    } else {
-      throw UsageError("Unexpected argument " + args[i]);
-    }
-  }
-  if (!hasExpression) throw UsageError("usage: kestrin-cli eval [--table TABLE [--recno N]] EXPR");
+  CommandParser parser("eval");
+  CLI::App& app = parser.app();
+  app.add_option("--table", table);
+  parser.addNumber("--recno", recno);
+  app.add_flag("--case-insensitive", options.caseInsensitive);
+  app.add_flag_callback("--no-partial", [&options] { options.partialCompare = false; });
+  app.add_option("EXPR", expression)->required();
+  parser.parse(args);
 
   std::unique_ptr<dbf::TableCursor> cursor;
   dbf::ExprTableLink* link = nullptr;

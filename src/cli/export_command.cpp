@@ -1,19 +1,16 @@
 // kestrin-cli export BASE LEVEL [--all] [--filter EXPR] [--format tsv|csv]
 // [--output FILE]: the list of a level as "Сохранить как..." writes it.
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "browse/export/list_file.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/startup_tables.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: kestrin-cli export BASE LEVEL [--all] [--filter EXPR] [--format tsv|csv] [--output FILE] "
-    "(LEVEL: fond, opis, delo, doc or 0..3)";
 
 struct ExportOptions {
   std::string base;
@@ -24,36 +21,20 @@ struct ExportOptions {
   std::string output;  // empty: stdout
 };
 
-browse::ListFormat formatByName(const std::string& name) {
-  if (name == "tsv") return browse::ListFormat::text;
-  if (name == "csv") return browse::ListFormat::csv;
-  throw UsageError("Unknown format " + name + "; " + kUsage);
-}
-
 ExportOptions parseOptions(const Args& args) {
   ExportOptions options;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--all") {
-      options.all = true;
-    } else if (args[i] == "--filter") {
-      options.filter = text::utf8ToCp1251(optionValue(args, i));
-    } else if (args[i] == "--format") {
-      options.format = formatByName(optionValue(args, i));
-    } else if (args[i] == "--output") {
-      options.output = optionValue(args, i);
-      if (options.output.empty()) throw UsageError("Option --output needs a file name");
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + args[i] + "; " + kUsage);
-    } else {
-      positional.push_back(args[i]);
-    }
-  }
-  if (positional.size() != 2) throw UsageError(kUsage);
-  const auto level = levelByName(positional[1]);
-  if (!level) throw UsageError("Unknown level " + positional[1] + "; " + kUsage);
-  options.base = positional[0];
-  options.level = *level;
+  CommandParser parser("export");
+  CLI::App& app = parser.app();
+  app.add_option("BASE", options.base)->required();
+  parser.addChoice("LEVEL", options.level, levelChoices(), "level")->required();
+  app.add_flag("--all", options.all);
+  app.add_option("--filter", options.filter);
+  const Choices<browse::ListFormat> formats = {{"tsv", browse::ListFormat::text}, {"csv", browse::ListFormat::csv}};
+  parser.addChoice("--format", options.format, formats, "format");
+  const CLI::Option* output = app.add_option("--output", options.output);
+  parser.parse(args);
+  if (output->count() > 0 && options.output.empty()) throw UsageError("Option --output needs a file name");
+  if (options.filter) options.filter = text::utf8ToCp1251(*options.filter);
   return options;
 }
 

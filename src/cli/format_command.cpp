@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 
 #include "archive/format/date_parts.h"
@@ -12,6 +11,7 @@
 #include "archive/format/text_cleanup.h"
 #include "archive/title/title_autoformat.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "text/cp1251_utf8.h"
 
@@ -70,8 +70,8 @@ void printGroup(const std::string& text, std::ostream& out) {
 
 using Operation = std::function<void(const std::string& cp1251Text, std::ostream&)>;
 
-const std::map<std::string, Operation>& operations() {
-  static const std::map<std::string, Operation> table = {
+const Choices<Operation>& operations() {
+  static const Choices<Operation> table = {
       {"date-range", printDateRange},
       {"date-parts", printDateParts},
       {"title", printTitle},
@@ -84,17 +84,16 @@ const std::map<std::string, Operation>& operations() {
   return table;
 }
 
-constexpr const char* kUsage =
-    "usage: kestrin-cli format OPERATION TEXT (OPERATION: date-range, date-parts, title, quotes, fond-key, "
-    "inventory-key, file-key, group)";
-
 }  // namespace
 
 int runFormat(const Args& args, std::ostream& out) {
-  if (args.size() != 2) throw UsageError(kUsage);
-  const auto operation = operations().find(args[0]);
-  if (operation == operations().end()) throw UsageError("Unknown format operation " + args[0] + "; " + kUsage);
-  operation->second(text::utf8ToCp1251(args[1]), out);
+  Operation operation;
+  std::string input;
+  CommandParser parser("format");
+  parser.addChoice("OPERATION", operation, operations(), "format operation")->required();
+  parser.app().add_option("TEXT", input)->required();
+  parser.parse(args);
+  operation(text::utf8ToCp1251(input), out);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "demo/demo_base.h"
 #include "text/cp1251_case.h"
 
@@ -21,21 +22,6 @@ bool holdsTables(const fs::path& folder) {
   return false;
 }
 
-// A whole number of at least `least`, all of `text`.
-unsigned long long parseNumber(const std::string& option, const std::string& text, unsigned long long least) {
-  std::size_t used = 0;
-  unsigned long long value = 0;
-  try {
-    value = std::stoull(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used != text.size() || text.empty() || text[0] == '-' || value < least) {
-    throw UsageError("Option " + option + " needs a whole number, not " + text);
-  }
-  return value;
-}
-
 }  // namespace
 
 int runMakeDemo(const Args& args, std::ostream& out) {
@@ -43,22 +29,13 @@ int runMakeDemo(const Args& args, std::ostream& out) {
   std::string scale;
   long long filesWanted = 0;
   unsigned long long seed = 1;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--scale") {
-      scale = optionValue(args, i);
-    } else if (args[i] == "--files") {
-      filesWanted = static_cast<long long>(parseNumber("--files", optionValue(args, i), 1));
-    } else if (args[i] == "--seed") {
-      seed = parseNumber("--seed", optionValue(args, i), 0);
-    } else if (dir.empty()) {
-      dir = args[i];
-    } else {
-      throw UsageError("Unexpected argument " + args[i]);
-    }
-  }
-  if (dir.empty() || (!scale.empty() && filesWanted > 0)) {
-    throw UsageError("usage: kestrin-cli make-demo DIR [--scale small|medium|large | --files N] [--seed S]");
-  }
+  CommandParser parser("make-demo");
+  CLI::App& app = parser.app();
+  app.add_option("DIR", dir)->required();
+  CLI::Option* scaleOption = app.add_option("--scale", scale);
+  parser.addNumber("--files", filesWanted, 1LL)->excludes(scaleOption);
+  parser.addNumber("--seed", seed);
+  parser.parse(args);
 
   demo::DemoOptions options;
   try {

@@ -5,6 +5,7 @@
 
 #include "archive/format/file_info.h"
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "photo/file_photos.h"
 #include "photo/photo_catalogue.h"
@@ -24,10 +25,19 @@ std::string photoFolderArg(const std::string& utf8) { return photo::withTrailing
 }  // namespace
 
 int runPhotos(const Args& args, std::ostream& out) {
-  if (args.size() != 4) throw UsageError("usage: kestrin-cli photos PHOTO_DIR FOND OPIS DELO");
+  std::string folder;
+  std::string fond;
+  std::string opis;
+  std::string delo;
+  CommandParser parser("photos");
+  CLI::App& app = parser.app();
+  app.add_option("PHOTO_DIR", folder)->required();
+  app.add_option("FOND", fond)->required();
+  app.add_option("OPIS", opis)->required();
+  app.add_option("DELO", delo)->required();
+  parser.parse(args);
   photo::FilePhotos photos;
-  const auto paths =
-      photos.list(photoFolderArg(args[0]), {utf8ToCp1251(args[1]), utf8ToCp1251(args[2]), utf8ToCp1251(args[3])});
+  const auto paths = photos.list(photoFolderArg(folder), {utf8ToCp1251(fond), utf8ToCp1251(opis), utf8ToCp1251(delo)});
   for (const std::string& path : *paths) {
     JsonLine(out).string("path", cp1251ToUtf8(path)).string("name", cp1251ToUtf8(photo::baseNameOf(path)));
   }
@@ -35,29 +45,18 @@ int runPhotos(const Args& args, std::ostream& out) {
 }
 
 int runPhotoSearch(const Args& args, std::ostream& out) {
-  std::vector<std::string> positional;
+  std::string folderArg;
+  std::string queryArg;
   photo::PhotoSearchMode mode = photo::PhotoSearchMode::AllWords;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--mode") {
-      const std::string& value = optionValue(args, i);
-      if (value == "all") {
-        mode = photo::PhotoSearchMode::AllWords;
-      } else if (value == "any") {
-        mode = photo::PhotoSearchMode::AnyWord;
-      } else if (value == "phrase") {
-        mode = photo::PhotoSearchMode::AsIs;
-      } else {
-        throw UsageError("Unknown photo search mode \"" + value + "\" (all, any or phrase)");
-      }
-    } else if (args[i].starts_with("--")) {
-      throw UsageError("Unknown option " + args[i]);
-    } else {
-      positional.push_back(args[i]);
-    }
-  }
-  if (positional.size() != 2)
-    throw UsageError("usage: kestrin-cli photo-search PHOTO_DIR QUERY [--mode all|any|phrase]");
-  const std::string folder = photoFolderArg(positional[0]);
+  CommandParser parser("photo-search");
+  parser.app().add_option("PHOTO_DIR", folderArg)->required();
+  parser.app().add_option("QUERY", queryArg)->required();
+  const Choices<photo::PhotoSearchMode> modes = {{"all", photo::PhotoSearchMode::AllWords},
+                                                 {"any", photo::PhotoSearchMode::AnyWord},
+                                                 {"phrase", photo::PhotoSearchMode::AsIs}};
+  parser.addChoice("--mode", mode, modes, "photo search mode");
+  parser.parse(args);
+  const std::string folder = photoFolderArg(folderArg);
   photo::PhotoCatalogue catalogue;
   if (const auto file = photo::photoDatFile(folder)) {
     catalogue.loadFile(*file, folder);
@@ -65,15 +64,18 @@ int runPhotoSearch(const Args& args, std::ostream& out) {
     catalogue.scan(folder);
   }
   // The search box hands the word modes its text with a blank appended.
-  std::string query = utf8ToCp1251(positional[1]);
+  std::string query = utf8ToCp1251(queryArg);
   if (mode != photo::PhotoSearchMode::AsIs) query += ' ';
   for (const std::string& path : catalogue.search(query, mode)) JsonLine(out).string("path", cp1251ToUtf8(path));
   return 0;
 }
 
 int runPhotoInfo(const Args& args, std::ostream& out) {
-  if (args.size() != 1) throw UsageError("usage: kestrin-cli photo-info FILE");
-  const std::string path = utf8ToCp1251(args[0]);
+  std::string file;
+  CommandParser parser("photo-info");
+  parser.app().add_option("FILE", file)->required();
+  parser.parse(args);
+  const std::string path = utf8ToCp1251(file);
   const photo::PictureHeader header = photo::readPictureHeader(path);
   JsonLine(out)
       .string("size", cp1251ToUtf8(photo::sizePanelText(header.size.width, header.size.height, header.density)))

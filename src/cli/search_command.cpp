@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/command_parser.h"
 #include "cli/json_writer.h"
 #include "cli/level_records.h"
 #include "cli/startup_tables.h"
@@ -21,10 +22,6 @@ using search::ModeButtons;
 using search::SearchMode;
 using namespace text::literals;
 
-constexpr const char* kUsage =
-    "usage: kestrin-cli search BASE LEVEL QUERY [--mode all|any|phrase|number] [--fast] [--all] [--explain] "
-    "(LEVEL: fond, opis, delo, doc or 0..3)";
-
 struct SearchOptions {
   std::string base;
   archive::Level level = archive::Level::Fonds;
@@ -35,38 +32,23 @@ struct SearchOptions {
   bool explain = false;
 };
 
-SearchMode modeByName(const std::string& name) {
-  if (name == "all") return SearchMode::AllWords;
-  if (name == "any") return SearchMode::AnyWord;
-  if (name == "phrase") return SearchMode::Phrase;
-  if (name == "number") return SearchMode::Number;
-  throw UsageError("Unknown mode " + name + "; " + kUsage);
-}
-
 SearchOptions parseOptions(const Args& args) {
   SearchOptions options;
-  std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--all") {
-      options.all = true;
-    } else if (args[i] == "--fast") {
-      options.fast = true;
-    } else if (args[i] == "--explain") {
-      options.explain = true;
-    } else if (args[i] == "--mode") {
-      options.mode = modeByName(optionValue(args, i));
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + args[i] + "; " + kUsage);
-    } else {
-      positional.push_back(args[i]);
-    }
-  }
-  if (positional.size() != 3) throw UsageError(kUsage);
-  const auto level = levelByName(positional[1]);
-  if (!level) throw UsageError("Unknown level " + positional[1] + "; " + kUsage);
-  options.base = positional[0];
-  options.level = *level;
-  options.query = text::utf8ToCp1251(positional[2]);
+  CommandParser parser("search");
+  CLI::App& app = parser.app();
+  app.add_option("BASE", options.base)->required();
+  parser.addChoice("LEVEL", options.level, levelChoices(), "level")->required();
+  app.add_option("QUERY", options.query)->required();
+  const Choices<SearchMode> modes = {{"all", SearchMode::AllWords},
+                                     {"any", SearchMode::AnyWord},
+                                     {"phrase", SearchMode::Phrase},
+                                     {"number", SearchMode::Number}};
+  parser.addChoice("--mode", options.mode, modes, "mode");
+  app.add_flag("--fast", options.fast);
+  app.add_flag("--all", options.all);
+  app.add_flag("--explain", options.explain);
+  parser.parse(args);
+  options.query = text::utf8ToCp1251(options.query);
   return options;
 }
 

@@ -2,13 +2,12 @@
 
 namespace kestrin::cli {
 
-std::optional<archive::Level> levelByName(std::string_view name) {
+const Choices<archive::Level>& levelChoices() {
   using archive::Level;
-  if (name == "fond" || name == "0") return Level::Fonds;
-  if (name == "opis" || name == "1") return Level::Inventories;
-  if (name == "delo" || name == "2") return Level::Files;
-  if (name == "doc" || name == "3") return Level::Documents;
-  return std::nullopt;
+  static const Choices<Level> choices = {
+      {"fond", Level::Fonds}, {"opis", Level::Inventories}, {"delo", Level::Files}, {"doc", Level::Documents},
+      {"0", Level::Fonds},    {"1", Level::Inventories},    {"2", Level::Files},    {"3", Level::Documents}};
+  return choices;
 }
 
 void openStartupTables(app::BaseTables& tables, const std::string& base, bool all) {

@@ -4,17 +4,16 @@
 // commands that act as the program does on a freshly opened base.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "app/base_tables.h"
 #include "archive/columns/level_columns.h"
+#include "cli/command_parser.h"
 
 namespace kestrin::cli {
 
 // LEVEL as the commands take it: fond, opis, delo, doc or 0..3.
-std::optional<archive::Level> levelByName(std::string_view name);
+const Choices<archive::Level>& levelChoices();
 
 // Opens the tables of `base` as the program does at start; `all` starts with
 // "Только в наличии" unchecked (no held-only filters). Tables whose files are

@@ -1,58 +1,30 @@
 #include "cli/table_options.h"
 
-#include <charconv>
 #include <filesystem>
 
+#include "cli/command_parser.h"
 #include "text/cp1251_utf8.h"
 
 namespace kestrin::cli {
 
-int wholeNumberValue(const Args& args, std::size_t& i) {
-  const std::string& option = args[i];
-  const std::string& text = optionValue(args, i);
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) {
-    throw UsageError("Option " + option + " needs a whole number, not \"" + text + "\"");
-  }
-  return value;
-}
-
 TableOptions parseTableOptions(const Args& args, bool allowFields) {
   TableOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--fields" && allowFields) {
-      const std::string& list = optionValue(args, i);
-      std::size_t start = 0;
-      while (start <= list.size()) {
-        const std::size_t end = std::min(list.find(',', start), list.size());
-        if (end > start) options.fields.push_back(list.substr(start, end - start));
-        start = end + 1;
-      }
-    } else if (arg == "--filter") {
-      options.filter = optionValue(args, i);
-      options.hasFilter = true;
-    } else if (arg == "--case-insensitive") {
-      options.caseInsensitive = true;
-    } else if (arg == "--no-partial") {
-      options.noPartial = true;
-    } else if (arg == "--index") {
-      options.indexFile = optionValue(args, i);
-    } else if (arg == "--tag") {
-      options.tag = optionValue(args, i);
-    } else if (arg == "--with-deleted") {
-      options.withDeleted = true;
-    } else if (arg.rfind("--", 0) == 0) {
-      throw UsageError("Unknown option " + arg);
-    } else if (options.table.empty()) {
-      options.table = arg;
-    } else {
-      throw UsageError("Unexpected argument " + arg);
-    }
+  CommandParser parser(allowFields ? "dump" : "count");
+  CLI::App& app = parser.app();
+  app.add_option("TABLE", options.table)->required();
+  if (allowFields) {
+    // Every --fields adds its names.
+    app.add_option("--fields", options.fields)->delimiter(',')->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   }
-  if (options.table.empty()) throw UsageError("Missing TABLE argument");
+  const CLI::Option* filter = app.add_option("--filter", options.filter);
+  app.add_flag("--case-insensitive", options.caseInsensitive);
+  app.add_flag("--no-partial", options.noPartial);
+  app.add_option("--index", options.indexFile);
+  app.add_option("--tag", options.tag);
+  app.add_flag("--with-deleted", options.withDeleted);
+  parser.parse(args);
+  options.hasFilter = filter->count() > 0;
+  std::erase(options.fields, "");
   return options;
 }
 

@@ -22,7 +22,8 @@ struct TableOptions {
   bool withDeleted = false;
 };
 
-// Parses TABLE and the options; throws UsageError.
+// Reads TABLE and the options of dump (`allowFields`, which adds --fields)
+// or count; throws UsageError.
 TableOptions parseTableOptions(const Args& args, bool allowFields);
 
 // A cursor, not yet open, on the table at `path` (a file name alone means

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 
+#include "cli/cli_run.h"
 #include "demo/demo_base.h"
 #include "support/temp_dir.h"
 #include "text/cp1251_case.h"
@@ -18,33 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string quoted(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-CliRun runCli(const std::vector<std::string>& args, const fs::path& scratch) {
-  std::string command = KESTRIN_CLI_PATH;
-  for (const auto& arg : args) command += " " + quoted(arg);
-  const fs::path errFile = scratch / "stderr.txt";
-  command += " 2>" + quoted(errFile.string()) + " </dev/null";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = testing::readFileBytes(errFile.string());
-  return run;
-}
+using testing::CliRun;
+using testing::runCli;
 
 // A small demo base written once for every case.
 const fs::path& intactBase() {
