@@ -90,7 +90,7 @@ const std::array<CommandHelp, 13> kCommands = {{
      "  FOND OPIS DELO            the numbers of the fond, the inventory and the file\n"},
     {"photo-search", "search the photo catalogue",
      "usage: kestrin-cli photo-search PHOTO_DIR QUERY [--mode all|any|phrase]\n"
-     "  --mode MODE               all words, any word or the phrase (default)\n"},
+     "  --mode MODE               all words (the default), any word or the phrase\n"},
     {"photo-info", "describe a photograph as the picture window does", "usage: kestrin-cli photo-info FILE\n"},
 }};
 

@@ -1,6 +1,8 @@
 // kestrin-cli photos, photo-search and photo-info: the photo list of a file,
 // the photo page's search through the catalogue, and what the picture
 // window's status bar and tooltip say of one photo.
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "archive/format/file_info.h"
@@ -19,6 +21,7 @@ namespace {
 
 using text::cp1251ToUtf8;
 using text::utf8ToCp1251;
+namespace fs = std::filesystem;
 
 std::string photoFolderArg(const std::string& utf8) { return photo::withTrailingSeparator(utf8ToCp1251(utf8)); }
 
@@ -76,6 +79,12 @@ int runPhotoInfo(const Args& args, std::ostream& out) {
   parser.app().add_option("FILE", file)->required();
   parser.parse(args);
   const std::string path = utf8ToCp1251(file);
+  // The window shows "н/д" for a picture it cannot read; a file that is not
+  // there at all is the caller's mistake and not a picture without a size.
+  std::error_code error;
+  const auto kind = fs::status(photo::fsPath(path), error).type();
+  if (kind == fs::file_type::not_found) throw std::runtime_error("File " + file + " could not be found");
+  if (kind != fs::file_type::regular) throw std::runtime_error("File " + file + " is not a regular file");
   const photo::PictureHeader header = photo::readPictureHeader(path);
   JsonLine(out)
       .string("size", cp1251ToUtf8(photo::sizePanelText(header.size.width, header.size.height, header.density)))

@@ -68,6 +68,21 @@ TEST_F(PhotoCommandsTest, PhotoInfoAsTheStatusBarShowsIt) {
             "{\"size\": \"0x0 (0x0 см.) 300 dpi\", \"file_size\": \"13 б\", "
             "\"tooltip\": \"" +
                 folder_ + "2.JPG\\nПарад\"}\n");
+  std::ostringstream out;
+  const struct {
+    std::string file;
+    std::string message;
+  } missing[] = {{folder_ + "3.jpg", "File " + folder_ + "3.jpg could not be found"},
+                 {dir_.path(), "File " + dir_.path() + " is not a regular file"}};
+  for (const auto& c : missing) {
+    try {
+      runPhotoInfo({c.file}, out);
+      ADD_FAILURE() << c.file << " reported as a picture";
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+  }
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace
