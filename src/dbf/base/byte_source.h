@@ -31,10 +31,6 @@ class ByteSource {
   // The file's name as the engine's messages give it.
   virtual const std::string& name() const = 0;
 
-  // A hint that the bytes at `offset` will be read soon: a file on disk
-  // starts reading them in the background. Errors are ignored.
-  virtual void willNeed(std::int64_t /*offset*/, std::size_t /*length*/) const {}
-
   // Reads exactly `length` bytes or throws "Error on Read of file %s".
   void readExact(std::int64_t offset, void* buffer, std::size_t length) const;
 };

@@ -50,10 +50,6 @@ DiskFile::DiskFile(const std::string& fileName) : fileName_(expandFileName(fileN
 
 DiskFile::~DiskFile() { ::close(fd_); }
 
-void DiskFile::willNeed(std::int64_t offset, std::size_t length) const {
-  ::posix_fadvise(fd_, offset, static_cast<off_t>(length), POSIX_FADV_WILLNEED);
-}
-
 std::size_t DiskFile::read(std::int64_t offset, void* buffer, std::size_t length) const {
   if (offset < 0) throw EDbfError("Error on Read of file %s", {fileName_});
   auto* out = static_cast<char*>(buffer);

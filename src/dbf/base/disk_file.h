@@ -29,7 +29,6 @@ class DiskFile final : public ByteSource {
 
   std::size_t read(std::int64_t offset, void* buffer, std::size_t length) const override;
   std::int64_t size() const override;
-  void willNeed(std::int64_t offset, std::size_t length) const override;
   // The absolute path.
   const std::string& name() const override { return fileName_; }
 

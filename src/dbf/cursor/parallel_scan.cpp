@@ -68,13 +68,6 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
         changed.wait(lock, [&] { return stop || k >= chunkCount || k < mergedChunks + window; });
         if (stop || k >= chunkCount) return;
       }
-      // On a cold disk the chunks a round ahead are on their way while this
-      // one is evaluated; in the page cache the hint costs a lookup per page.
-      if (const int ahead = k + settings_.threads; ahead < chunkCount) {
-        table_.source().willNeed(
-            headerLength + static_cast<std::int64_t>(chunkFirst(ahead) - 1) * static_cast<std::int64_t>(recordLength),
-            static_cast<std::size_t>(chunkSize(ahead)) * recordLength);
-      }
       // Until it is marked ready, the slot is this worker's alone.
       Slot& slot = slots[static_cast<std::size_t>(k % window)];
       slot.matches.clear();
