@@ -57,6 +57,12 @@ bool isOperator(const Node* node) {
   return node->nodeClass() == NodeClass::AttachedOperator || node->nodeClass() == NodeClass::Operator;
 }
 
+// A group gives the value of what it encloses: a scan evaluates that directly.
+const ExprValue& evaluateThroughGroups(Node* node) {
+  while (node->nodeClass() == NodeClass::Group && node->right() != nullptr) node = node->right();
+  return node->evaluate();
+}
+
 bool isComparison(OpCode op) { return op >= OpCode::Equal && op <= OpCode::LessEqual; }
 bool isArithmetic(OpCode op) { return op <= OpCode::Subtract; }
 bool yieldsLogical(OpCode op) { return op >= OpCode::Equal; }
@@ -143,14 +149,17 @@ void OperatorNode::checkOperands() const {
 
 const ExprValue& OperatorNode::evaluate() {
   if (fieldAgainstLiteral_) {
-    const ExprValue& right = right_->evaluate();  // the right side first, as in a chain
-    applyText(left_->evaluate(), right, value_, buffers_[0]);
+    // The literal's value is fixed: the right side first, as in a chain.
+    const ExprValue& right = static_cast<TextLiteralNode*>(right_)->evaluate();
+    const ExprValue& left = static_cast<FieldNode*>(left_)->evaluate();
+    const bool equality = op_ == OpCode::Equal || op_ == OpCode::NotEqual;
+    value_.setLogical(testSign(op_, comparer_->compare(left, right, equality)));
     return value_;
   }
   // A chain of one operator, such as the OR of two groups: nothing to walk.
   if (op_ != OpCode::Not && left_ != nullptr && right_ != nullptr && !isOperator(left_)) {
-    const ExprValue& right = right_->evaluate();
-    apply(&left_->evaluate(), right, value_, buffers_[0]);
+    const ExprValue& right = evaluateThroughGroups(right_);
+    apply(&evaluateThroughGroups(left_), right, value_, buffers_[0]);
     return value_;
   }
   // The chain is rebuilt each time from a reused vector of pointers.
