@@ -84,9 +84,10 @@ bool hasWideBlocks() {
 
 }  // namespace
 
-// As the blocks of sixteen below, thirty-two positions at a time, while a
-// whole block fits; the rest is left to the blocks of sixteen. Most texts a
-// scan meets hold no candidate at all, so the loop's length is the cost.
+// As the blocks of sixteen below, thirty-two positions at a time, where a
+// block fits into the text; shorter texts are left to the blocks of sixteen.
+// Most texts a scan meets hold no candidate at all, so the loop's length is
+// the cost.
 __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::string_view text, std::size_t& pos,
                                                                            std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
@@ -100,14 +101,22 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   const __m256i first1 = _mm256_set1_epi8(static_cast<char>(firstBytes_[1]));
   const __m256i last0 = _mm256_set1_epi8(static_cast<char>(lastBytes_[0]));
   const __m256i last1 = _mm256_set1_epi8(static_cast<char>(lastBytes_[1]));
-  while (pos + m - 1 + 32 <= n) {
-    const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + pos));
-    const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + pos + m - 1));
+  if (n < m - 1 + 32) return npos;
+  while (pos + m <= n) {
+    // As below: the last block is moved back to end at the last position.
+    std::size_t start = pos;
+    unsigned done = 0;
+    if (start + m - 1 + 32 > n) {
+      start = n - (m - 1) - 32;
+      done = (1u << (pos - start)) - 1;
+    }
+    const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start));
+    const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start + m - 1));
     const __m256i heads = _mm256_or_si256(_mm256_cmpeq_epi8(head, first0), _mm256_cmpeq_epi8(head, first1));
     const __m256i tails = _mm256_or_si256(_mm256_cmpeq_epi8(tail, last0), _mm256_cmpeq_epi8(tail, last1));
-    auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails)));
+    auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & ~done;
     while (mask != 0) {
-      const std::size_t at = pos + static_cast<std::size_t>(std::countr_zero(mask));
+      const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
       std::size_t k = 1;
       while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
       if (k + 1 >= m) return at;
@@ -119,7 +128,7 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
       budget -= k;
       mask &= mask - 1;
     }
-    pos += 32;
+    pos = start + 32;
   }
   return npos;
 }
@@ -133,7 +142,7 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, 
 #ifdef KESTRIN_WIDE_BLOCKS
   if (hasWideBlocks()) {
     const std::size_t found = findByWideBlocks(text, pos, budget);
-    if (found != npos || pos >= text.size()) return found;
+    if (found != npos || pos + needle_.size() > text.size()) return found;
   }
 #endif
 #if defined(__SSE2__) || defined(_M_X64)
