@@ -30,12 +30,7 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   }
   failureReady_ = false;
   const std::size_t m = needle_.size();
-  endsAboveBlanks_ = false;
   if (m == 0) return;
-  endsAboveBlanks_ = true;
-  for (int c = 0; c <= ' '; ++c) {
-    if (fold[static_cast<std::size_t>(c)] == static_cast<unsigned char>(needle_[m - 1])) endsAboveBlanks_ = false;
-  }
   const auto cap = [](std::size_t shift) { return static_cast<std::uint8_t>(shift < 255 ? shift : 255); };
   skip_.fill(cap(m));
   for (std::size_t i = 0; i + 1 < m; ++i) {

@@ -29,10 +29,6 @@ class TextSearcher {
   // as they are read), or npos. An empty needle occurs at 0.
   std::size_t find(std::string_view text) const;
   bool foundIn(std::string_view text) const { return find(text) != std::string_view::npos; }
-  // True when no blank or control byte (0x00..0x20) folds to the needle's
-  // last byte: then every occurrence in a text ends before its trailing
-  // blanks, and a search needs no trimmed copy of the text to be exact.
-  bool endsAboveBlanks() const { return endsAboveBlanks_; }
 
  private:
   std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
@@ -48,7 +44,6 @@ class TextSearcher {
   unsigned char firstBytes_[2] = {0, 0};
   unsigned char lastBytes_[2] = {0, 0};
   bool blocks_ = false;
-  bool endsAboveBlanks_ = false;
   mutable std::vector<std::uint32_t> failure_;  // built on the first fallback
   mutable bool failureReady_ = false;
 };

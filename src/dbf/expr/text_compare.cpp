@@ -150,17 +150,9 @@ void TextComparer::prepareRightLiteral(std::string_view literal) {
   if (literal_.pattern && !literal_.matchesAll) searcher_.prepare(literal_.core, *fold_);
 }
 
-bool TextComparer::matches(std::string_view untrimmed, const RightSide& right, bool prepared) {
-  if (!prepared) searcher_.prepare(right.core, *fold_);
-  // Most values of a scan hold no occurrence: where the trailing blanks
-  // cannot take part in one, the search of the untrimmed value says so
-  // without trimming it first.
-  const bool plainSearch = !right.matchesAll && !right.masked && searcher_.endsAboveBlanks();
-  if (plainSearch && !searcher_.foundIn(untrimmed)) return false;
-  const std::string_view value = text::trimControlsRight(untrimmed);
+bool TextComparer::matches(std::string_view value, const RightSide& right, bool prepared) {
   // The whole pattern, asterisks included, must fit into the value.
   if (right.text.size() > value.size()) return false;
-  if (plainSearch) return true;  // found above, and within the trimmed value
   if (right.matchesAll) return true;
   std::string_view hay = value;
   if (right.masked) {
@@ -172,6 +164,7 @@ bool TextComparer::matches(std::string_view untrimmed, const RightSide& right, b
     }
     hay = masked_;
   }
+  if (!prepared) searcher_.prepare(right.core, *fold_);
   return searcher_.foundIn(hay);
 }
 
@@ -183,9 +176,9 @@ int TextComparer::compare(const ExprValue& left, const ExprValue& right, bool eq
     if (leftEmpty && rightEmpty) return 0;
     return leftEmpty ? -1 : 1;
   }
-  const RightSide r = hasLiteral_ ? literal_ : analyse(text::trimControlsRight(right.asText()));
-  if (r.pattern) return matches(l, r, hasLiteral_) ? 0 : -1;
   const std::string_view value = text::trimControlsRight(l);
+  const RightSide r = hasLiteral_ ? literal_ : analyse(text::trimControlsRight(right.asText()));
+  if (r.pattern) return matches(value, r, hasLiteral_) ? 0 : -1;
   if (equalityOnly) return equalFolded(value, r.text, *fold_) ? 0 : 1;
   return collateTexts(value, r.text, *fold_);
 }

@@ -44,8 +44,7 @@ class TextComparer {
     std::string_view core;  // the pattern without its end asterisks
   };
   RightSide analyse(std::string_view trimmedRight) const;
-  // `untrimmed` still holds its trailing blanks.
-  bool matches(std::string_view untrimmed, const RightSide& right, bool prepared);
+  bool matches(std::string_view value, const RightSide& right, bool prepared);
 
   const text::FoldTable* fold_;
   bool partial_;
