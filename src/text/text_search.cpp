@@ -69,6 +69,34 @@ std::size_t TextSearcher::find(std::string_view text) const {
   return findBySkips(text, pos, budget);
 }
 
+// Compares the needle at each candidate of `mask` (bit i for the position
+// start + i), lowest first. True when the search is decided, with the answer
+// in `result`; false when no candidate holds the needle.
+bool TextSearcher::decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos,
+                                    std::size_t& budget, std::size_t& result) const {
+  const std::size_t m = needle_.size();
+  const FoldTable& fold = *fold_;
+  const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
+  for (; mask != 0; mask &= mask - 1) {
+    const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
+    std::size_t k = 1;
+    while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
+    if (k + 1 >= m) {
+      result = at;
+      return true;
+    }
+    if (k >= budget) {
+      const std::size_t found = findByFailureTable(text.substr(at));
+      pos = text.size();
+      result = found == std::string_view::npos ? found : at + found;
+      return true;
+    }
+    budget -= k;
+  }
+  return false;
+}
+
 #ifdef KESTRIN_WIDE_BLOCKS
 namespace {
 
@@ -88,9 +116,7 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   constexpr std::size_t npos = std::string_view::npos;
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
-  const FoldTable& fold = *fold_;
   const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
   // (No lambda here: it would not be compiled for AVX2.)
   const __m256i first0 = _mm256_set1_epi8(static_cast<char>(firstBytes_[0]));
   const __m256i first1 = _mm256_set1_epi8(static_cast<char>(firstBytes_[1]));
@@ -109,20 +135,9 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
     const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start + m - 1));
     const __m256i heads = _mm256_or_si256(_mm256_cmpeq_epi8(head, first0), _mm256_cmpeq_epi8(head, first1));
     const __m256i tails = _mm256_or_si256(_mm256_cmpeq_epi8(tail, last0), _mm256_cmpeq_epi8(tail, last1));
-    auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & ~done;
-    while (mask != 0) {
-      const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
-      std::size_t k = 1;
-      while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
-      if (k + 1 >= m) return at;
-      if (k >= budget) {
-        const std::size_t found = findByFailureTable(text.substr(at));
-        pos = n;
-        return found == npos ? npos : at + found;
-      }
-      budget -= k;
-      mask &= mask - 1;
-    }
+    const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & ~done;
+    std::size_t found = npos;
+    if (mask != 0 && decideCandidates(text, start, mask, pos, budget, found)) return found;
     pos = start + 32;
   }
   return npos;
@@ -143,9 +158,7 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, 
 #if defined(__SSE2__) || defined(_M_X64)
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
-  const FoldTable& fold = *fold_;
   const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* pat = reinterpret_cast<const unsigned char*>(needle_.data());
   const auto splat = [](unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); };
   const __m128i first0 = splat(firstBytes_[0]);
   const __m128i first1 = splat(firstBytes_[1]);
@@ -166,20 +179,9 @@ std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, 
     const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hay + start + m - 1));
     const __m128i heads = _mm_or_si128(_mm_cmpeq_epi8(head, first0), _mm_cmpeq_epi8(head, first1));
     const __m128i tails = _mm_or_si128(_mm_cmpeq_epi8(tail, last0), _mm_cmpeq_epi8(tail, last1));
-    auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails))) & ~done;
-    while (mask != 0) {
-      const std::size_t at = start + static_cast<std::size_t>(std::countr_zero(mask));
-      std::size_t k = 1;
-      while (k + 1 < m && fold[hay[at + k]] == pat[k]) ++k;
-      if (k + 1 >= m) return at;
-      if (k >= budget) {
-        const std::size_t found = findByFailureTable(text.substr(at));
-        pos = n;
-        return found == npos ? npos : at + found;
-      }
-      budget -= k;
-      mask &= mask - 1;
-    }
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(heads, tails))) & ~done;
+    std::size_t found = npos;
+    if (mask != 0 && decideCandidates(text, start, mask, pos, budget, found)) return found;
     pos = start + 16;
   }
 #else

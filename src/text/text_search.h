@@ -33,6 +33,8 @@ class TextSearcher {
  private:
   std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findByWideBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  bool decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos, std::size_t& budget,
+                        std::size_t& result) const;
   std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;
   std::size_t findByFailureTable(std::string_view text) const;
 

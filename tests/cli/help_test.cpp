@@ -1,11 +1,13 @@
 // kestrin-cli answers --help and --version, lists every command it has, and
 // every listed command answers COMMAND --help with its own usage.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "cli/cli_run.h"
+#include "support/temp_dir.h"
 
 namespace kestrin::cli {
 namespace {
@@ -15,16 +17,14 @@ struct Answer {
   std::string out;  // stdout and stderr together
 };
 
+// The program with `arguments` split at blanks.
 Answer ask(const std::string& arguments) {
-  const std::string command = std::string(KESTRIN_CLI_PATH) + " " + arguments + " 2>&1 </dev/null";
-  Answer answer;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return answer;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) answer.out.append(buffer, got);
-  const int status = pclose(pipe);
-  answer.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return answer;
+  std::vector<std::string> args;
+  std::istringstream words(arguments);
+  for (std::string word; words >> word;) args.push_back(word);
+  const testing::TempDir scratch;
+  const testing::CliRun run = testing::runCli(args, scratch.path());
+  return {run.status, run.out + run.err};
 }
 
 TEST(CliHelp, ProgramAnswersAndRefuses) {
