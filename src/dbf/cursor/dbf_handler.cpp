@@ -9,6 +9,7 @@
 #include "dbf/cdx/cdx_corrupted.h"
 #include "dbf/cdx/cdx_key_prefix.h"
 #include "dbf/cursor/parallel_scan.h"
+#include "dbf/expr/flat_condition.h"
 #include "dbf/table/table_scan.h"
 
 namespace kestrin::dbf {
@@ -327,10 +328,11 @@ void DbfHandler::scanAll(const std::string& text, bool caseInsensitive, bool par
         });
   }
   // Records appended meanwhile, or a file that came short, are read on here.
+  const std::unique_ptr<FlatCondition> flat = FlatCondition::of(expression);
   scanVisible(
       [&](int n) {
         if ((n & kProgressStride) == 0) reportScanProgress(n, total);
-        if (expression.evaluate().asBoolean()) filterBits_.set(n);
+        if (flat ? flat->evaluate(link_) : expression.evaluate().asBoolean()) filterBits_.set(n);
       },
       done + 1);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dbf/cursor/scan_expr_link.h"
+#include "dbf/expr/flat_condition.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -24,7 +25,10 @@ struct Slot {
 struct Worker {
   std::unique_ptr<ScanExprLink> link;
   std::unique_ptr<ExprHandler> expression;
+  std::unique_ptr<FlatCondition> flat;  // the expression's steps, where it has the shape
   std::thread thread;
+
+  bool accepts() { return flat ? flat->evaluate(*link) : expression->evaluate().asBoolean(); }
 };
 
 }  // namespace
@@ -88,7 +92,7 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
             const RecordView record(image);
             if (!useDeleted_ && record.isDeleted()) continue;
             worker.link->setRecord(record, first + start + i);
-            if (worker.expression->evaluate().asBoolean()) slot.matches.push_back(first + start + i);
+            if (worker.accepts()) slot.matches.push_back(first + start + i);
           }
           start += whole;
           slot.records = start;
@@ -109,6 +113,7 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
   for (Worker& worker : workers) {
     worker.link = std::make_unique<ScanExprLink>(table_);
     worker.expression = makeExpression(*worker.link);
+    worker.flat = FlatCondition::of(*worker.expression);
   }
   // However the merge ends, the workers are stopped and waited for.
   struct Join {

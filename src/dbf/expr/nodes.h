@@ -104,6 +104,7 @@ class TextLiteralNode final : public Node {
   const ExprValue& evaluate() override { return value_; }
   void appendName(std::string& out) const override;
   std::string_view text() const { return text_; }
+  const ExprValue& value() const { return value_; }
 
  private:
   std::string text_;
@@ -205,6 +206,11 @@ class OperatorNode final : public Node {
   // change from record to record (a literal right side of a comparison, a
   // literal left side of "$").
   void prepareLiterals();
+
+  // A comparison of a character or memo field with a text literal; then
+  // matchesLiteral decides it for the field's value.
+  bool comparesFieldWithLiteral() const { return fieldAgainstLiteral_; }
+  bool matchesLiteral(const ExprValue& fieldValue) const;
 
   // The spelling used when the expression is rebuilt as text.
   std::string_view spelling() const;

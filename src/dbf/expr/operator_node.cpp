@@ -141,6 +141,11 @@ void OperatorNode::prepareLiterals() {
   }
 }
 
+bool OperatorNode::matchesLiteral(const ExprValue& fieldValue) const {
+  const bool equality = op_ == OpCode::Equal || op_ == OpCode::NotEqual;
+  return testSign(op_, comparer_->compare(fieldValue, static_cast<const TextLiteralNode*>(right_)->value(), equality));
+}
+
 void OperatorNode::checkOperands() const {
   if (right_ == nullptr || (op_ != OpCode::Not && left_ == nullptr)) {
     throwExpr(expr_msg::kTargetMissing, {displayName()});
@@ -149,11 +154,8 @@ void OperatorNode::checkOperands() const {
 
 const ExprValue& OperatorNode::evaluate() {
   if (fieldAgainstLiteral_) {
-    // The literal's value is fixed: the right side first, as in a chain.
-    const ExprValue& right = static_cast<TextLiteralNode*>(right_)->evaluate();
-    const ExprValue& left = static_cast<FieldNode*>(left_)->evaluate();
-    const bool equality = op_ == OpCode::Equal || op_ == OpCode::NotEqual;
-    value_.setLogical(testSign(op_, comparer_->compare(left, right, equality)));
+    // The literal's value is fixed: only the field is evaluated.
+    value_.setLogical(matchesLiteral(static_cast<FieldNode*>(left_)->evaluate()));
     return value_;
   }
   // A chain of one operator, such as the OR of two groups: nothing to walk.

@@ -177,7 +177,8 @@ int TextComparer::compare(const ExprValue& left, const ExprValue& right, bool eq
     return leftEmpty ? -1 : 1;
   }
   const std::string_view value = text::trimControlsRight(l);
-  const RightSide r = hasLiteral_ ? literal_ : analyse(text::trimControlsRight(right.asText()));
+  RightSide computed;
+  const RightSide& r = hasLiteral_ ? literal_ : (computed = analyse(text::trimControlsRight(right.asText())));
   if (r.pattern) return matches(value, r, hasLiteral_) ? 0 : -1;
   if (equalityOnly) return equalFolded(value, r.text, *fold_) ? 0 : 1;
   return collateTexts(value, r.text, *fold_);

@@ -1,0 +1,105 @@
+#include "dbf/expr/flat_condition.h"
+
+#include "dbf/expr/nodes.h"
+
+namespace kestrin::dbf {
+namespace {
+
+using expr_detail::FieldNode;
+using expr_detail::Node;
+using expr_detail::NodeClass;
+using expr_detail::OpCode;
+using expr_detail::OperatorNode;
+
+// Deeper conditions are left to the tree: no search builds them.
+constexpr int kMaxDepth = 64;
+
+}  // namespace
+
+std::unique_ptr<FlatCondition> FlatCondition::of(const ExprHandler& handler) {
+  const Node* root = handler.root();
+  if (root == nullptr) return nullptr;
+  std::unique_ptr<FlatCondition> condition(new FlatCondition);
+  if (!condition->add(root, 0)) return nullptr;
+  // Each test pushes one value and each AND or OR takes one off.
+  condition->stack_.resize(condition->steps_.size());
+  return condition;
+}
+
+// Appends the steps of `node`: an operator's right operand before its left
+// one, as the tree evaluates them.
+bool FlatCondition::add(const Node* node, int depth) {
+  if (depth > kMaxDepth) return false;
+  while (node != nullptr && node->nodeClass() == NodeClass::Group) node = node->right();
+  if (node == nullptr) return false;
+  if (node->nodeClass() != NodeClass::Operator && node->nodeClass() != NodeClass::AttachedOperator) return false;
+  const auto* op = static_cast<const OperatorNode*>(node);
+  if (op->comparesFieldWithLiteral()) {
+    const auto* field = static_cast<const FieldNode*>(op->left());
+    Step step{Step::Kind::Test, op, field->field(), -1};
+    if (field->type() == 'M') {
+      for (std::size_t i = 0; i < memos_.size() && step.memo < 0; ++i) {
+        if (memos_[i].field == step.field) step.memo = static_cast<int>(i);
+      }
+      if (step.memo < 0) {
+        step.memo = static_cast<int>(memos_.size());
+        memos_.push_back({step.field, {}, false});
+      }
+    }
+    steps_.push_back(step);
+    return true;
+  }
+  switch (op->op()) {
+    case OpCode::Not:
+      if (!add(op->right(), depth + 1)) return false;
+      steps_.push_back({Step::Kind::Not});
+      return true;
+    case OpCode::And:
+    case OpCode::Or:
+      if (op->left() == nullptr || !add(op->right(), depth + 1) || !add(op->left(), depth + 1)) return false;
+      steps_.push_back({op->op() == OpCode::And ? Step::Kind::And : Step::Kind::Or});
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool FlatCondition::evaluate(ExprTableLink& link) {
+  for (Memo& memo : memos_) memo.read = false;
+  std::size_t top = 0;
+  for (const Step& step : steps_) {
+    switch (step.kind) {
+      case Step::Kind::Test: {
+        ExprValue value;
+        if (step.memo < 0) {
+          value.setText(ExprKind::Text, link.fieldBytes(step.field));
+        } else {
+          Memo& memo = memos_[static_cast<std::size_t>(step.memo)];
+          if (!memo.read) {
+            link.readMemo(memo.field, memo.text);
+            const std::size_t nul = memo.text.find('\0');
+            if (nul != std::string::npos) memo.text.resize(nul);
+            memo.read = true;
+          }
+          value.setText(ExprKind::Text, memo.text);
+        }
+        stack_[top++] = step.test->matchesLiteral(value);
+        break;
+      }
+      case Step::Kind::Not:
+        stack_[top - 1] = !stack_[top - 1];
+        break;
+      case Step::Kind::And:
+        --top;
+        stack_[top - 1] = stack_[top - 1] && stack_[top];
+        break;
+      case Step::Kind::Or:
+        --top;
+        stack_[top - 1] = stack_[top - 1] || stack_[top];
+        break;
+    }
+  }
+  return stack_[0] != 0;
+}
+
+}  // namespace kestrin::dbf

@@ -1,0 +1,51 @@
+// A condition of the shape the searches build: comparisons of character and
+// memo fields with text literals, in groups, joined by AND, OR and NOT. A scan
+// evaluates it over millions of records as a short list of steps instead of
+// a walk over the tree's nodes. The steps read the fields in the tree's order
+// and compare as its nodes do, so the result, and the error where a memo
+// cannot be read, are the tree's.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dbf/expr/handler.h"
+
+namespace kestrin::dbf {
+
+namespace expr_detail {
+class OperatorNode;
+}
+
+class FlatCondition {
+ public:
+  // Null when the handler's expression has any other shape. The handler must
+  // outlive the condition and keep its expression.
+  static std::unique_ptr<FlatCondition> of(const ExprHandler& handler);
+
+  // The condition for the record `link` stands on.
+  bool evaluate(ExprTableLink& link);
+
+ private:
+  struct Step {
+    enum class Kind : unsigned char { Test, And, Or, Not };
+    Kind kind = Kind::Test;
+    const expr_detail::OperatorNode* test = nullptr;  // for Test
+    int field = 0;                                    // for Test
+    int memo = -1;                                    // for a memo field's Test, its slot in memos_
+  };
+  struct Memo {
+    int field = 0;
+    std::string text;  // read once per record, however many tests name it
+    bool read = false;
+  };
+
+  bool add(const expr_detail::Node* node, int depth);
+
+  std::vector<Step> steps_;
+  std::vector<Memo> memos_;
+  std::vector<char> stack_;
+};
+
+}  // namespace kestrin::dbf
