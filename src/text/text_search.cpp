@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstddef>
 
+#include "text/trims.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -22,6 +24,18 @@ const FoldTable& identityFold() {
   return table;
 }
 
+#ifdef KESTRIN_WIDE_BLOCKS
+namespace {
+
+bool hasWideBlocks() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+
+}  // namespace
+
+#endif
+
 void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   fold_ = &fold;
   needle_.resize(needle.size());
@@ -29,6 +43,8 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
     needle_[i] = static_cast<char>(fold[static_cast<unsigned char>(needle[i])]);
   }
   failureReady_ = false;
+  blocks_ = false;
+  wideBlocks_ = false;
   const std::size_t m = needle_.size();
   if (m == 0) return;
   const auto cap = [](std::size_t shift) { return static_cast<std::uint8_t>(shift < 255 ? shift : 255); };
@@ -51,6 +67,9 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   if (firstCount == 1) firstBytes_[1] = firstBytes_[0];
   if (lastCount == 1) lastBytes_[1] = lastBytes_[0];
   blocks_ = firstCount <= 2 && lastCount <= 2;
+#ifdef KESTRIN_WIDE_BLOCKS
+  wideBlocks_ = blocks_ && hasWideBlocks();
+#endif
 }
 
 std::size_t TextSearcher::find(std::string_view text) const {
@@ -98,15 +117,6 @@ bool TextSearcher::decideCandidates(std::string_view text, std::size_t start, un
 }
 
 #ifdef KESTRIN_WIDE_BLOCKS
-namespace {
-
-bool hasWideBlocks() {
-  static const bool has = __builtin_cpu_supports("avx2");
-  return has;
-}
-
-}  // namespace
-
 // As the blocks of sixteen below, thirty-two positions at a time, where a
 // block fits into the text; shorter texts are left to the blocks of sixteen.
 // Most texts a scan meets hold no candidate at all, so the loop's length is
@@ -144,17 +154,72 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
 }
 #endif
 
+#ifdef KESTRIN_WIDE_BLOCKS
+// The trimmed end is found from the end of the text, sixty-four and then
+// thirty-two bytes at a time, and the search of what remains follows in the
+// same call.
+__attribute__((target("avx2"))) std::size_t TextSearcher::findInTrimmedWide(std::string_view text,
+                                                                            std::size_t minLength) const {
+  constexpr std::size_t npos = std::string_view::npos;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const __m256i blank = _mm256_set1_epi8(' ');
+  // Bit i set where byte i of `block` is a blank or a control: its
+  // unsigned maximum with ' ' is ' '. (No lambda: it would not be compiled for AVX2.)
+#define KESTRIN_BLANK_BITS(block) \
+  static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_max_epu8((block), blank), blank)))
+#define KESTRIN_LOAD(at) _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + (at)))
+  std::size_t n = text.size();
+  while (n >= 64 && KESTRIN_BLANK_BITS(_mm256_max_epu8(KESTRIN_LOAD(n - 64), KESTRIN_LOAD(n - 32))) == ~0u) n -= 64;
+  if (n >= 32 && KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32)) == ~0u) n -= 32;
+  if (n >= 32) {
+    n = n - 32 + static_cast<std::size_t>(std::bit_width(~KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32))));
+  } else if (text.size() >= 32) {
+    // The first block of the text, of which only the first n bytes are left.
+    const unsigned others = ~KESTRIN_BLANK_BITS(KESTRIN_LOAD(0)) & ((1u << n) - 1);
+    n = static_cast<std::size_t>(std::bit_width(others));
+  } else {
+    while (n > 0 && bytes[n - 1] <= ' ') --n;
+  }
+#undef KESTRIN_LOAD
+#undef KESTRIN_BLANK_BITS
+  if (n < minLength) return npos;
+  const std::size_t m = needle_.size();
+  if (m == 0) return 0;
+  if (m > n) return npos;
+  const std::string_view trimmed = text.substr(0, n);
+  std::size_t budget = 4 * n + 64;
+  std::size_t pos = 0;
+  const std::size_t found =
+      n >= m - 1 + 32 ? findByWideBlocks(trimmed, pos, budget) : findBySixteens(trimmed, pos, budget);
+  if (found != npos || pos + m > n) return found;
+  return findBySkips(trimmed, pos, budget);
+}
+#endif
+
+std::size_t TextSearcher::findInTrimmed(std::string_view text, std::size_t minLength) const {
+#ifdef KESTRIN_WIDE_BLOCKS
+  if (wideBlocks_) return findInTrimmedWide(text, minLength);
+#endif
+  const std::string_view trimmed = trimControlsRight(text);
+  if (trimmed.size() < minLength) return std::string_view::npos;
+  return find(trimmed);
+}
+
+std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const {
+#ifdef KESTRIN_WIDE_BLOCKS
+  if (wideBlocks_) {
+    const std::size_t found = findByWideBlocks(text, pos, budget);
+    if (found != std::string_view::npos || pos + needle_.size() > text.size()) return found;
+  }
+#endif
+  return findBySixteens(text, pos, budget);
+}
+
 // Tests the positions in blocks of sixteen, the last block overlapping the one
 // before, while a block fits into the text; `pos` is left at the first
 // position not tested.
-std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const {
+std::size_t TextSearcher::findBySixteens(std::string_view text, std::size_t& pos, std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
-#ifdef KESTRIN_WIDE_BLOCKS
-  if (hasWideBlocks()) {
-    const std::size_t found = findByWideBlocks(text, pos, budget);
-    if (found != npos || pos + needle_.size() > text.size()) return found;
-  }
-#endif
 #if defined(__SSE2__) || defined(_M_X64)
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();

@@ -29,10 +29,17 @@ class TextSearcher {
   // as they are read), or npos. An empty needle occurs at 0.
   std::size_t find(std::string_view text) const;
   bool foundIn(std::string_view text) const { return find(text) != std::string_view::npos; }
+  // As find over `text` without its trailing blanks and controls (every code
+  // up to 32), where at least `minLength` bytes remain; npos where fewer do.
+  // A blank-padded field is trimmed and searched in one pass, thirty-two
+  // bytes at a time where the processor has AVX2.
+  std::size_t findInTrimmed(std::string_view text, std::size_t minLength) const;
 
  private:
   std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findBySixteens(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findByWideBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findInTrimmedWide(std::string_view text, std::size_t minLength) const;
   bool decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos, std::size_t& budget,
                         std::size_t& result) const;
   std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;
@@ -46,6 +53,7 @@ class TextSearcher {
   unsigned char firstBytes_[2] = {0, 0};
   unsigned char lastBytes_[2] = {0, 0};
   bool blocks_ = false;
+  bool wideBlocks_ = false;                     // blocks of thirty-two, where the processor has AVX2
   mutable std::vector<std::uint32_t> failure_;  // built on the first fallback
   mutable bool failureReady_ = false;
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "text/cp1251_case.h"
+#include "text/trims.h"
 
 namespace kestrin::text {
 namespace {
@@ -45,6 +46,28 @@ TEST(TextSearcher, AgreesWithPlainSearch) {
   searcher.prepare(middle, upper);
   EXPECT_EQ(searcher.find(hay), std::string::npos);
   EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
+}
+
+// Blank-padded fields of every length around the blocks of 32 and 64: the
+// trim and the search in one pass find what trimming and then searching find.
+TEST(TextSearcher, FindInTrimmedAgreesWithTrimThenFind) {
+  std::mt19937 random(12);
+  for (int round = 0; round < 6000; ++round) {
+    std::string hay;
+    const std::size_t words = random() % 140;
+    const std::size_t padding = random() % 200;
+    for (std::size_t i = 0; i < words; ++i) hay += "abAB \t"[random() % 6];
+    for (std::size_t i = 0; i < padding; ++i) hay += random() % 8 == 0 ? std::string(1, "\0\x1f\n"[random() % 3]) : " ";
+    std::string needle;
+    for (std::size_t i = 1 + random() % 4; i > 0; --i) needle += "abAB"[random() % 4];
+    const std::string_view trimmed = trimControlsRight(hay);
+    const std::size_t minLength = random() % (trimmed.size() + 3);
+    const FoldTable& fold = round % 2 ? kUpperTable : identityFold();
+    TextSearcher searcher;
+    searcher.prepare(needle, fold);
+    const std::size_t expected = trimmed.size() < minLength ? std::string::npos : searcher.find(trimmed);
+    ASSERT_EQ(searcher.findInTrimmed(hay, minLength), expected) << round << ": " << hay << " / " << needle;
+  }
 }
 
 TEST(TextSearcher, EmptyNeedleAndShortTexts) {

@@ -234,6 +234,11 @@ class OperatorNode final : public Node {
   // A comparison of a character or memo field with a text literal, the
   // shape of every search: evaluated without walking a chain.
   bool fieldAgainstLiteral_ = false;
+  // A comparison with a pattern that is a plain search (the searches' words):
+  // the answer for a value that holds it and for one that does not.
+  bool plainPattern_ = false;
+  bool answerOnMatch_ = false;
+  bool answerOnMiss_ = false;
   // Evaluation of the left chain below this node.
   std::vector<OperatorNode*> chain_;
   const ExprValue* rightValue_ = nullptr;

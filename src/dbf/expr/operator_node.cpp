@@ -129,6 +129,9 @@ void OperatorNode::appendName(std::string& out) const { out += displayName(); }
 void OperatorNode::prepareLiterals() {
   if (isComparison(op_) && right_ != nullptr && right_->nodeClass() == NodeClass::TextLiteral) {
     comparer_->prepareRightLiteral(static_cast<const TextLiteralNode*>(right_)->text());
+    plainPattern_ = comparer_->literalIsPlainPattern();
+    answerOnMatch_ = testSign(op_, 0);
+    answerOnMiss_ = testSign(op_, -1);
     // Both sides are texts whatever the record: the kinds need no check.
     if (left_ != nullptr && left_->classId() == kFieldClassId) {
       const char type = static_cast<const FieldNode*>(left_)->type();
@@ -142,6 +145,7 @@ void OperatorNode::prepareLiterals() {
 }
 
 bool OperatorNode::matchesLiteral(const ExprValue& fieldValue) const {
+  if (plainPattern_) return comparer_->containsLiteralPattern(fieldValue.asText()) ? answerOnMatch_ : answerOnMiss_;
   const bool equality = op_ == OpCode::Equal || op_ == OpCode::NotEqual;
   return testSign(op_, comparer_->compare(fieldValue, static_cast<const TextLiteralNode*>(right_)->value(), equality));
 }

@@ -35,6 +35,18 @@ class TextComparer {
   // `equalityOnly` the sign of a difference is not computed (1 stands for it).
   int compare(const ExprValue& left, const ExprValue& right, bool equalityOnly);
 
+  // Whether the prepared literal is a pattern that comes down to a search for
+  // its core: "*core*", "*core" or "core*", with no "?" to apply to the value
+  // and not one that matches everything. Then compare gives 0 where
+  // containsLiteralPattern holds for the left side's text and -1 where not.
+  bool literalIsPlainPattern() const {
+    return hasLiteral_ && literal_.pattern && !literal_.matchesAll && !literal_.masked;
+  }
+  bool containsLiteralPattern(std::string_view value) const {
+    // The whole pattern, asterisks included, must fit into the trimmed value.
+    return searcher_.findInTrimmed(value, literal_.text.size()) != std::string_view::npos;
+  }
+
  private:
   struct RightSide {
     std::string_view text;  // trimmed
