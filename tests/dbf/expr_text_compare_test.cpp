@@ -58,6 +58,10 @@ TEST(ExprTextCompare, CharacterFieldAgainstLiterals) {
       {"word", "NAME#\"word\"", false, true, false},
       {"word", "NAME#\"*xyz*\"", false, true, true},
       {"word", "NAME>\"*xyz*\"", false, true, false},
+      {"word", "NAME<\"*xyz*\"", false, true, true},  // a miss orders as "less"
+      {"ord", "NAME>=\"*ord\"", false, true, false},  // shorter than the pattern: a miss
+      {"xword", "NAME<=\"*ord\"", false, true, true},
+      {"", "NAME#\"*x*\"", false, true, true},
       {"word", "NAME<\"*xyz*\"", false, true, true},
       {"xaby", "\"ab \" $ NAME", false, true, false},
       {"xaby", "\"ab\" $ NAME", false, true, true},
