@@ -5,8 +5,8 @@
 
 namespace kestrin::dbf {
 
-ReadAheadBuffer::ReadAheadBuffer(std::size_t recordLength)
-    : bytes_(std::max<std::size_t>(1, kTargetSize / std::max<std::size_t>(1, recordLength)) *
+ReadAheadBuffer::ReadAheadBuffer(std::size_t recordLength, std::size_t targetSize)
+    : bytes_(std::max<std::size_t>(1, targetSize / std::max<std::size_t>(1, recordLength)) *
              std::max<std::size_t>(1, recordLength)) {}
 
 std::size_t ReadAheadBuffer::read(const ByteSource& source, std::int64_t offset, char* out, std::size_t length) {

@@ -12,9 +12,13 @@ namespace kestrin::dbf {
 class ReadAheadBuffer {
  public:
   static constexpr std::size_t kTargetSize = 32768;
+  // For a reader of its own that walks a whole file, as a scan's memo reader
+  // does: fewer, larger reads.
+  static constexpr std::size_t kScanTargetSize = 262144;
 
-  // The buffer holds a whole number of records, at least one.
-  explicit ReadAheadBuffer(std::size_t recordLength);
+  // The buffer holds a whole number of records, at least one, in about
+  // `targetSize` bytes.
+  explicit ReadAheadBuffer(std::size_t recordLength, std::size_t targetSize = kTargetSize);
 
   // Copies `length` bytes at `offset` (at or beyond the header) into `out`,
   // refilling the buffer with one read starting at `offset` when the range is

@@ -33,9 +33,9 @@ std::int64_t DbtMemo::blockOffset(std::uint32_t block) const { return static_cas
 
 void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {fileName()}); }
 
-void DbtMemo::setReadAhead(bool on) {
+void DbtMemo::setReadAhead(bool on, std::size_t targetSize) {
   if (on && !readAhead_) {
-    readAhead_ = std::make_unique<ReadAheadBuffer>(blockSize_);
+    readAhead_ = std::make_unique<ReadAheadBuffer>(blockSize_, targetSize);
   } else if (!on) {
     readAhead_.reset();
   }

@@ -41,7 +41,7 @@ class DbtMemo {
 
   // While on, memo reads are served from a large buffer: a scan in physical
   // order meets the memos mostly in file order.
-  void setReadAhead(bool on);
+  void setReadAhead(bool on, std::size_t targetSize = ReadAheadBuffer::kTargetSize);
 
  protected:
   // Reads the memo file header; sets the block size.

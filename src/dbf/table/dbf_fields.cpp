@@ -241,7 +241,7 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
 std::unique_ptr<DbtMemo> DbfFields::openMemoReader() const {
   const MemoKind kind = header().memoKind() == MemoKind::None ? MemoKind::Fpt : header().memoKind();
   auto memo = openMemoFile(kind, openMemo_(kind));
-  memo->setReadAhead(true);
+  memo->setReadAhead(true, ReadAheadBuffer::kScanTargetSize);
   return memo;
 }
 
