@@ -53,6 +53,7 @@ const PointerCase kPointers[] = {
     {"        -5", "        -5"},
     {"4294967296", "4294967296"},
     {"       0.5", "       0.5"},
+    {" 1 2      ", " 1 2"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Surgery, MemoPointer, ::testing::ValuesIn(kPointers));
@@ -72,6 +73,8 @@ TEST(MemoPointerForms, ReadAsTheirBlockNumber) {
       {" 12345678 ", 12345678},
       {"123456789 ", 123456789},
       {"4294967295", 4294967295u},
+      {" 123456789", 123456789},  // nine digits: the longest read the short way
+      {"1234567890", 1234567890u},
       {"         0", 0},
       {"          ", 0},
       {std::string(10, '\0'), 0},
