@@ -50,6 +50,28 @@ TEST(MemoFile, ReadsWholeMemosAcrossBlocks) {
   }
 }
 
+// A scan sees a memo where it lies in the read-ahead buffer; one longer than
+// the buffer, or cut short by the end of the file, is read as a copy would be.
+TEST(MemoFile, ViewedMemosAreTheTextsRead) {
+  TempDir dir;
+  const std::string longText(1000, 'L');
+  memoTable(dir, {"short", "", longText, "after the long one"});
+  const std::string fpt = readFileBytes(dir.file("M.FPT"));
+  const std::uint32_t blocks[] = {8, 0, 9, 8 + 1 + (8 + 1000 + 63) / 64};
+  const std::string texts[] = {"short", "", longText, "after the long one"};
+  for (const std::size_t bufferSize : {std::size_t{256}, ReadAheadBuffer::kScanTargetSize}) {
+    SCOPED_TRACE(bufferSize);
+    auto memo = openMemoFile(MemoKind::Fpt, std::make_unique<MemoryImage>("M.FPT", fpt));
+    memo->setReadAhead(true, bufferSize);
+    std::string spill;
+    for (std::size_t i = 0; i < std::size(blocks); ++i) EXPECT_EQ(memo->viewMemo(blocks[i], spill), texts[i]) << i;
+  }
+  auto cut = openMemoFile(MemoKind::Fpt, std::make_unique<MemoryImage>("M.FPT", fpt.substr(0, 512 + 8 + 3)));
+  cut->setReadAhead(true, ReadAheadBuffer::kScanTargetSize);
+  std::string spill;
+  EXPECT_EQ(errorOf([&] { cut->viewMemo(8, spill); }), "Memo data runs past the end of file M.FPT");
+}
+
 // The same table read from images in memory: records, memos and the names
 // in the messages as from the files.
 TEST(MemoFile, ReadsTableAndMemoImagesFromMemory) {

@@ -10,19 +10,24 @@ ReadAheadBuffer::ReadAheadBuffer(std::size_t recordLength, std::size_t targetSiz
              std::max<std::size_t>(1, recordLength)) {}
 
 std::size_t ReadAheadBuffer::read(const ByteSource& source, std::int64_t offset, char* out, std::size_t length) {
+  if (length > bytes_.size()) return source.read(offset, out, length);
+  const std::string_view bytes = view(source, offset, length);
+  if (!bytes.empty()) std::memcpy(out, bytes.data(), bytes.size());
+  return bytes.size();
+}
+
+std::string_view ReadAheadBuffer::view(const ByteSource& source, std::int64_t offset, std::size_t length) {
+  if (length > bytes_.size()) return {};
   const bool inside = filled_ > 0 && offset >= start_ &&
                       offset + static_cast<std::int64_t>(length) <= start_ + static_cast<std::int64_t>(filled_);
   if (!inside) {
-    if (length > bytes_.size()) return source.read(offset, out, length);
     start_ = offset;
     filled_ = 0;
     filled_ = source.read(offset, bytes_.data(), bytes_.size());
   }
   const std::int64_t skip = offset - start_;
-  if (skip >= static_cast<std::int64_t>(filled_)) return 0;
-  const std::size_t count = std::min(length, filled_ - static_cast<std::size_t>(skip));
-  std::memcpy(out, bytes_.data() + skip, count);
-  return count;
+  if (skip >= static_cast<std::int64_t>(filled_)) return {};
+  return {bytes_.data() + skip, std::min(length, filled_ - static_cast<std::size_t>(skip))};
 }
 
 }  // namespace kestrin::dbf

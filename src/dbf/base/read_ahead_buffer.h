@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "dbf/base/byte_source.h"
@@ -24,6 +25,10 @@ class ReadAheadBuffer {
   // refilling the buffer with one read starting at `offset` when the range is
   // not buffered. Returns the bytes copied: short or 0 at the end of the data.
   std::size_t read(const ByteSource& source, std::int64_t offset, char* out, std::size_t length);
+  // As read, but the bytes stay in the buffer and are seen through the view,
+  // which is valid until the next read or view. Empty when `length` is more
+  // than the buffer holds: read then copies them.
+  std::string_view view(const ByteSource& source, std::int64_t offset, std::size_t length);
 
   // Forgets the buffered bytes, so the next read goes to the source.
   void invalidate() { filled_ = 0; }

@@ -12,4 +12,11 @@ void ScanExprLink::readMemo(int field, std::string& text) {
   memo_->readMemoInto(block, text);
 }
 
+std::string_view ScanExprLink::viewMemo(int field, std::string& spill) {
+  const std::uint32_t block = table_.memoBlock(record_, field);
+  if (block == 0) return {};
+  if (!memo_) memo_ = table_.openMemoReader();
+  return memo_->viewMemo(block, spill);
+}
+
 }  // namespace kestrin::dbf

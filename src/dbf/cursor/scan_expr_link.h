@@ -35,6 +35,7 @@ class ScanExprLink : public ExprTableLink {
   double fieldJulian(int field) override { return table_.fieldAsJulian(record_, field); }
   bool fieldLogical(int field) override { return table_.fieldAsLogical(record_, field); }
   void readMemo(int field, std::string& text) override;
+  std::string_view viewMemo(int field, std::string& spill) override;
   std::int64_t recordNumber() override { return recno_; }
   bool isDeleted() override { return record_.isDeleted(); }
   // A scan stands on each record as a step does, which clears both flags.

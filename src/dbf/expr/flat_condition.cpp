@@ -23,6 +23,7 @@ std::unique_ptr<FlatCondition> FlatCondition::of(const ExprHandler& handler) {
   if (!condition->add(root, 0)) return nullptr;
   // Each test pushes one value and each AND or OR takes one off.
   condition->stack_.resize(condition->steps_.size());
+  condition->viewMemos_ = condition->memos_.size() == 1;
   return condition;
 }
 
@@ -43,7 +44,7 @@ bool FlatCondition::add(const Node* node, int depth) {
       }
       if (step.memo < 0) {
         step.memo = static_cast<int>(memos_.size());
-        memos_.push_back({step.field, {}, false});
+        memos_.push_back({step.field, {}, {}, false});
       }
     }
     steps_.push_back(step);
@@ -76,9 +77,13 @@ bool FlatCondition::evaluate(ExprTableLink& link) {
         } else {
           Memo& memo = memos_[static_cast<std::size_t>(step.memo)];
           if (!memo.read) {
-            link.readMemo(memo.field, memo.text);
-            const std::size_t nul = memo.text.find('\0');
-            if (nul != std::string::npos) memo.text.resize(nul);
+            if (viewMemos_) {
+              memo.text = link.viewMemo(memo.field, memo.spill);
+            } else {
+              link.readMemo(memo.field, memo.spill);
+              memo.text = memo.spill;
+            }
+            memo.text = memo.text.substr(0, memo.text.find('\0'));
             memo.read = true;
           }
           value.setText(ExprKind::Text, memo.text);

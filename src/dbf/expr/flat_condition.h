@@ -37,7 +37,8 @@ class FlatCondition {
   };
   struct Memo {
     int field = 0;
-    std::string text;  // read once per record, however many tests name it
+    std::string_view text;  // read once per record, however many tests name it
+    std::string spill;      // holds the text where it is copied
     bool read = false;
   };
 
@@ -46,6 +47,9 @@ class FlatCondition {
   std::vector<Step> steps_;
   std::vector<Memo> memos_;
   std::vector<char> stack_;
+  // With one memo field the text may stay in the memo reader's buffer: no
+  // other memo read comes before the record's last test.
+  bool viewMemos_ = false;
 };
 
 }  // namespace kestrin::dbf

@@ -54,6 +54,13 @@ class ExprTableLink {
   // empty when the field holds no block. Called only for fields that the
   // expression names, and only when evaluation reaches them.
   virtual void readMemo(int field, std::string& text) = 0;
+  // As readMemo, but the text may be left where the table holds it and seen
+  // through the view, valid until the next memo read; `spill` holds it where
+  // it is copied.
+  virtual std::string_view viewMemo(int field, std::string& spill) {
+    readMemo(field, spill);
+    return spill;
+  }
 
   // RECNO(): the current record number, from 1.
   virtual std::int64_t recordNumber() = 0;

@@ -109,6 +109,24 @@ void DbtMemo::readMemoInto(std::uint32_t block, std::string& text) {
   readExactAt(dataOffset, text.data(), length);
 }
 
+std::string_view DbtMemo::viewMemo(std::uint32_t block, std::string& spill) {
+  if (!readAhead_) {
+    readMemoInto(block, spill);
+    return spill;
+  }
+  const std::uint32_t length = memoLength(block);
+  if (length == 0) return {};
+  const std::int64_t dataOffset = blockOffset(block) + blockHeaderSize();
+  checkDataFits(dataOffset, length);
+  const std::string_view text = readAhead_->view(*source_, dataOffset, length);
+  if (text.size() == length) return text;
+  // Longer than the buffer, or cut short by the end of the file (which the
+  // read reports).
+  spill.resize(length);
+  readExactAt(dataOffset, spill.data(), length);
+  return spill;
+}
+
 void Dbt4Memo::readFileHeader() {
   unsigned char header[32];
   source().readExact(0, header, sizeof header);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "dbf/base/byte_source.h"
 #include "dbf/base/memo_kind.h"
@@ -35,6 +36,10 @@ class DbtMemo {
   std::string readMemoText(std::uint32_t block);
   // The whole memo into `text`, whose capacity is reused from call to call.
   void readMemoInto(std::uint32_t block, std::string& text);
+  // The whole memo, left where it lies in the read-ahead buffer when it fits
+  // there, else read into `spill`: a scan searches it without a copy. The
+  // view is valid until the next read of this memo file.
+  std::string_view viewMemo(std::uint32_t block, std::string& spill);
 
   const std::string& fileName() const { return source_->name(); }
   std::uint32_t blockSize() const { return blockSize_; }
