@@ -49,11 +49,8 @@ TEST_P(MemoPointer, DamagedPointerIsReportedNotEmpty) {
 }
 
 const PointerCase kPointers[] = {
-    {"abcdefghij", "abcdefghij"},
-    {"        -5", "        -5"},
-    {"4294967296", "4294967296"},
-    {"       0.5", "       0.5"},
-    {" 1 2      ", " 1 2"},
+    {"abcdefghij", "abcdefghij"}, {"        -5", "        -5"}, {"4294967296", "4294967296"},
+    {"       0.5", "       0.5"}, {" 1 2      ", " 1 2"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Surgery, MemoPointer, ::testing::ValuesIn(kPointers));
