@@ -194,12 +194,13 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findInTrimmedWide(std:
   if (found != npos || pos + m > n) return found;
   return findBySkips(trimmed, pos, budget);
 }
+#else
+std::size_t TextSearcher::findInTrimmedWide(std::string_view text, std::size_t minLength) const {
+  return findInTrimmedNarrow(text, minLength);  // never asked for: no blocks of thirty-two here
+}
 #endif
 
-std::size_t TextSearcher::findInTrimmed(std::string_view text, std::size_t minLength) const {
-#ifdef KESTRIN_WIDE_BLOCKS
-  if (wideBlocks_) return findInTrimmedWide(text, minLength);
-#endif
+std::size_t TextSearcher::findInTrimmedNarrow(std::string_view text, std::size_t minLength) const {
   const std::string_view trimmed = trimControlsRight(text);
   if (trimmed.size() < minLength) return std::string_view::npos;
   return find(trimmed);

@@ -1,6 +1,7 @@
 #include "dbf/expr/flat_condition.h"
 
 #include "dbf/expr/nodes.h"
+#include "dbf/expr/text_compare.h"
 
 namespace kestrin::dbf {
 namespace {
@@ -37,7 +38,8 @@ bool FlatCondition::add(const Node* node, int depth) {
   const auto* op = static_cast<const OperatorNode*>(node);
   if (op->comparesFieldWithLiteral()) {
     const auto* field = static_cast<const FieldNode*>(op->left());
-    Step step{Step::Kind::Test, op, field->field(), -1};
+    Step step{Step::Kind::Test,  op, field->field(), -1, op->plainPatternComparer(), op->answerOnMatch(),
+              op->answerOnMiss()};
     if (field->type() == 'M') {
       for (std::size_t i = 0; i < memos_.size() && step.memo < 0; ++i) {
         if (memos_[i].field == step.field) step.memo = static_cast<int>(i);
@@ -71,9 +73,9 @@ bool FlatCondition::evaluate(ExprTableLink& link) {
   for (const Step& step : steps_) {
     switch (step.kind) {
       case Step::Kind::Test: {
-        ExprValue value;
+        std::string_view text;
         if (step.memo < 0) {
-          value.setText(ExprKind::Text, link.fieldBytes(step.field));
+          text = link.fieldBytes(step.field);
         } else {
           Memo& memo = memos_[static_cast<std::size_t>(step.memo)];
           if (!memo.read) {
@@ -86,9 +88,15 @@ bool FlatCondition::evaluate(ExprTableLink& link) {
             memo.text = memo.text.substr(0, memo.text.find('\0'));
             memo.read = true;
           }
-          value.setText(ExprKind::Text, memo.text);
+          text = memo.text;
         }
-        stack_[top++] = step.test->matchesLiteral(value);
+        if (step.pattern != nullptr) {
+          stack_[top++] = step.pattern->containsLiteralPattern(text) ? step.onMatch : step.onMiss;
+        } else {
+          ExprValue value;
+          value.setText(ExprKind::Text, text);
+          stack_[top++] = step.test->matchesLiteral(value);
+        }
         break;
       }
       case Step::Kind::Not:

@@ -8,12 +8,14 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dbf/expr/handler.h"
 
 namespace kestrin::dbf {
 
+class TextComparer;
 namespace expr_detail {
 class OperatorNode;
 }
@@ -34,6 +36,10 @@ class FlatCondition {
     const expr_detail::OperatorNode* test = nullptr;  // for Test
     int field = 0;                                    // for Test
     int memo = -1;                                    // for a memo field's Test, its slot in memos_
+    // For a Test with a plain pattern: the search that decides it.
+    const TextComparer* pattern = nullptr;
+    bool onMatch = false;
+    bool onMiss = false;
   };
   struct Memo {
     int field = 0;

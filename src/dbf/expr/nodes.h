@@ -211,6 +211,12 @@ class OperatorNode final : public Node {
   // matchesLiteral decides it for the field's value.
   bool comparesFieldWithLiteral() const { return fieldAgainstLiteral_; }
   bool matchesLiteral(const ExprValue& fieldValue) const;
+  // For such a comparison with a plain pattern, the comparer whose
+  // containsLiteralPattern decides it, and the answers on a match and on a
+  // miss; null for any other comparison.
+  const TextComparer* plainPatternComparer() const { return plainPattern_ ? comparer_.get() : nullptr; }
+  bool answerOnMatch() const { return answerOnMatch_; }
+  bool answerOnMiss() const { return answerOnMiss_; }
 
   // The spelling used when the expression is rebuilt as text.
   std::string_view spelling() const;

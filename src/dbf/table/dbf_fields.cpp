@@ -198,11 +198,12 @@ std::string DbfFields::fieldAsString(RecordView record, int n) const {
 }
 
 std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
-  const char type = fieldType(n);
-  if (type != 'M' && type != 'B' && type != 'G') return 0;
-  if (type == 'B' && header().isVisualFoxPro()) return 0;  // an 8-byte double there
-  const std::string_view raw = fieldRawText(record, n);
-  if (!header().isVisualFoxPro()) {
+  const FieldDescriptor* d = descriptor(n);
+  if (d == nullptr || (d->type != 'M' && d->type != 'B' && d->type != 'G')) return 0;
+  const bool visualFoxPro = header().isVisualFoxPro();
+  if (d->type == 'B' && visualFoxPro) return 0;  // an 8-byte double there
+  if (!visualFoxPro) {
+    const std::string_view raw(record.image() + d->offset, static_cast<std::size_t>(d->width));
     // The pointer as writers store it, blanks and then digits, is read here
     // directly: a filter scan meets one per record and memo field.
     std::size_t i = 0;
