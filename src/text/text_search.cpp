@@ -3,14 +3,14 @@
 #include <bit>
 #include <cstddef>
 
+#include "text/cpu_features.h"
 #include "text/trims.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
-#if defined(__GNUC__) && defined(__x86_64__)
+#ifdef KESTRIN_WIDE_BLOCKS
 #include <immintrin.h>
-#define KESTRIN_WIDE_BLOCKS 1
 #endif
 
 namespace kestrin::text {
@@ -23,18 +23,6 @@ const FoldTable& identityFold() {
   }();
   return table;
 }
-
-#ifdef KESTRIN_WIDE_BLOCKS
-namespace {
-
-bool hasWideBlocks() {
-  static const bool has = __builtin_cpu_supports("avx2");
-  return has;
-}
-
-}  // namespace
-
-#endif
 
 void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   fold_ = &fold;
@@ -68,7 +56,7 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
   if (lastCount == 1) lastBytes_[1] = lastBytes_[0];
   blocks_ = firstCount <= 2 && lastCount <= 2;
 #ifdef KESTRIN_WIDE_BLOCKS
-  wideBlocks_ = blocks_ && hasWideBlocks();
+  wideBlocks_ = blocks_ && processorHasAvx2();
 #endif
 }
 
@@ -154,64 +142,17 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
 }
 #endif
 
-#ifdef KESTRIN_WIDE_BLOCKS
-// The trimmed end is found from the end of the text, sixty-four and then
-// thirty-two bytes at a time, and the search of what remains follows in the
-// same call.
-__attribute__((target("avx2"))) std::size_t TextSearcher::findInTrimmedWide(std::string_view text,
-                                                                            std::size_t minLength) const {
-  constexpr std::size_t npos = std::string_view::npos;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const __m256i blank = _mm256_set1_epi8(' ');
-  // Bit i set where byte i of `block` is a blank or a control: its
-  // unsigned maximum with ' ' is ' '. (No lambda: it would not be compiled for AVX2.)
-#define KESTRIN_BLANK_BITS(block) \
-  static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_max_epu8((block), blank), blank)))
-#define KESTRIN_LOAD(at) _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + (at)))
-  std::size_t n = text.size();
-  while (n >= 64 && KESTRIN_BLANK_BITS(_mm256_max_epu8(KESTRIN_LOAD(n - 64), KESTRIN_LOAD(n - 32))) == ~0u) n -= 64;
-  if (n >= 32 && KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32)) == ~0u) n -= 32;
-  if (n >= 32) {
-    n = n - 32 + static_cast<std::size_t>(std::bit_width(~KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32))));
-  } else if (text.size() >= 32) {
-    // The first block of the text, of which only the first n bytes are left.
-    const unsigned others = ~KESTRIN_BLANK_BITS(KESTRIN_LOAD(0)) & ((1u << n) - 1);
-    n = static_cast<std::size_t>(std::bit_width(others));
-  } else {
-    while (n > 0 && bytes[n - 1] <= ' ') --n;
-  }
-#undef KESTRIN_LOAD
-#undef KESTRIN_BLANK_BITS
-  if (n < minLength) return npos;
-  const std::size_t m = needle_.size();
-  if (m == 0) return 0;
-  if (m > n) return npos;
-  const std::string_view trimmed = text.substr(0, n);
-  std::size_t budget = 4 * n + 64;
-  std::size_t pos = 0;
-  const std::size_t found =
-      n >= m - 1 + 32 ? findByWideBlocks(trimmed, pos, budget) : findBySixteens(trimmed, pos, budget);
-  if (found != npos || pos + m > n) return found;
-  return findBySkips(trimmed, pos, budget);
-}
-#else
-std::size_t TextSearcher::findInTrimmedWide(std::string_view text, std::size_t minLength) const {
-  return findInTrimmedNarrow(text, minLength);  // never asked for: no blocks of thirty-two here
-}
-#endif
-
-std::size_t TextSearcher::findInTrimmedNarrow(std::string_view text, std::size_t minLength) const {
+std::size_t TextSearcher::findInTrimmed(std::string_view text, std::size_t minLength) const {
   const std::string_view trimmed = trimControlsRight(text);
   if (trimmed.size() < minLength) return std::string_view::npos;
   return find(trimmed);
 }
 
+// The blocks of thirty-two test every position of a text they fit into, or
+// decide the search; shorter texts are left to the blocks of sixteen.
 std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const {
 #ifdef KESTRIN_WIDE_BLOCKS
-  if (wideBlocks_) {
-    const std::size_t found = findByWideBlocks(text, pos, budget);
-    if (found != std::string_view::npos || pos + needle_.size() > text.size()) return found;
-  }
+  if (wideBlocks_ && text.size() >= needle_.size() - 1 + 32) return findByWideBlocks(text, pos, budget);
 #endif
   return findBySixteens(text, pos, budget);
 }

@@ -31,18 +31,13 @@ class TextSearcher {
   bool foundIn(std::string_view text) const { return find(text) != std::string_view::npos; }
   // As find over `text` without its trailing blanks and controls (every code
   // up to 32), where at least `minLength` bytes remain; npos where fewer do.
-  // A blank-padded field is trimmed and searched in one pass, thirty-two
-  // bytes at a time where the processor has AVX2.
-  std::size_t findInTrimmed(std::string_view text, std::size_t minLength) const {
-    return wideBlocks_ ? findInTrimmedWide(text, minLength) : findInTrimmedNarrow(text, minLength);
-  }
+  // A search word's comparison with a blank-padded field.
+  std::size_t findInTrimmed(std::string_view text, std::size_t minLength) const;
 
  private:
   std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findBySixteens(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findByWideBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
-  std::size_t findInTrimmedWide(std::string_view text, std::size_t minLength) const;
-  std::size_t findInTrimmedNarrow(std::string_view text, std::size_t minLength) const;
   bool decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos, std::size_t& budget,
                         std::size_t& result) const;
   std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;

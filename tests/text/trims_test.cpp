@@ -73,7 +73,7 @@ TEST(TrimControlsRight, AgreesWithByteLoop) {
   for (int round = 0; round < 3000; ++round) {
     std::string text;
     for (std::size_t i = random() % 60; i > 0; --i) text += bytes[random() % sizeof bytes];
-    text.append(random() % 50, ' ');
+    text.append(random() % 150, ' ');
     std::size_t expected = text.size();
     while (expected > 0 && static_cast<unsigned char>(text[expected - 1]) <= ' ') --expected;
     EXPECT_EQ(trimControlsRight(text).size(), expected) << round;
