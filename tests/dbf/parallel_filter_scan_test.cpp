@@ -59,7 +59,7 @@ std::string randomCondition(std::mt19937& rng) {
     const std::string w = word();
     return pick(3) == 0 ? "(TITLE=" + w + ")" : "((TITLE=" + w + ") OR (NOTE=" + w + "))";
   };
-  switch (pick(7)) {
+  switch (pick(8)) {
     case 0:
     case 1: {  // all words, or any word
       std::string c = titleOrNote();
@@ -75,6 +75,8 @@ std::string randomCondition(std::mt19937& rng) {
       return "(N > " + std::to_string(pick(97)) + ") AND " + titleOrNote();
     case 5:
       return "\"" + randomWord(rng) + "\" $ NOTE .OR. RECNO() = " + std::to_string(pick(500));
+    case 6:  // words to leave out, of which only some records hold none
+      return ".NOT. " + titleOrNote() + (pick(2) ? " AND " + titleOrNote() : "");
     default:
       return ".NOT. " + titleOrNote() + " .AND. TITLE >= \"" + randomWord(rng) + "\"";
   }

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "dbf/cursor/record_sieve.h"
 #include "dbf/cursor/scan_expr_link.h"
 #include "dbf/expr/flat_condition.h"
 
@@ -26,6 +27,8 @@ struct Worker {
   std::unique_ptr<ScanExprLink> link;
   std::unique_ptr<ExprHandler> expression;
   std::unique_ptr<FlatCondition> flat;  // the expression's steps, where it has the shape
+  std::unique_ptr<RecordSieve> sieve;   // where the steps let records be passed over
+  std::vector<int> candidates;          // the records of a piece the sieve keeps
   std::thread thread;
 
   bool accepts() { return flat ? flat->evaluate(*link) : expression->evaluate().asBoolean(); }
@@ -87,12 +90,18 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
               headerLength + static_cast<std::int64_t>(first + start - 1) * static_cast<std::int64_t>(recordLength),
               buffer.data(), wanted);
           const auto whole = static_cast<int>(got / recordLength);
-          const char* image = buffer.data();
-          for (int i = 0; i < whole; ++i, image += recordLength) {
-            const RecordView record(image);
-            if (!useDeleted_ && record.isDeleted()) continue;
+          const auto consider = [&](int i) {
+            const RecordView record(buffer.data() + static_cast<std::size_t>(i) * recordLength);
+            if (!useDeleted_ && record.isDeleted()) return;
             worker.link->setRecord(record, first + start + i);
             if (worker.accepts()) slot.matches.push_back(first + start + i);
+          };
+          if (worker.sieve) {
+            worker.candidates.clear();
+            worker.sieve->sift(buffer.data(), whole, worker.candidates);
+            for (const int i : worker.candidates) consider(i);
+          } else {
+            for (int i = 0; i < whole; ++i) consider(i);
           }
           start += whole;
           slot.records = start;
@@ -114,6 +123,7 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
     worker.link = std::make_unique<ScanExprLink>(table_);
     worker.expression = makeExpression(*worker.link);
     worker.flat = FlatCondition::of(*worker.expression);
+    if (worker.flat) worker.sieve = RecordSieve::of(*worker.flat, table_);
   }
   // However the merge ends, the workers are stopped and waited for.
   struct Join {

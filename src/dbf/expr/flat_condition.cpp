@@ -67,38 +67,14 @@ bool FlatCondition::add(const Node* node, int depth) {
   }
 }
 
-bool FlatCondition::evaluate(ExprTableLink& link) {
-  for (Memo& memo : memos_) memo.read = false;
+template <typename Answer>
+bool FlatCondition::run(Answer answer) {
   std::size_t top = 0;
   for (const Step& step : steps_) {
     switch (step.kind) {
-      case Step::Kind::Test: {
-        std::string_view text;
-        if (step.memo < 0) {
-          text = link.fieldBytes(step.field);
-        } else {
-          Memo& memo = memos_[static_cast<std::size_t>(step.memo)];
-          if (!memo.read) {
-            if (viewMemos_) {
-              memo.text = link.viewMemo(memo.field, memo.spill);
-            } else {
-              link.readMemo(memo.field, memo.spill);
-              memo.text = memo.spill;
-            }
-            memo.text = memo.text.substr(0, memo.text.find('\0'));
-            memo.read = true;
-          }
-          text = memo.text;
-        }
-        if (step.pattern != nullptr) {
-          stack_[top++] = step.pattern->containsLiteralPattern(text) ? step.onMatch : step.onMiss;
-        } else {
-          ExprValue value;
-          value.setText(ExprKind::Text, text);
-          stack_[top++] = step.test->matchesLiteral(value);
-        }
+      case Step::Kind::Test:
+        stack_[top++] = answer(step);
         break;
-      }
       case Step::Kind::Not:
         stack_[top - 1] = !stack_[top - 1];
         break;
@@ -113,6 +89,46 @@ bool FlatCondition::evaluate(ExprTableLink& link) {
     }
   }
   return stack_[0] != 0;
+}
+
+bool FlatCondition::evaluate(ExprTableLink& link) {
+  for (Memo& memo : memos_) memo.read = false;
+  return run([&](const Step& step) -> bool {
+    std::string_view text;
+    if (step.memo < 0) {
+      text = link.fieldBytes(step.field);
+    } else {
+      Memo& memo = memos_[static_cast<std::size_t>(step.memo)];
+      if (!memo.read) {
+        if (viewMemos_) {
+          memo.text = link.viewMemo(memo.field, memo.spill);
+        } else {
+          link.readMemo(memo.field, memo.spill);
+          memo.text = memo.spill;
+        }
+        memo.text = memo.text.substr(0, memo.text.find('\0'));
+        memo.read = true;
+      }
+      text = memo.text;
+    }
+    if (step.pattern != nullptr) return step.pattern->containsLiteralPattern(text) ? step.onMatch : step.onMiss;
+    ExprValue value;
+    value.setText(ExprKind::Text, text);
+    return step.test->matchesLiteral(value);
+  });
+}
+
+std::vector<FlatCondition::Search> FlatCondition::searchesOneOfWhichMustHit() const {
+  std::vector<Search> searches;
+  for (const Step& step : steps_) {
+    if (step.kind != Step::Kind::Test) continue;
+    if (step.pattern == nullptr) return {};
+    searches.push_back({step.field, step.memo >= 0, step.pattern});
+  }
+  // The steps' stack is the only state a run touches; a copy keeps this const.
+  FlatCondition missing(*this);
+  if (missing.run([](const Step& step) { return step.onMiss; })) return {};
+  return searches;
 }
 
 }  // namespace kestrin::dbf

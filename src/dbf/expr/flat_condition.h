@@ -29,6 +29,17 @@ class FlatCondition {
   // The condition for the record `link` stands on.
   bool evaluate(ExprTableLink& link);
 
+  // A test that comes down to a search of one field for a word.
+  struct Search {
+    int field = 0;
+    bool memo = false;
+    const TextComparer* comparer = nullptr;  // its containsLiteralPattern decides the test
+  };
+  // Where every test is such a search and the condition is false whenever
+  // all of them miss, the searches: a record where none hits can be passed
+  // over. Empty for any other condition.
+  std::vector<Search> searchesOneOfWhichMustHit() const;
+
  private:
   struct Step {
     enum class Kind : unsigned char { Test, And, Or, Not };
@@ -49,6 +60,9 @@ class FlatCondition {
   };
 
   bool add(const expr_detail::Node* node, int depth);
+  // Runs the steps with each test's answer from `answer(step)`.
+  template <typename Answer>
+  bool run(Answer answer);
 
   std::vector<Step> steps_;
   std::vector<Memo> memos_;

@@ -1,0 +1,71 @@
+#include "dbf/cursor/record_sieve.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "dbf/expr/text_compare.h"
+
+namespace kestrin::dbf {
+namespace {
+
+// Whether a memo field's bytes name no memo: blanks, or NULs as some writers
+// leave, as the table reads such a pointer. Eight blanks are compared at a
+// time, since that is what most records hold.
+bool namesNoMemo(const char* bytes, std::size_t width) {
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
+  std::size_t i = 0;
+  for (std::uint64_t eight = 0; i + 8 <= width; i += 8) {
+    std::memcpy(&eight, bytes + i, 8);
+    if (eight != kEightBlanks) break;
+  }
+  for (; i < width; ++i) {
+    if (bytes[i] != ' ' && bytes[i] != '\0') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<RecordSieve> RecordSieve::of(const FlatCondition& condition, const DbfFields& table) {
+  const std::vector<FlatCondition::Search> searches = condition.searchesOneOfWhichMustHit();
+  if (searches.empty()) return nullptr;
+  auto sieve = std::make_unique<RecordSieve>();
+  sieve->recordLength_ = static_cast<std::size_t>(table.recordLength());
+  for (const FlatCondition::Search& search : searches) {
+    const FieldDescriptor* field = table.descriptor(search.field);
+    if (field == nullptr) return nullptr;
+    const auto offset = static_cast<std::size_t>(field->offset);
+    const auto width = static_cast<std::size_t>(field->width);
+    if (!search.memo) {
+      sieve->fields_.push_back({offset, width, search.comparer});
+      continue;
+    }
+    // A record without a memo passes only if its empty text misses the word.
+    // Pointers of Visual FoxPro are binary: left to the table to read.
+    if (table.header().isVisualFoxPro() || search.comparer->containsLiteralPattern({})) return nullptr;
+    bool known = false;
+    for (const MemoPointer& memo : sieve->memos_) known = known || memo.offset == offset;
+    if (!known) sieve->memos_.push_back({offset, width});
+  }
+  return sieve;
+}
+
+void RecordSieve::sift(const char* records, int count, std::vector<int>& candidates) const {
+  const char* record = records;
+  for (int i = 0; i < count; ++i, record += recordLength_) {
+    bool candidate = false;
+    for (const MemoPointer& memo : memos_) {
+      if (!namesNoMemo(record + memo.offset, memo.width)) {
+        candidate = true;
+        break;
+      }
+    }
+    for (std::size_t f = 0; !candidate && f < fields_.size(); ++f) {
+      const FieldSearch& search = fields_[f];
+      candidate = search.comparer->containsLiteralPattern({record + search.offset, search.width});
+    }
+    if (candidate) candidates.push_back(i);
+  }
+}
+
+}  // namespace kestrin::dbf
