@@ -5,12 +5,10 @@
 
 #include "text/cpu_features.h"
 #include "text/trims.h"
+#include "text/wide_trim.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
-#endif
-#ifdef KESTRIN_WIDE_BLOCKS
-#include <immintrin.h>
 #endif
 
 namespace kestrin::text {
@@ -60,7 +58,9 @@ void TextSearcher::prepare(std::string_view needle, const FoldTable& fold) {
 #endif
 }
 
-std::size_t TextSearcher::find(std::string_view text) const {
+std::size_t TextSearcher::find(std::string_view text) const { return findWithin(text, text.size()); }
+
+std::size_t TextSearcher::findWithin(std::string_view text, std::size_t room) const {
   constexpr std::size_t npos = std::string_view::npos;
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
@@ -70,7 +70,7 @@ std::size_t TextSearcher::find(std::string_view text) const {
   std::size_t budget = 4 * n + 64;
   std::size_t pos = 0;
   if (blocks_) {
-    const std::size_t found = findByBlocks(text, pos, budget);
+    const std::size_t found = findByBlocks(text, room, pos, budget);
     if (found != npos || pos + m > n) return found;
   }
   return findBySkips(text, pos, budget);
@@ -105,11 +105,12 @@ bool TextSearcher::decideCandidates(std::string_view text, std::size_t start, un
 }
 
 #ifdef KESTRIN_WIDE_BLOCKS
-// As the blocks of sixteen below, thirty-two positions at a time, where a
-// block fits into the text; shorter texts are left to the blocks of sixteen.
-// Most texts a scan meets hold no candidate at all, so the loop's length is
-// the cost.
-__attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::string_view text, std::size_t& pos,
+// As the blocks of sixteen below, thirty-two positions at a time. A text
+// shorter than a block is tested in one block that reads on into the `room`
+// after it, its positions past the text masked off. Most texts a scan meets
+// hold no candidate at all, so the loop's length is the cost.
+__attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::string_view text, std::size_t room,
+                                                                           std::size_t& pos,
                                                                            std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
   const std::size_t m = needle_.size();
@@ -120,39 +121,80 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   const __m256i first1 = _mm256_set1_epi8(static_cast<char>(firstBytes_[1]));
   const __m256i last0 = _mm256_set1_epi8(static_cast<char>(lastBytes_[0]));
   const __m256i last1 = _mm256_set1_epi8(static_cast<char>(lastBytes_[1]));
-  if (n < m - 1 + 32) return npos;
+  if (room < m - 1 + 32) return npos;
   while (pos + m <= n) {
-    // As below: the last block is moved back to end at the last position.
+    // Positions from `start` whose bits are set in `open` are tested; where
+    // the block would run past the text, it is moved back to end at the last
+    // position, or for a short text kept at the start.
     std::size_t start = pos;
-    unsigned done = 0;
+    unsigned open = ~0u;
     if (start + m - 1 + 32 > n) {
-      start = n - (m - 1) - 32;
-      done = (1u << (pos - start)) - 1;
+      if (n >= m - 1 + 32) {
+        start = n - (m - 1) - 32;
+      } else {
+        start = 0;
+        open = (1u << (n - m + 1)) - 1;
+      }
+      open &= ~((1u << (pos - start)) - 1);
     }
     const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start));
     const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start + m - 1));
     const __m256i heads = _mm256_or_si256(_mm256_cmpeq_epi8(head, first0), _mm256_cmpeq_epi8(head, first1));
     const __m256i tails = _mm256_or_si256(_mm256_cmpeq_epi8(tail, last0), _mm256_cmpeq_epi8(tail, last1));
-    const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & ~done;
+    const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & open;
     std::size_t found = npos;
     if (mask != 0 && decideCandidates(text, start, mask, pos, budget, found)) return found;
     pos = start + 32;
   }
   return npos;
 }
+
+// The fields' trims inlined, and each trimmed text searched in blocks that
+// may read on to the end of its field.
+__attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* first, std::size_t stride,
+                                                                    std::size_t width, std::size_t minLength,
+                                                                    std::span<char> flags) const {
+  const char* field = first;
+  for (std::size_t i = 0; i < flags.size(); ++i, field += stride) {
+    if (flags[i] != 0) continue;
+    const std::size_t n = trimmedLengthByWideBlocks(field, width);
+    if (n < minLength) continue;
+    std::size_t pos = 0;
+    std::size_t budget = 4 * n + 64;
+    flags[i] = findByWideBlocks({field, n}, width, pos, budget) != std::string_view::npos;
+  }
+}
 #endif
+
+void TextSearcher::flagFieldsHolding(const char* first, std::size_t stride, std::size_t width, std::size_t minLength,
+                                     std::span<char> flags) const {
+#ifdef KESTRIN_WIDE_BLOCKS
+  if (wideBlocks_ && width >= needle_.size() - 1 + 32) {
+    flagByWideBlocks(first, stride, width, minLength, flags);
+    return;
+  }
+#endif
+  const char* field = first;
+  for (std::size_t i = 0; i < flags.size(); ++i, field += stride) {
+    if (flags[i] == 0) flags[i] = findInTrimmed({field, width}, minLength) != std::string_view::npos;
+  }
+}
 
 std::size_t TextSearcher::findInTrimmed(std::string_view text, std::size_t minLength) const {
   const std::string_view trimmed = trimControlsRight(text);
   if (trimmed.size() < minLength) return std::string_view::npos;
-  return find(trimmed);
+  // The trimmed bytes are still followed by the rest of `text`.
+  return findWithin(trimmed, text.size());
 }
 
-// The blocks of thirty-two test every position of a text they fit into, or
-// decide the search; shorter texts are left to the blocks of sixteen.
-std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const {
+// The blocks of thirty-two test every position of a text whose room holds a
+// block, or decide the search; other texts are left to the blocks of sixteen.
+std::size_t TextSearcher::findByBlocks(std::string_view text, std::size_t room, std::size_t& pos,
+                                       std::size_t& budget) const {
 #ifdef KESTRIN_WIDE_BLOCKS
-  if (wideBlocks_ && text.size() >= needle_.size() - 1 + 32) return findByWideBlocks(text, pos, budget);
+  if (wideBlocks_ && room >= needle_.size() - 1 + 32) return findByWideBlocks(text, room, pos, budget);
+#else
+  (void)room;
 #endif
   return findBySixteens(text, pos, budget);
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,11 +34,22 @@ class TextSearcher {
   // up to 32), where at least `minLength` bytes remain; npos where fewer do.
   // A search word's comparison with a blank-padded field.
   std::size_t findInTrimmed(std::string_view text, std::size_t minLength) const;
+  // The same search over the fields of a block of records: of the fields of
+  // `width` bytes, `stride` bytes apart from `first`, one per flag, sets the
+  // flag of each that findInTrimmed(field, minLength) finds the needle in.
+  // Fields whose flag is set already are not searched.
+  void flagFieldsHolding(const char* first, std::size_t stride, std::size_t width, std::size_t minLength,
+                         std::span<char> flags) const;
 
  private:
-  std::size_t findByBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  // find over `text`, whose bytes may be read up to `room` from its start:
+  // a text shorter than a block is then tested in one block all the same.
+  std::size_t findWithin(std::string_view text, std::size_t room) const;
+  std::size_t findByBlocks(std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const;
   std::size_t findBySixteens(std::string_view text, std::size_t& pos, std::size_t& budget) const;
-  std::size_t findByWideBlocks(std::string_view text, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findByWideBlocks(std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const;
+  void flagByWideBlocks(const char* first, std::size_t stride, std::size_t width, std::size_t minLength,
+                        std::span<char> flags) const;
   bool decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos, std::size_t& budget,
                         std::size_t& result) const;
   std::size_t findBySkips(std::string_view text, std::size_t pos, std::size_t budget) const;

@@ -6,12 +6,10 @@
 #include <cstring>
 
 #include "text/cpu_features.h"
+#include "text/wide_trim.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
-#endif
-#ifdef KESTRIN_WIDE_BLOCKS
-#include <immintrin.h>
 #endif
 
 namespace kestrin::text {
@@ -26,41 +24,16 @@ std::string_view trimSpacesLeft(std::string_view text) {
   return text;
 }
 
-#ifdef KESTRIN_WIDE_BLOCKS
 namespace {
 
-// The length without the trailing blanks and controls, found from the end
-// sixty-four and then thirty-two bytes at a time.
-__attribute__((target("avx2"))) std::size_t trimmedLengthByWideBlocks(std::string_view text) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const __m256i blank = _mm256_set1_epi8(' ');
-  // Bit i set where byte i of `block` is a blank or a control: its unsigned
-  // maximum with ' ' is ' '. (No lambda: it would not be compiled for AVX2.)
-#define KESTRIN_BLANK_BITS(block) \
-  static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_max_epu8((block), blank), blank)))
-#define KESTRIN_LOAD(at) _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + (at)))
-  std::size_t n = text.size();
-  while (n >= 64 && KESTRIN_BLANK_BITS(_mm256_max_epu8(KESTRIN_LOAD(n - 64), KESTRIN_LOAD(n - 32))) == ~0u) n -= 64;
-  if (n >= 32 && KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32)) == ~0u) n -= 32;
-  if (n >= 32) {
-    n = n - 32 + static_cast<std::size_t>(std::bit_width(~KESTRIN_BLANK_BITS(KESTRIN_LOAD(n - 32))));
-  } else if (text.size() >= 32) {
-    // The first block of the text, of which only the first n bytes are left.
-    n = static_cast<std::size_t>(std::bit_width(~KESTRIN_BLANK_BITS(KESTRIN_LOAD(0)) & ((1u << n) - 1)));
-  } else {
-    while (n > 0 && bytes[n - 1] <= ' ') --n;
-  }
-#undef KESTRIN_LOAD
-#undef KESTRIN_BLANK_BITS
-  return n;
+#ifdef KESTRIN_WIDE_BLOCKS
+// The trim's AVX2 code, compiled once out of line for the callers without it.
+__attribute__((target("avx2"))) std::size_t trimmedLengthWide(std::string_view text) {
+  return trimmedLengthByWideBlocks(text.data(), text.size());
 }
-
-}  // namespace
 #endif
 
-namespace {
-
-// As above, sixteen bytes at a time where SSE2 is at hand, else eight.
+// As the wide trim, sixteen bytes at a time where SSE2 is at hand, else eight.
 std::size_t trimmedLengthByBlocks(std::string_view text) {
   std::size_t n = text.size();
 #if defined(__SSE2__) || defined(_M_X64)
@@ -95,7 +68,7 @@ std::size_t trimmedLengthByBlocks(std::string_view text) {
 
 std::string_view trimControlsRight(std::string_view text) {
 #ifdef KESTRIN_WIDE_BLOCKS
-  if (processorHasAvx2()) return {text.data(), trimmedLengthByWideBlocks(text)};
+  if (processorHasAvx2()) return {text.data(), trimmedLengthWide(text)};
 #endif
   return {text.data(), trimmedLengthByBlocks(text)};
 }

@@ -23,14 +23,14 @@ using testing::TempDir;
 // are overwritten with NULs, blanks and NULs, and a damaged number.
 std::string writeSieveTable(const TempDir& dir) {
   const std::vector<testing::TestRecord> rows = {
-      {{cp("о колхозе"), std::string()}},        // 0: the word in the title
-      {{cp("школа"), cp("о колхозе")}},          // 1: the word in the memo
-      {{cp("средняя школа"), std::string()}},    // 2: pointer of NULs
-      {{cp("средняя школа"), std::string()}},    // 3: pointer of blanks and NULs
-      {{cp("городской архив"), std::string()}},  // 4: damaged pointer
+      {{cp("о колхозе"), std::string()}},           // 0: the word in the title
+      {{cp("школа"), cp("о колхозе")}},             // 1: the word in the memo
+      {{cp("средняя школа"), std::string()}},       // 2: pointer of NULs
+      {{cp("средняя школа"), std::string()}},       // 3: pointer of blanks and NULs
+      {{cp("городской архив"), std::string()}},     // 4: damaged pointer
       {{cp("КОЛХОЗ имени"), std::string()}, true},  // 5: deleted, the word in capitals
-      {{std::string(), std::string()}},          // 6: nothing at all
-      {{cp("колхо з"), cp("школа")}},            // 7: a memo without the word
+      {{std::string(), std::string()}},             // 6: nothing at all
+      {{cp("колхо з"), cp("школа")}},               // 7: a memo without the word
   };
   const std::string path = testing::writeTable(dir.file("S.DBF"), {{"TITLE", 'C', 20, 0}, {"NOTE", 'M', 10, 0}}, rows);
   std::string image = testing::readFileBytes(path);

@@ -48,9 +48,11 @@ TEST(TextSearcher, AgreesWithPlainSearch) {
   EXPECT_EQ(searcher.find(hay + "B" + hay), hay.size() - 1500);
 }
 
-// Blank-padded fields of every length around the blocks of 32 and 64: the
-// trim and the search in one pass find what trimming and then searching find.
-TEST(TextSearcher, FindInTrimmedAgreesWithTrimThenFind) {
+// Blank-padded fields of every length around the blocks of 32 and 64, alone
+// and as fields of a block of records: the trim and the search find what
+// trimming and then a plain search find, and nothing in the bytes after a
+// field's end counts.
+TEST(TextSearcher, FindInTrimmedAndFlagFieldsHoldingAgreeWithTrimThenFind) {
   std::mt19937 random(12);
   for (int round = 0; round < 6000; ++round) {
     std::string hay;
@@ -59,14 +61,25 @@ TEST(TextSearcher, FindInTrimmedAgreesWithTrimThenFind) {
     for (std::size_t i = 0; i < words; ++i) hay += "abAB \t"[random() % 6];
     for (std::size_t i = 0; i < padding; ++i) hay += random() % 8 == 0 ? std::string(1, "\0\x1f\n"[random() % 3]) : " ";
     std::string needle;
-    for (std::size_t i = 1 + random() % 4; i > 0; --i) needle += "abAB"[random() % 4];
+    for (std::size_t i = 1 + random() % 4; i > 0; --i) needle += "abAB "[random() % 5];
     const std::string_view trimmed = trimControlsRight(hay);
     const std::size_t minLength = random() % (trimmed.size() + 3);
-    const FoldTable& fold = round % 2 ? kUpperTable : identityFold();
+    const bool folded = round % 2 != 0;
     TextSearcher searcher;
-    searcher.prepare(needle, fold);
-    const std::size_t expected = trimmed.size() < minLength ? std::string::npos : searcher.find(trimmed);
+    searcher.prepare(needle, folded ? kUpperTable : identityFold());
+    const std::size_t expected = trimmed.size() < minLength ? std::string::npos
+                                 : folded                   ? upper1251(trimmed).find(upper1251(needle))
+                                                            : trimmed.find(needle);
     ASSERT_EQ(searcher.findInTrimmed(hay, minLength), expected) << round << ": " << hay << " / " << needle;
+
+    // Three records of the field and a tail that would complete the needle;
+    // the middle one is flagged already and must stay so.
+    const std::string record = hay + needle.substr(1) + "ab";
+    const std::string block = record + record + record;
+    char flags[3] = {0, 1, 0};
+    searcher.flagFieldsHolding(block.data(), record.size(), hay.size(), minLength, flags);
+    const char holds = expected != std::string::npos;
+    ASSERT_EQ(std::string(flags, 3), std::string({holds, 1, holds})) << round << ": " << hay << " / " << needle;
   }
 }
 

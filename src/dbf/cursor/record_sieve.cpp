@@ -50,21 +50,20 @@ std::unique_ptr<RecordSieve> RecordSieve::of(const FlatCondition& condition, con
   return sieve;
 }
 
-void RecordSieve::sift(const char* records, int count, std::vector<int>& candidates) const {
-  const char* record = records;
-  for (int i = 0; i < count; ++i, record += recordLength_) {
-    bool candidate = false;
-    for (const MemoPointer& memo : memos_) {
-      if (!namesNoMemo(record + memo.offset, memo.width)) {
-        candidate = true;
-        break;
-      }
+void RecordSieve::sift(const char* records, int count, std::vector<int>& candidates) {
+  kept_.assign(static_cast<std::size_t>(count), 0);
+  for (const MemoPointer& memo : memos_) {
+    const char* pointer = records + memo.offset;
+    for (char& kept : kept_) {
+      kept = kept != 0 || !namesNoMemo(pointer, memo.width);
+      pointer += recordLength_;
     }
-    for (std::size_t f = 0; !candidate && f < fields_.size(); ++f) {
-      const FieldSearch& search = fields_[f];
-      candidate = search.comparer->containsLiteralPattern({record + search.offset, search.width});
-    }
-    if (candidate) candidates.push_back(i);
+  }
+  for (const FieldSearch& search : fields_) {
+    search.comparer->flagFieldsContainingLiteralPattern(records + search.offset, recordLength_, search.width, kept_);
+  }
+  for (int i = 0; i < count; ++i) {
+    if (kept_[static_cast<std::size_t>(i)] != 0) candidates.push_back(i);
   }
 }
 

@@ -22,7 +22,7 @@ class RecordSieve {
 
   // Appends to `candidates` the indexes, from 0, of those of the `count`
   // records at `records` that may satisfy the condition, in order.
-  void sift(const char* records, int count, std::vector<int>& candidates) const;
+  void sift(const char* records, int count, std::vector<int>& candidates);
 
  private:
   struct FieldSearch {
@@ -38,6 +38,7 @@ class RecordSieve {
   std::size_t recordLength_ = 0;
   std::vector<FieldSearch> fields_;
   std::vector<MemoPointer> memos_;
+  std::vector<char> kept_;  // per record of the block being sifted
 };
 
 }  // namespace kestrin::dbf

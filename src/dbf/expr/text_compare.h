@@ -3,6 +3,7 @@
 // ordering operators.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,12 @@ class TextComparer {
   bool containsLiteralPattern(std::string_view value) const {
     // The whole pattern, asterisks included, must fit into the trimmed value.
     return searcher_.findInTrimmed(value, literal_.text.size()) != std::string_view::npos;
+  }
+  // containsLiteralPattern over a field of each record of a block, as
+  // TextSearcher::flagFieldsHolding flags them.
+  void flagFieldsContainingLiteralPattern(const char* first, std::size_t stride, std::size_t width,
+                                          std::span<char> flags) const {
+    searcher_.flagFieldsHolding(first, stride, width, literal_.text.size(), flags);
   }
 
  private:
