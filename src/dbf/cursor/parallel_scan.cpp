@@ -26,12 +26,14 @@ struct Slot {
 struct Worker {
   std::unique_ptr<ScanExprLink> link;
   std::unique_ptr<ExprHandler> expression;
-  std::unique_ptr<FlatCondition> flat;  // the expression's steps, where it has the shape
-  std::unique_ptr<RecordSieve> sieve;   // where the steps let records be passed over
-  std::vector<int> candidates;          // the records of a piece the sieve keeps
+  std::unique_ptr<FlatCondition> flat;             // the expression's steps, where it has the shape
+  std::unique_ptr<RecordSieve> sieve;              // where the steps let records be passed over
+  std::vector<RecordSieve::Candidate> candidates;  // the records of a piece the sieve keeps
   std::thread thread;
 
-  bool accepts() { return flat ? flat->evaluate(*link) : expression->evaluate().asBoolean(); }
+  bool accepts(bool fieldsMiss) {
+    return flat ? flat->evaluate(*link, fieldsMiss) : expression->evaluate().asBoolean();
+  }
 };
 
 }  // namespace
@@ -90,18 +92,20 @@ int ParallelScan::run(const MakeExpression& makeExpression, HugeBitSet& bits, co
               headerLength + static_cast<std::int64_t>(first + start - 1) * static_cast<std::int64_t>(recordLength),
               buffer.data(), wanted);
           const auto whole = static_cast<int>(got / recordLength);
-          const auto consider = [&](int i) {
+          const auto consider = [&](int i, bool fieldsMiss) {
             const RecordView record(buffer.data() + static_cast<std::size_t>(i) * recordLength);
             if (!useDeleted_ && record.isDeleted()) return;
             worker.link->setRecord(record, first + start + i);
-            if (worker.accepts()) slot.matches.push_back(first + start + i);
+            if (worker.accepts(fieldsMiss)) slot.matches.push_back(first + start + i);
           };
           if (worker.sieve) {
             worker.candidates.clear();
             worker.sieve->sift(buffer.data(), whole, worker.candidates);
-            for (const int i : worker.candidates) consider(i);
+            for (const RecordSieve::Candidate& candidate : worker.candidates) {
+              consider(candidate.index, candidate.fieldsMiss);
+            }
           } else {
-            for (int i = 0; i < whole; ++i) consider(i);
+            for (int i = 0; i < whole; ++i) consider(i, false);
           }
           start += whole;
           slot.records = start;

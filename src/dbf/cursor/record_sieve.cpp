@@ -50,20 +50,24 @@ std::unique_ptr<RecordSieve> RecordSieve::of(const FlatCondition& condition, con
   return sieve;
 }
 
-void RecordSieve::sift(const char* records, int count, std::vector<int>& candidates) {
-  kept_.assign(static_cast<std::size_t>(count), 0);
-  for (const MemoPointer& memo : memos_) {
-    const char* pointer = records + memo.offset;
-    for (char& kept : kept_) {
-      kept = kept != 0 || !namesNoMemo(pointer, memo.width);
-      pointer += recordLength_;
-    }
-  }
+void RecordSieve::sift(const char* records, int count, std::vector<Candidate>& candidates) {
+  fieldHits_.assign(static_cast<std::size_t>(count), 0);
   for (const FieldSearch& search : fields_) {
-    search.comparer->flagFieldsContainingLiteralPattern(records + search.offset, recordLength_, search.width, kept_);
+    search.comparer->flagFieldsContainingLiteralPattern(records + search.offset, recordLength_, search.width,
+                                                        fieldHits_);
   }
-  for (int i = 0; i < count; ++i) {
-    if (kept_[static_cast<std::size_t>(i)] != 0) candidates.push_back(i);
+  const char* record = records;
+  for (int i = 0; i < count; ++i, record += recordLength_) {
+    if (fieldHits_[static_cast<std::size_t>(i)] != 0) {
+      candidates.push_back({i, false});
+      continue;
+    }
+    for (const MemoPointer& memo : memos_) {
+      if (!namesNoMemo(record + memo.offset, memo.width)) {
+        candidates.push_back({i, true});
+        break;
+      }
+    }
   }
 }
 

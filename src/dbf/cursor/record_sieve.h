@@ -20,9 +20,15 @@ class RecordSieve {
   // Null where the condition leaves no record to pass over.
   static std::unique_ptr<RecordSieve> of(const FlatCondition& condition, const DbfFields& table);
 
-  // Appends to `candidates` the indexes, from 0, of those of the `count`
-  // records at `records` that may satisfy the condition, in order.
-  void sift(const char* records, int count, std::vector<int>& candidates);
+  struct Candidate {
+    int index = 0;  // from 0, in the block
+    // No character field searched holds its word: the condition comes down
+    // to the memos (FlatCondition::evaluate's `fieldsMiss`).
+    bool fieldsMiss = false;
+  };
+  // Appends to `candidates` those of the `count` records at `records` that
+  // may satisfy the condition, in order.
+  void sift(const char* records, int count, std::vector<Candidate>& candidates);
 
  private:
   struct FieldSearch {
@@ -38,7 +44,7 @@ class RecordSieve {
   std::size_t recordLength_ = 0;
   std::vector<FieldSearch> fields_;
   std::vector<MemoPointer> memos_;
-  std::vector<char> kept_;  // per record of the block being sifted
+  std::vector<char> fieldHits_;  // per record of the block being sifted
 };
 
 }  // namespace kestrin::dbf

@@ -91,11 +91,12 @@ bool FlatCondition::run(Answer answer) {
   return stack_[0] != 0;
 }
 
-bool FlatCondition::evaluate(ExprTableLink& link) {
+bool FlatCondition::evaluate(ExprTableLink& link, bool fieldsMiss) {
   for (Memo& memo : memos_) memo.read = false;
   return run([&](const Step& step) -> bool {
     std::string_view text;
     if (step.memo < 0) {
+      if (fieldsMiss) return step.onMiss;
       text = link.fieldBytes(step.field);
     } else {
       Memo& memo = memos_[static_cast<std::size_t>(step.memo)];

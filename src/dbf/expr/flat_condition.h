@@ -26,8 +26,10 @@ class FlatCondition {
   // outlive the condition and keep its expression.
   static std::unique_ptr<FlatCondition> of(const ExprHandler& handler);
 
-  // The condition for the record `link` stands on.
-  bool evaluate(ExprTableLink& link);
+  // The condition for the record `link` stands on. With `fieldsMiss`, each
+  // test of a character field is taken to miss: for a condition of searches
+  // only, where a sieve has found none of their words in the record.
+  bool evaluate(ExprTableLink& link, bool fieldsMiss = false);
 
   // A test that comes down to a search of one field for a word.
   struct Search {
