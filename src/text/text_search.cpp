@@ -105,6 +105,37 @@ bool TextSearcher::decideCandidates(std::string_view text, std::size_t start, un
 }
 
 #ifdef KESTRIN_WIDE_BLOCKS
+namespace {
+
+// The needle's first and last bytes, in both cases, in every byte of a block.
+struct WideEnds {
+  __m256i first0;
+  __m256i first1;
+  __m256i last0;
+  __m256i last1;
+};
+
+__attribute__((target("avx2"), always_inline)) inline WideEnds wideEnds(const unsigned char (&first)[2],
+                                                                        const unsigned char (&last)[2]) {
+  return {_mm256_set1_epi8(static_cast<char>(first[0])), _mm256_set1_epi8(static_cast<char>(first[1])),
+          _mm256_set1_epi8(static_cast<char>(last[0])), _mm256_set1_epi8(static_cast<char>(last[1]))};
+}
+
+// Bit i set where the needle's first byte lies at start + i and its last
+// byte at start + i + m - 1: the positions worth comparing. Reads the bytes
+// from `start` to start + m - 1 + 32.
+__attribute__((target("avx2"), always_inline)) inline unsigned wideCandidates(const WideEnds& ends,
+                                                                              const unsigned char* hay,
+                                                                              std::size_t start, std::size_t m) {
+  const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start));
+  const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start + m - 1));
+  const __m256i heads = _mm256_or_si256(_mm256_cmpeq_epi8(head, ends.first0), _mm256_cmpeq_epi8(head, ends.first1));
+  const __m256i tails = _mm256_or_si256(_mm256_cmpeq_epi8(tail, ends.last0), _mm256_cmpeq_epi8(tail, ends.last1));
+  return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails)));
+}
+
+}  // namespace
+
 // As the blocks of sixteen below, thirty-two positions at a time. A text
 // shorter than a block is tested in one block that reads on into the `room`
 // after it, its positions past the text masked off. Most texts a scan meets
@@ -116,11 +147,7 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
   const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
-  // (No lambda here: it would not be compiled for AVX2.)
-  const __m256i first0 = _mm256_set1_epi8(static_cast<char>(firstBytes_[0]));
-  const __m256i first1 = _mm256_set1_epi8(static_cast<char>(firstBytes_[1]));
-  const __m256i last0 = _mm256_set1_epi8(static_cast<char>(lastBytes_[0]));
-  const __m256i last1 = _mm256_set1_epi8(static_cast<char>(lastBytes_[1]));
+  const WideEnds ends = wideEnds(firstBytes_, lastBytes_);
   if (room < m - 1 + 32) return npos;
   while (pos + m <= n) {
     // Positions from `start` whose bits are set in `open` are tested; where
@@ -137,11 +164,7 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
       }
       open &= ~((1u << (pos - start)) - 1);
     }
-    const __m256i head = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start));
-    const __m256i tail = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(hay + start + m - 1));
-    const __m256i heads = _mm256_or_si256(_mm256_cmpeq_epi8(head, first0), _mm256_cmpeq_epi8(head, first1));
-    const __m256i tails = _mm256_or_si256(_mm256_cmpeq_epi8(tail, last0), _mm256_cmpeq_epi8(tail, last1));
-    const auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails))) & open;
+    const unsigned mask = wideCandidates(ends, hay, start, m) & open;
     std::size_t found = npos;
     if (mask != 0 && decideCandidates(text, start, mask, pos, budget, found)) return found;
     pos = start + 32;
@@ -149,19 +172,34 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   return npos;
 }
 
-// The fields' trims inlined, and each trimmed text searched in blocks that
-// may read on to the end of its field.
+// Each field trimmed, then its positions tested in blocks of thirty-two from
+// its start; a block that would read past the field is moved back to end
+// with it, the positions tested already masked off.
 __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* first, std::size_t stride,
                                                                     std::size_t width, std::size_t minLength,
                                                                     std::span<char> flags) const {
+  const std::size_t m = needle_.size();
+  const WideEnds ends = wideEnds(firstBytes_, lastBytes_);
+  const std::size_t lastStart = width - (m - 1) - 32;
   const char* field = first;
   for (std::size_t i = 0; i < flags.size(); ++i, field += stride) {
     if (flags[i] != 0) continue;
     const std::size_t n = trimmedLengthByWideBlocks(field, width);
-    if (n < minLength) continue;
-    std::size_t pos = 0;
+    if (n < minLength || n < m) continue;
+    const std::size_t positions = n - m + 1;
+    const auto* hay = reinterpret_cast<const unsigned char*>(field);
     std::size_t budget = 4 * n + 64;
-    flags[i] = findByWideBlocks({field, n}, width, pos, budget) != std::string_view::npos;
+    for (std::size_t block = 0; block < positions; block += 32) {
+      const std::size_t start = block <= lastStart ? block : lastStart;
+      unsigned mask = wideCandidates(ends, hay, start, m) & ~((1u << (block - start)) - 1);
+      if (positions - start < 32) mask &= (1u << (positions - start)) - 1;
+      std::size_t pos = 0;
+      std::size_t found = std::string_view::npos;
+      if (mask != 0 && decideCandidates({field, n}, start, mask, pos, budget, found)) {
+        flags[i] = found != std::string_view::npos;
+        break;
+      }
+    }
   }
 }
 #endif
