@@ -9,16 +9,18 @@ namespace kestrin::dbf {
 namespace {
 
 // Whether a memo field's bytes name no memo: blanks, or NULs as some writers
-// leave, as the table reads such a pointer. Eight blanks are compared at a
-// time, since that is what most records hold.
+// leave, as the table reads such a pointer. Most records hold blanks: a field
+// of eight to sixteen bytes is compared as two words, the second overlapping.
 bool namesNoMemo(const char* bytes, std::size_t width) {
   constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
-  std::size_t i = 0;
-  for (std::uint64_t eight = 0; i + 8 <= width; i += 8) {
-    std::memcpy(&eight, bytes + i, 8);
-    if (eight != kEightBlanks) break;
+  if (width >= 8 && width <= 16) {
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    std::memcpy(&head, bytes, 8);
+    std::memcpy(&tail, bytes + width - 8, 8);
+    if (head == kEightBlanks && tail == kEightBlanks) return true;
   }
-  for (; i < width; ++i) {
+  for (std::size_t i = 0; i < width; ++i) {
     if (bytes[i] != ' ' && bytes[i] != '\0') return false;
   }
   return true;
