@@ -16,18 +16,12 @@ std::size_t ReadAheadBuffer::read(const ByteSource& source, std::int64_t offset,
   return bytes.size();
 }
 
-std::string_view ReadAheadBuffer::view(const ByteSource& source, std::int64_t offset, std::size_t length) {
+std::string_view ReadAheadBuffer::refillAndView(const ByteSource& source, std::int64_t offset, std::size_t length) {
   if (length > bytes_.size()) return {};
-  const bool inside = filled_ > 0 && offset >= start_ &&
-                      offset + static_cast<std::int64_t>(length) <= start_ + static_cast<std::int64_t>(filled_);
-  if (!inside) {
-    start_ = offset;
-    filled_ = 0;
-    filled_ = source.read(offset, bytes_.data(), bytes_.size());
-  }
-  const std::int64_t skip = offset - start_;
-  if (skip >= static_cast<std::int64_t>(filled_)) return {};
-  return {bytes_.data() + skip, std::min(length, filled_ - static_cast<std::size_t>(skip))};
+  start_ = offset;
+  filled_ = 0;
+  filled_ = source.read(offset, bytes_.data(), bytes_.size());
+  return {bytes_.data(), std::min(length, filled_)};
 }
 
 }  // namespace kestrin::dbf

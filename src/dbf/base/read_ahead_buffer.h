@@ -28,12 +28,22 @@ class ReadAheadBuffer {
   // As read, but the bytes stay in the buffer and are seen through the view,
   // which is valid until the next read or view. Empty when `length` is more
   // than the buffer holds: read then copies them.
-  std::string_view view(const ByteSource& source, std::int64_t offset, std::size_t length);
+  std::string_view view(const ByteSource& source, std::int64_t offset, std::size_t length) {
+    // Inline for the usual case, a range already buffered: a scan asks for
+    // two ranges per memo.
+    if (filled_ > 0 && offset >= start_ && length <= filled_ &&
+        offset - start_ <= static_cast<std::int64_t>(filled_ - length)) {
+      return {bytes_.data() + (offset - start_), length};
+    }
+    return refillAndView(source, offset, length);
+  }
 
   // Forgets the buffered bytes, so the next read goes to the source.
   void invalidate() { filled_ = 0; }
 
  private:
+  std::string_view refillAndView(const ByteSource& source, std::int64_t offset, std::size_t length);
+
   std::vector<char> bytes_;
   std::int64_t start_ = 0;
   std::size_t filled_ = 0;

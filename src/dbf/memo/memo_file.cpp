@@ -47,6 +47,15 @@ void DbtMemo::readExactAt(std::int64_t offset, void* out, std::size_t length) {
   if (got != length) throw EDbfError("Error on Read of file %s", {fileName()});
 }
 
+const unsigned char* DbtMemo::bytesAt(std::int64_t offset, unsigned char* out, std::size_t length) {
+  if (readAhead_) {
+    const std::string_view bytes = readAhead_->view(*source_, offset, length);
+    if (bytes.size() == length) return reinterpret_cast<const unsigned char*>(bytes.data());
+  }
+  readExactAt(offset, out, length);
+  return out;
+}
+
 bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
   if (end <= knownSize_) return true;
   knownSize_ = source_->size();
@@ -134,8 +143,8 @@ void Dbt4Memo::readFileHeader() {
 }
 
 std::uint32_t Dbt4Memo::lengthAt(std::int64_t offset) {
-  unsigned char header[8];
-  readExactAt(offset, header, sizeof header);
+  unsigned char bytes[8];
+  const unsigned char* header = bytesAt(offset, bytes, sizeof bytes);
   if (header[0] != 0xFF || header[1] != 0xFF) failBadRecord();
   const std::uint32_t total = decodeLE32(header + 4);
   if (total < 8) failBadRecord();
@@ -149,8 +158,8 @@ void FptMemo::readFileHeader() {
 }
 
 std::uint32_t FptMemo::lengthAt(std::int64_t offset) {
-  unsigned char header[8];
-  readExactAt(offset, header, sizeof header);
+  unsigned char bytes[8];
+  const unsigned char* header = bytesAt(offset, bytes, sizeof bytes);
   const std::uint32_t type = decodeBE32(header);
   if (type != 1 && type != 0) failBadRecord();
   return decodeBE32(header + 4);

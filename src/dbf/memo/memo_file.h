@@ -60,6 +60,9 @@ class DbtMemo {
   const ByteSource& source() const { return *source_; }
   // Reads exactly `length` bytes at `offset`, through the buffer when it is on.
   void readExactAt(std::int64_t offset, void* out, std::size_t length);
+  // The same bytes, seen where they lie in the buffer when it holds them,
+  // else read into `out`; valid until the next read.
+  const unsigned char* bytesAt(std::int64_t offset, unsigned char* out, std::size_t length);
   [[noreturn]] void failBadRecord() const;
   // Fails when `length` bytes of data at `dataOffset` run past the end of the file.
   void checkDataFits(std::int64_t dataOffset, std::uint32_t length);
