@@ -50,7 +50,8 @@ TEST_P(MemoPointer, DamagedPointerIsReportedNotEmpty) {
 
 const PointerCase kPointers[] = {
     {"abcdefghij", "abcdefghij"}, {"        -5", "        -5"}, {"4294967296", "4294967296"},
-    {"       0.5", "       0.5"}, {" 1 2      ", " 1 2"},
+    {"       0.5", "       0.5"}, {" 1 2      ", " 1 2"},       {"   1234:67", "   1234:67"},
+    {"   1234/67", "   1234/67"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Surgery, MemoPointer, ::testing::ValuesIn(kPointers));
@@ -67,6 +68,9 @@ TEST(MemoPointerForms, ReadAsTheirBlockNumber) {
       {"0000000008", 8},
       {"8         ", 8},
       {"  12345678", 12345678},
+      {"  90817263", 90817263},
+      {"     40506", 40506},
+
       {" 12345678 ", 12345678},
       {"123456789 ", 123456789},
       {"4294967295", 4294967295u},

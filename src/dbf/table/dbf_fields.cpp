@@ -1,5 +1,6 @@
 #include "dbf/table/dbf_fields.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -197,6 +198,46 @@ std::string DbfFields::fieldAsString(RecordView record, int n) const {
   }
 }
 
+namespace {
+
+// A memo pointer of blanks and then up to eight digits in its last eight
+// bytes, as writers store it, read as one word: the blanks become zeros and
+// the digits are checked and combined eight at a time (all blanks read as
+// 0). False for any other form, which the byte loop below reads or reports.
+bool readShortPointer(std::string_view raw, std::uint32_t& block) {
+  if constexpr (std::endian::native != std::endian::little) return false;
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
+  if (raw.size() < 8 || raw.size() > 16) return false;
+  std::uint64_t head = 0;
+  std::uint64_t word = 0;
+  std::memcpy(&head, raw.data(), 8);
+  std::memcpy(&word, raw.data() + raw.size() - 8, 8);
+  // The bytes before the last eight must be blanks.
+  const std::size_t before = raw.size() - 8;
+  const std::uint64_t beforeBits = before == 8 ? ~0ULL : (1ULL << (8 * before)) - 1;
+  if (((head ^ kEightBlanks) & beforeBits) != 0) return false;
+  const std::uint64_t nonBlank = word ^ kEightBlanks;
+  if (nonBlank == 0) {
+    block = 0;
+    return true;
+  }
+  // The first byte of the field is the lowest of the word.
+  const int leadingBlanks = std::countr_zero(nonBlank) / 8;
+  word |= 0x1010101010101010ULL & ((1ULL << (8 * leadingBlanks)) - 1);
+  constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
+  if (((word & kHighNibbles) | (((word + 0x0606060606060606ULL) & kHighNibbles) >> 4)) != 0x3333333333333333ULL) {
+    return false;
+  }
+  word -= 0x3030303030303030ULL;
+  word = word * 10 + (word >> 8);  // pairs of digits
+  constexpr std::uint64_t kPairs = 0x000000FF000000FFULL;
+  word = (((word & kPairs) * 0x000F424000000064ULL) + (((word >> 16) & kPairs) * 0x0000271000000001ULL)) >> 32;
+  block = static_cast<std::uint32_t>(word);
+  return true;
+}
+
+}  // namespace
+
 std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
   const FieldDescriptor* d = descriptor(n);
   if (d == nullptr || (d->type != 'M' && d->type != 'B' && d->type != 'G')) return 0;
@@ -206,6 +247,8 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
     const std::string_view raw(record.image() + d->offset, static_cast<std::size_t>(d->width));
     // The pointer as writers store it, blanks and then digits, is read here
     // directly: a filter scan meets one per record and memo field.
+    std::uint32_t block = 0;
+    if (readShortPointer(raw, block)) return block;
     std::size_t i = 0;
     // Eight blanks at a time: most records of a table have no memo at all.
     constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;
@@ -216,7 +259,6 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
     while (i < raw.size() && raw[i] == ' ') ++i;
     if (i == raw.size()) return 0;
     if (raw.size() - i <= 9) {
-      std::uint32_t block = 0;
       std::size_t j = i;
       for (; j < raw.size() && raw[j] >= '0' && raw[j] <= '9'; ++j) block = block * 10 + (raw[j] - '0');
       if (j == raw.size()) return block;
