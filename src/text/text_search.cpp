@@ -149,6 +149,11 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
   const auto* hay = reinterpret_cast<const unsigned char*>(text.data());
   const WideEnds ends = wideEnds(firstBytes_, lastBytes_);
   if (room < m - 1 + 32) return npos;
+  // Two blocks a step while both fit: most of a long text holds no candidate
+  // at all. At the first that does, the loop below takes over from there.
+  while (pos + m - 1 + 64 <= n && (wideCandidates(ends, hay, pos, m) | wideCandidates(ends, hay, pos + 32, m)) == 0) {
+    pos += 64;
+  }
   while (pos + m <= n) {
     // Positions from `start` whose bits are set in `open` are tested; where
     // the block would run past the text, it is moved back to end at the last

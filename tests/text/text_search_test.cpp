@@ -83,6 +83,23 @@ TEST(TextSearcher, FindInTrimmedAndFlagFieldsHoldingAgreeWithTrimThenFind) {
   }
 }
 
+// A single occurrence in a long text without candidates is found wherever
+// it lies: no block, single or double, passes a position over.
+TEST(TextSearcher, FindsALoneOccurrenceAtEveryPosition) {
+  for (const std::string& needle :
+       {std::string("b"), std::string("bA"), std::string("bAaAb"), std::string(33, 'a') + "b"}) {
+    for (const FoldTable* fold : {&identityFold(), &kUpperTable}) {
+      TextSearcher searcher;
+      searcher.prepare(needle, *fold);
+      for (std::size_t at = 0; at + needle.size() <= 300; ++at) {
+        std::string hay(300, 'x');
+        hay.replace(at, needle.size(), needle);
+        ASSERT_EQ(searcher.find(hay), at) << needle << " at " << at;
+      }
+    }
+  }
+}
+
 TEST(TextSearcher, EmptyNeedleAndShortTexts) {
   TextSearcher searcher;
   searcher.prepare("", identityFold());

@@ -107,8 +107,15 @@ bool FlatCondition::evaluate(ExprTableLink& link, bool fieldsMiss) {
           link.readMemo(memo.field, memo.spill);
           memo.text = memo.spill;
         }
-        memo.text = memo.text.substr(0, memo.text.find('\0'));
         memo.read = true;
+        memo.cut = false;
+      }
+      // A word missing from the whole memo is missing from its text before
+      // the first NUL: the NUL is looked for only where the word is found.
+      if (step.pattern != nullptr && !memo.cut && !step.pattern->containsLiteralPattern(memo.text)) return step.onMiss;
+      if (!memo.cut) {
+        memo.text = memo.text.substr(0, memo.text.find('\0'));
+        memo.cut = true;
       }
       text = memo.text;
     }

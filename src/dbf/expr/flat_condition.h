@@ -59,6 +59,7 @@ class FlatCondition {
     std::string_view text;  // read once per record, however many tests name it
     std::string spill;      // holds the text where it is copied
     bool read = false;
+    bool cut = false;  // `text` ends at its first NUL, as a memo's text does
   };
 
   bool add(const expr_detail::Node* node, int depth);
