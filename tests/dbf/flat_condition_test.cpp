@@ -42,7 +42,7 @@ TEST(FlatCondition, TakesTheShapesOfTheSearchesOnly) {
 TEST(FlatCondition, AnswersAsTheTreeAndReadsAMemoOnce) {
   FakeTable table = makeDeloTable();
   table.addRecord({"1", cp("Колхоз"), cp("о колхозе")}, {cp("КОЛХОЗ имени")});
-  table.addRecord({"2", "", cp("школа")}, {std::string("ab\0колхоз", 11)});  // the text ends at NUL
+  table.addRecord({"2", "", cp("школа")}, {std::string("ab\0", 3) + cp("колхоз")});  // the text ends at NUL
   table.addRecord({"3", "b", ""}, {cp("школа колхоза")});
   table.addRecord({"4", "", cp("архив")});
   const char* const conditions[] = {

@@ -110,12 +110,16 @@ bool FlatCondition::evaluate(ExprTableLink& link, bool fieldsMiss) {
         memo.read = true;
         memo.cut = false;
       }
-      // A word missing from the whole memo is missing from its text before
-      // the first NUL: the NUL is looked for only where the word is found.
-      if (step.pattern != nullptr && !memo.cut && !step.pattern->containsLiteralPattern(memo.text)) return step.onMiss;
       if (!memo.cut) {
+        // A word missing from the whole memo is missing from its text before
+        // the first NUL: the NUL is looked for only where the word is found,
+        // and the text searched again only where it has one.
+        const bool found = step.pattern != nullptr && step.pattern->containsLiteralPattern(memo.text);
+        if (step.pattern != nullptr && !found) return step.onMiss;
+        const std::size_t size = memo.text.size();
         memo.text = memo.text.substr(0, memo.text.find('\0'));
         memo.cut = true;
+        if (found && memo.text.size() == size) return step.onMatch;
       }
       text = memo.text;
     }
