@@ -140,9 +140,8 @@ __attribute__((target("avx2"), always_inline)) inline unsigned wideCandidates(co
 // shorter than a block is tested in one block that reads on into the `room`
 // after it, its positions past the text masked off. Most texts a scan meets
 // hold no candidate at all, so the loop's length is the cost.
-__attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::string_view text, std::size_t room,
-                                                                           std::size_t& pos,
-                                                                           std::size_t& budget) const {
+__attribute__((target("avx2"), always_inline)) inline std::size_t TextSearcher::searchWideBlocks(
+    std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const {
   constexpr std::size_t npos = std::string_view::npos;
   const std::size_t m = needle_.size();
   const std::size_t n = text.size();
@@ -175,6 +174,25 @@ __attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::
     pos = start + 32;
   }
   return npos;
+}
+
+// The block search for the callers compiled without AVX2.
+__attribute__((target("avx2"))) std::size_t TextSearcher::findByWideBlocks(std::string_view text, std::size_t room,
+                                                                           std::size_t& pos,
+                                                                           std::size_t& budget) const {
+  return searchWideBlocks(text, room, pos, budget);
+}
+
+// findInTrimmed with the trim and the block search inlined into one
+// function: a scan calls it once per memo. The room of a whole block is
+// known, so the blocks decide the search.
+__attribute__((target("avx2"))) std::size_t TextSearcher::findInTrimmedByWideBlocks(std::string_view text,
+                                                                                    std::size_t minLength) const {
+  const std::size_t n = trimmedLengthByWideBlocks(text.data(), text.size());
+  if (n < minLength || n < needle_.size()) return std::string_view::npos;
+  std::size_t pos = 0;
+  std::size_t budget = 4 * n + 64;
+  return searchWideBlocks(text.substr(0, n), text.size(), pos, budget);
 }
 
 // Each field trimmed, then its positions tested in blocks of thirty-two from
@@ -224,6 +242,9 @@ void TextSearcher::flagFieldsHolding(const char* first, std::size_t stride, std:
 }
 
 std::size_t TextSearcher::findInTrimmed(std::string_view text, std::size_t minLength) const {
+#ifdef KESTRIN_WIDE_BLOCKS
+  if (wideBlocks_ && text.size() >= needle_.size() - 1 + 32) return findInTrimmedByWideBlocks(text, minLength);
+#endif
   const std::string_view trimmed = trimControlsRight(text);
   if (trimmed.size() < minLength) return std::string_view::npos;
   // The trimmed bytes are still followed by the rest of `text`.

@@ -48,6 +48,8 @@ class TextSearcher {
   std::size_t findByBlocks(std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const;
   std::size_t findBySixteens(std::string_view text, std::size_t& pos, std::size_t& budget) const;
   std::size_t findByWideBlocks(std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const;
+  std::size_t searchWideBlocks(std::string_view text, std::size_t room, std::size_t& pos, std::size_t& budget) const;
+  std::size_t findInTrimmedByWideBlocks(std::string_view text, std::size_t minLength) const;
   void flagByWideBlocks(const char* first, std::size_t stride, std::size_t width, std::size_t minLength,
                         std::span<char> flags) const;
   bool decideCandidates(std::string_view text, std::size_t start, unsigned mask, std::size_t& pos, std::size_t& budget,
