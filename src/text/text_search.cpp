@@ -10,6 +10,9 @@
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
+#ifdef KESTRIN_WIDE_BLOCKS
+#include <immintrin.h>
+#endif
 
 namespace kestrin::text {
 

@@ -5,7 +5,9 @@
 // order and reports progress between chunks, so that a stop request or the
 // first failure (in record order) ends the scan as the scan on one thread
 // would. At most two chunks per worker are read ahead of the merge: the
-// memory stays a few blocks whatever the table's size.
+// memory stays a few blocks whatever the table's size. Where the filter is
+// one of searches for words, a sieve (RecordSieve) passes over the records
+// of each block that cannot hold them before any record is evaluated.
 #pragma once
 
 #include <functional>
