@@ -3,8 +3,8 @@
 // and printed as a ratio:
 //   files level:      (L4="*колхоз*") OR (L5="*колхоз*") on DELO.DBF + DELO.FPT
 //   documents level:  (T2="*колхоз*") OR (T3="*колхоз*") on DOCUM.DBF + DOCUM.FPT
-// both case-insensitive, with one worker per core (/0) and on the scanning
-// thread alone (/1).
+// both case-insensitive, with one worker per core (/0) and with one worker,
+// as on a machine of one core (/1).
 //
 // The base: KESTRIN_SCAN_BASE names a base folder (or the folder holding its
 // DBF folder), e.g. one written by `kestrin-cli make-demo /tmp/large-demo
@@ -142,7 +142,7 @@ void scanAgainstPlainRead(benchmark::State& state, const Level& level, bool cold
   state.counters["ratio"] = scan.wall / plain.wall;
   state.counters["plain_cpu_ms"] = plain.processor;
   state.counters["scan_cpu_ms"] = scan.processor;
-  state.SetLabel(std::string(level.table) + (state.range(0) == 1 ? ", one thread" : ", a worker per core"));
+  state.SetLabel(std::string(level.table) + (state.range(0) == 1 ? ", one worker" : ", a worker per core"));
 }
 
 void BM_FilesQuickSearchWarm(benchmark::State& state) { scanAgainstPlainRead(state, kFiles, false); }

@@ -123,6 +123,7 @@ TEST(ParallelFilterScan, GivesTheRecordsOfTheScanOnOneThreadAndOfPlainEvaluation
   auto single = openCursor(dir, "R.DBF", 1, 0);
   auto smallChunks = openCursor(dir, "R.DBF", 3, 7);
   auto largeChunks = openCursor(dir, "R.DBF", 2, 400);
+  auto oneWorker = openCursor(dir, "R.DBF", 1, 100);
   auto chunksReadInPieces = openCursor(dir, "R.DBF", 3, 100, 9);
   int telling = 0;  // rounds whose condition takes some records and leaves others
   for (int round = 0; round < 60; ++round) {
@@ -132,7 +133,8 @@ TEST(ParallelFilterScan, GivesTheRecordsOfTheScanOnOneThreadAndOfPlainEvaluation
     SCOPED_TRACE(text + (caseInsensitive ? " (case-insensitive)" : "") + (partialCompare ? "" : " (no patterns)"));
     const std::vector<int> expected = plainEvaluation(dir.file("R.DBF"), text, caseInsensitive, partialCompare);
     telling += !expected.empty() && expected.size() < 1300;
-    for (TableCursor* cursor : {single.get(), smallChunks.get(), largeChunks.get(), chunksReadInPieces.get()}) {
+    for (TableCursor* cursor :
+         {single.get(), smallChunks.get(), largeChunks.get(), oneWorker.get(), chunksReadInPieces.get()}) {
       cursor->setFilterOptions({caseInsensitive, !partialCompare});
       cursor->setFilter(text);
       EXPECT_EQ(bitsOf(cursor->table().filterBits()), expected);

@@ -302,11 +302,14 @@ void DbfHandler::scanAll(const std::string& text, bool caseInsensitive, bool par
   int threads = scanThreads_;
   if (threads <= 0)
     threads = static_cast<int>(std::min<unsigned>(std::thread::hardware_concurrency(), kMaxScanThreads));
+  // One worker as well where there is one core: the workers' scan reads in
+  // large pieces and passes over records with none of a search's words.
+  threads = std::max(threads, 1);
   const int readRecords =
       scanReadRecords_ > 0 ? scanReadRecords_ : std::max(1, static_cast<int>(TableScan::kBlockSize / recordLength()));
   const int chunkRecords = scanChunkRecords_ > 0 ? scanChunkRecords_ : kScanChunkReads * readRecords;
   int done = 0;
-  if (threads > 1 && recordCount() > chunkRecords) {
+  if (recordCount() > chunkRecords) {
     // The record filter is not consulted here (see compileAndScan): the
     // workers need nothing of this table but its bytes and descriptors.
     ParallelScan scan(*this, recordCount(), useDeleted_, {threads, chunkRecords, readRecords});
