@@ -207,6 +207,7 @@ __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* 
   const std::size_t m = needle_.size();
   const WideEnds ends = wideEnds(firstBytes_, lastBytes_);
   const std::size_t lastStart = width - (m - 1) - 32;
+  const bool twoBlocksFit = width >= m - 1 + 64;
   const char* field = first;
   for (std::size_t i = 0; i < flags.size(); ++i, field += stride) {
     if (flags[i] != 0) continue;
@@ -214,6 +215,13 @@ __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* 
     if (n < minLength || n < m) continue;
     const std::size_t positions = n - m + 1;
     const auto* hay = reinterpret_cast<const unsigned char*>(field);
+    if (twoBlocksFit && positions <= 64) {
+      // Most texts: both blocks tested at once, and the loop below, which
+      // finds the candidates again, is run only where there are any.
+      const std::uint64_t both =
+          wideCandidates(ends, hay, 0, m) | (std::uint64_t{wideCandidates(ends, hay, 32, m)} << 32);
+      if ((both & (~std::uint64_t{0} >> (64 - positions))) == 0) continue;
+    }
     std::size_t budget = 4 * n + 64;
     for (std::size_t block = 0; block < positions; block += 32) {
       const std::size_t start = block <= lastStart ? block : lastStart;

@@ -84,8 +84,11 @@ TEST(TextSearcher, FindInTrimmedAndFlagFieldsHoldingAgreeWithTrimThenFind) {
 }
 
 // A single occurrence in a long text without candidates is found wherever
-// it lies: no block, single or double, passes a position over.
+// it lies: no block, single or double, passes a position over. In a field,
+// the occurrence ends the text and blanks pad it to the field's width, so
+// the last position of every length of text is tested.
 TEST(TextSearcher, FindsALoneOccurrenceAtEveryPosition) {
+  constexpr std::size_t kWidth = 250;
   for (const std::string& needle :
        {std::string("b"), std::string("bA"), std::string("bAaAb"), std::string(33, 'a') + "b"}) {
     for (const FoldTable* fold : {&identityFold(), &kUpperTable}) {
@@ -95,6 +98,13 @@ TEST(TextSearcher, FindsALoneOccurrenceAtEveryPosition) {
         std::string hay(300, 'x');
         hay.replace(at, needle.size(), needle);
         ASSERT_EQ(searcher.find(hay), at) << needle << " at " << at;
+        if (at + needle.size() > kWidth) continue;
+        std::string field = hay.substr(0, at + needle.size());
+        field.resize(kWidth, ' ');
+        ASSERT_EQ(searcher.findInTrimmed(field, 0), at) << needle << " at " << at;
+        char flag = 0;
+        searcher.flagFieldsHolding((field + "xx").data(), kWidth + 2, kWidth, 0, {&flag, 1});
+        ASSERT_EQ(flag, 1) << needle << " at " << at;
       }
     }
   }
