@@ -211,17 +211,22 @@ __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* 
   const char* field = first;
   for (std::size_t i = 0; i < flags.size(); ++i, field += stride) {
     if (flags[i] != 0) continue;
+    const auto* hay = reinterpret_cast<const unsigned char*>(field);
+    // Most fields hold a short text: the first two blocks' candidates, taken
+    // before the trim, often decide the field without it.
+    std::uint64_t both = 0;
+    if (twoBlocksFit) {
+      both = wideCandidates(ends, hay, 0, m) | (std::uint64_t{wideCandidates(ends, hay, 32, m)} << 32);
+      // With nothing but blanks and controls past its first 64 bytes, the
+      // text's positions all lie among those tested.
+      if (both == 0 && onlyBlanksByWideBlocks(field, 64, width)) continue;
+    }
     const std::size_t n = trimmedLengthByWideBlocks(field, width);
     if (n < minLength || n < m) continue;
     const std::size_t positions = n - m + 1;
-    const auto* hay = reinterpret_cast<const unsigned char*>(field);
-    if (twoBlocksFit && positions <= 64) {
-      // Most texts: both blocks tested at once, and the loop below, which
-      // finds the candidates again, is run only where there are any.
-      const std::uint64_t both =
-          wideCandidates(ends, hay, 0, m) | (std::uint64_t{wideCandidates(ends, hay, 32, m)} << 32);
-      if ((both & (~std::uint64_t{0} >> (64 - positions))) == 0) continue;
-    }
+    // The loop below finds the candidates again, so it runs only where the
+    // text's positions hold any.
+    if (twoBlocksFit && positions <= 64 && (both & (~std::uint64_t{0} >> (64 - positions))) == 0) continue;
     std::size_t budget = 4 * n + 64;
     for (std::size_t block = 0; block < positions; block += 32) {
       const std::size_t start = block <= lastStart ? block : lastStart;

@@ -40,5 +40,20 @@ __attribute__((target("avx2"), always_inline)) inline std::size_t trimmedLengthB
   return n;
 }
 
+// Whether the bytes of `text` from `from` to `size` are all blanks and
+// controls; at least thirty-two of them. Only for a processor with AVX2.
+__attribute__((target("avx2"), always_inline)) inline bool onlyBlanksByWideBlocks(const char* text, std::size_t from,
+                                                                                  std::size_t size) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+  const __m256i blank = _mm256_set1_epi8(' ');
+  // The unsigned maximum of all the bytes, the last block moved back to end
+  // with the text.
+  __m256i highest = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + size - 32));
+  for (std::size_t at = from; at + 32 < size; at += 32) {
+    highest = _mm256_max_epu8(highest, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + at)));
+  }
+  return _mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_max_epu8(highest, blank), blank)) == -1;
+}
+
 }  // namespace kestrin::text
 #endif
