@@ -156,6 +156,15 @@ __attribute__((target("avx2"), always_inline)) inline std::size_t TextSearcher::
   while (pos + m - 1 + 64 <= n && (wideCandidates(ends, hay, pos, m) | wideCandidates(ends, hay, pos + 32, m)) == 0) {
     pos += 64;
   }
+  if (pos + m - 1 + 64 > n && pos + m <= n && n >= m - 1 + 64) {
+    // From 1 to 63 positions are left: two blocks moved back to end with the
+    // text test them in one go, and the loop below runs only where they hold
+    // a candidate.
+    const std::size_t start = n - (m - 1) - 64;
+    const std::uint64_t both =
+        wideCandidates(ends, hay, start, m) | (std::uint64_t{wideCandidates(ends, hay, start + 32, m)} << 32);
+    if ((both & (~std::uint64_t{0} << (pos - start))) == 0) return npos;
+  }
   while (pos + m <= n) {
     // Positions from `start` whose bits are set in `open` are tested; where
     // the block would run past the text, it is moved back to end at the last

@@ -84,7 +84,8 @@ TEST(TextSearcher, FindInTrimmedAndFlagFieldsHoldingAgreeWithTrimThenFind) {
 }
 
 // A single occurrence in a long text without candidates is found wherever
-// it lies: no block, single or double, passes a position over. In a field,
+// it lies, and texts of every length without one give none: no block,
+// single or double, passes a position over or reads past the text. In a field,
 // the occurrence ends the text and blanks pad it to the field's width, so
 // the last position of every length of text is tested.
 TEST(TextSearcher, FindsALoneOccurrenceAtEveryPosition) {
@@ -94,10 +95,14 @@ TEST(TextSearcher, FindsALoneOccurrenceAtEveryPosition) {
     for (const FoldTable* fold : {&identityFold(), &kUpperTable}) {
       TextSearcher searcher;
       searcher.prepare(needle, *fold);
+      for (std::size_t length = 0; length <= 300; ++length) {
+        ASSERT_EQ(searcher.find(std::string(length, 'x')), std::string::npos) << needle << " in " << length;
+      }
       for (std::size_t at = 0; at + needle.size() <= 300; ++at) {
         std::string hay(300, 'x');
         hay.replace(at, needle.size(), needle);
         ASSERT_EQ(searcher.find(hay), at) << needle << " at " << at;
+        ASSERT_EQ(searcher.findInTrimmed(hay, 0), at) << needle << " at " << at;
         if (at + needle.size() > kWidth) continue;
         std::string field = hay.substr(0, at + needle.size());
         field.resize(kWidth, ' ');
