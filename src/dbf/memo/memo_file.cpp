@@ -29,8 +29,6 @@ void DbtMemo::setBlockSize(std::uint32_t size) {
   blockSize_ = size;
 }
 
-std::int64_t DbtMemo::blockOffset(std::uint32_t block) const { return static_cast<std::int64_t>(block) * blockSize_; }
-
 void DbtMemo::failBadRecord() const { throw EDbfError("Memo record is bad in %s", {fileName()}); }
 
 void DbtMemo::setReadAhead(bool on, std::size_t targetSize) {
@@ -47,22 +45,13 @@ void DbtMemo::readExactAt(std::int64_t offset, void* out, std::size_t length) {
   if (got != length) throw EDbfError("Error on Read of file %s", {fileName()});
 }
 
-const unsigned char* DbtMemo::bytesAt(std::int64_t offset, unsigned char* out, std::size_t length) {
-  if (readAhead_) {
-    const std::string_view bytes = readAhead_->view(*source_, offset, length);
-    if (bytes.size() == length) return reinterpret_cast<const unsigned char*>(bytes.data());
-  }
-  readExactAt(offset, out, length);
-  return out;
-}
-
 bool DbtMemo::reachesNoFurtherThanEnd(std::int64_t end) {
   if (end <= knownSize_) return true;
   knownSize_ = source_->size();
   return end <= knownSize_;
 }
 
-bool DbtMemo::reachesEndAllowingAppend(std::int64_t end) {
+bool DbtMemo::reachesEndAfterSizeCheck(std::int64_t end) {
   if (reachesNoFurtherThanEnd(end)) return true;
   if (waitedAtSize_ == knownSize_) return false;
   waitedAtSize_ = knownSize_;

@@ -56,13 +56,21 @@ class DbtMemo {
   virtual std::uint32_t blockHeaderSize() const { return 0; }
 
   void setBlockSize(std::uint32_t size);
-  std::int64_t blockOffset(std::uint32_t block) const;
+  std::int64_t blockOffset(std::uint32_t block) const { return static_cast<std::int64_t>(block) * blockSize_; }
   const ByteSource& source() const { return *source_; }
   // Reads exactly `length` bytes at `offset`, through the buffer when it is on.
   void readExactAt(std::int64_t offset, void* out, std::size_t length);
   // The same bytes, seen where they lie in the buffer when it holds them,
-  // else read into `out`; valid until the next read.
-  const unsigned char* bytesAt(std::int64_t offset, unsigned char* out, std::size_t length);
+  // else read into `out`; valid until the next read. Inline for a scan,
+  // which asks for every memo's block header.
+  const unsigned char* bytesAt(std::int64_t offset, unsigned char* out, std::size_t length) {
+    if (readAhead_) {
+      const std::string_view bytes = readAhead_->view(*source_, offset, length);
+      if (bytes.size() == length) return reinterpret_cast<const unsigned char*>(bytes.data());
+    }
+    readExactAt(offset, out, length);
+    return out;
+  }
   [[noreturn]] void failBadRecord() const;
   // Fails when `length` bytes of data at `dataOffset` run past the end of the file.
   void checkDataFits(std::int64_t dataOffset, std::uint32_t length);
@@ -72,7 +80,9 @@ class DbtMemo {
   // reachesNoFurtherThanEnd, asked again after kAppendWait when it fails; the
   // wait is made once per size of the file, so damaged pointers beyond the
   // end cost one wait and not one per record.
-  bool reachesEndAllowingAppend(std::int64_t end);
+  bool reachesEndAllowingAppend(std::int64_t end) { return end <= knownSize_ || reachesEndAfterSizeCheck(end); }
+  // The same, where the last known size is too small.
+  bool reachesEndAfterSizeCheck(std::int64_t end);
 
  private:
   friend std::unique_ptr<DbtMemo> openMemoFile(MemoKind, std::unique_ptr<ByteSource>);
