@@ -249,6 +249,17 @@ std::uint32_t DbfFields::memoBlock(RecordView record, int n) const {
     // directly: a filter scan meets one per record and memo field.
     std::uint32_t block = 0;
     if (readShortPointer(raw, block)) return block;
+  }
+  return memoBlockOfOtherForm(record, n, *d);
+}
+
+// The pointers readShortPointer leaves: longer fields, other writers' forms,
+// Visual FoxPro's binary numbers and damaged pointers. Kept apart so that the
+// usual form is read without this function's frame.
+std::uint32_t DbfFields::memoBlockOfOtherForm(RecordView record, int n, const FieldDescriptor& field) const {
+  if (!header().isVisualFoxPro()) {
+    const std::string_view raw(record.image() + field.offset, static_cast<std::size_t>(field.width));
+    std::uint32_t block = 0;
     std::size_t i = 0;
     // Eight blanks at a time: most records of a table have no memo at all.
     constexpr std::uint64_t kEightBlanks = 0x2020202020202020ULL;

@@ -109,6 +109,7 @@ class DbfFields : public DbfTable {
   // "FILE->FIELD (text)": names a field in the value error messages.
   std::string fieldErrorName(int n, std::string_view text) const;
   DbtMemo& memoFile() const;
+  std::uint32_t memoBlockOfOtherForm(RecordView record, int n, const FieldDescriptor& field) const;
 
   std::function<std::unique_ptr<ByteSource>(MemoKind)> openMemo_;
   mutable std::unique_ptr<DbtMemo> memo_;
