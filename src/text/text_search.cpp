@@ -137,6 +137,15 @@ __attribute__((target("avx2"), always_inline)) inline unsigned wideCandidates(co
   return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(heads, tails)));
 }
 
+// The candidates of two blocks, from `start` and from start + 32, as bits 0
+// to 63.
+__attribute__((target("avx2"), always_inline)) inline std::uint64_t wideCandidatesOfTwo(const WideEnds& ends,
+                                                                                        const unsigned char* hay,
+                                                                                        std::size_t start,
+                                                                                        std::size_t m) {
+  return wideCandidates(ends, hay, start, m) | (std::uint64_t{wideCandidates(ends, hay, start + 32, m)} << 32);
+}
+
 }  // namespace
 
 // As the blocks of sixteen below, thirty-two positions at a time. A text
@@ -161,9 +170,7 @@ __attribute__((target("avx2"), always_inline)) inline std::size_t TextSearcher::
     // text test them in one go, and the loop below runs only where they hold
     // a candidate.
     const std::size_t start = n - (m - 1) - 64;
-    const std::uint64_t both =
-        wideCandidates(ends, hay, start, m) | (std::uint64_t{wideCandidates(ends, hay, start + 32, m)} << 32);
-    if ((both & (~std::uint64_t{0} << (pos - start))) == 0) return npos;
+    if ((wideCandidatesOfTwo(ends, hay, start, m) & (~std::uint64_t{0} << (pos - start))) == 0) return npos;
   }
   while (pos + m <= n) {
     // Positions from `start` whose bits are set in `open` are tested; where
@@ -225,7 +232,7 @@ __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* 
     // before the trim, often decide the field without it.
     std::uint64_t both = 0;
     if (twoBlocksFit) {
-      both = wideCandidates(ends, hay, 0, m) | (std::uint64_t{wideCandidates(ends, hay, 32, m)} << 32);
+      both = wideCandidatesOfTwo(ends, hay, 0, m);
       // With nothing but blanks and controls past its first 64 bytes, the
       // text's positions all lie among those tested.
       if (both == 0 && onlyBlanksByWideBlocks(field, 64, width)) continue;

@@ -41,7 +41,9 @@ __attribute__((target("avx2"), always_inline)) inline std::size_t trimmedLengthB
 }
 
 // Whether the bytes of `text` from `from` to `size` are all blanks and
-// controls; at least thirty-two of them. Only for a processor with AVX2.
+// controls. The last thirty-two bytes before `size` are read whatever `from`
+// is (so `size` must be 32 or more); a shorter range is answered for them.
+// Only for a processor with AVX2.
 __attribute__((target("avx2"), always_inline)) inline bool onlyBlanksByWideBlocks(const char* text, std::size_t from,
                                                                                   std::size_t size) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text);
