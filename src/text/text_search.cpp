@@ -241,10 +241,11 @@ __attribute__((target("avx2"))) void TextSearcher::flagByWideBlocks(const char* 
     if (n < minLength || n < m) continue;
     const std::size_t positions = n - m + 1;
     // The loop below finds the candidates again, so it runs only where the
-    // text's positions hold any.
+    // text's positions hold any, and past the first two blocks where those
+    // hold none.
     if (twoBlocksFit && positions <= 64 && (both & (~std::uint64_t{0} >> (64 - positions))) == 0) continue;
     std::size_t budget = 4 * n + 64;
-    for (std::size_t block = 0; block < positions; block += 32) {
+    for (std::size_t block = twoBlocksFit && both == 0 ? 64 : 0; block < positions; block += 32) {
       const std::size_t start = block <= lastStart ? block : lastStart;
       unsigned mask = wideCandidates(ends, hay, start, m) & ~((1u << (block - start)) - 1);
       if (positions - start < 32) mask &= (1u << (positions - start)) - 1;
