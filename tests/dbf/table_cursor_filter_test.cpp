@@ -3,6 +3,8 @@
 // meets deleted records and the per-record callback.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "dbf/base/errors.h"
 #include "dbf/cursor/table_cursor.h"
 #include "support/cursor_checks.h"
@@ -133,6 +135,41 @@ TEST(CursorFilter, CallbackChangedAfterTheScanDecidesAlone) {
   cursor->setOnFilterRecord(nullptr);
   EXPECT_EQ(forwardWalk(*cursor), (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9}));
   EXPECT_EQ(cursor->recordCount(), 8);
+}
+
+// The count that follows a scan is the scan's; a later one reads the
+// records again and sees a record deleted meanwhile, and deleted records let
+// in or out since the scan send the count to the records too.
+TEST(CursorFilter, TheCountAfterTheScanIsTheScansAndLaterCountsReadAgain) {
+  struct Case {
+    const char* filter;
+    bool deletedAtScan;
+    bool deletedAtCount;
+    int deleteAfterScan;  // record number, 0 for none
+    int firstCount;
+    int laterCount;
+  };
+  const Case cases[] = {
+      {"N > 14", false, false, 0, 6, 6},
+      {"N > 14", false, false, 16, 6, 5},
+      {"N >= 9", true, true, 0, 12, 12},
+      {"N >= 9", true, false, 0, 11, 11},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    auto cursor = openSample(dir);
+    cursor->setUseDeleted(c.deletedAtScan);
+    cursor->setFilter(c.filter);
+    cursor->setFiltered(true);
+    if (c.deleteAfterScan > 0) {
+      std::fstream file(dir.file("F.DBF"), std::ios::in | std::ios::out | std::ios::binary);
+      file.seekp(cursor->table().headerLength() + (c.deleteAfterScan - 1) * cursor->table().recordLength());
+      file.put('*');
+    }
+    cursor->setUseDeleted(c.deletedAtCount);
+    EXPECT_EQ(cursor->recordCount(), c.firstCount) << c.filter << " " << c.deleteAfterScan;
+    EXPECT_EQ(cursor->recordCount(), c.laterCount) << c.filter << " " << c.deleteAfterScan;
+  }
 }
 
 // A table of many scan blocks, read ahead on a second thread: the bits are

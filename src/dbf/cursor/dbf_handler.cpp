@@ -265,6 +265,12 @@ int DbfHandler::countVisible() {
   return count;
 }
 
+std::optional<int> DbfHandler::takeCountOfScan() {
+  std::optional<int> count = std::exchange(countOfScan_, std::nullopt);
+  if (!expressionActive()) return std::nullopt;
+  return count;
+}
+
 bool DbfHandler::scanKeyRange(const KeyPrefixRange& range, ExprHandler& expression) {
   // Past a quarter of the table, reading the candidates one by one costs
   // more than the block scan of all records.
@@ -357,6 +363,7 @@ void DbfHandler::rescanFilter() {
 
 void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, bool partialCompare) {
   if (text.empty()) {
+    countOfScan_.reset();
     compiled_.reset();
     filterText_.clear();
     narrowedBy_.reset();
@@ -414,6 +421,7 @@ void DbfHandler::compileAndScan(const std::string& text, bool caseInsensitive, b
   }
   earlier.committed = true;
   ++scanCount_;
+  countOfScan_ = filterBits_.count();
   compiled_ = std::move(expression);
   filterText_ = text;
   filterCaseInsensitive_ = caseInsensitive;

@@ -49,9 +49,17 @@ class DbfHandler : public DbfFields {
   // the filter bits while the filter expression is active, otherwise in one
   // block scan of the table.
   int countVisible();
+  // The records the last filter scan put into the bits, handed out once: the
+  // count that follows a scan then need not read them again. Empty without
+  // an active expression, once taken, or when deleted records were let in or
+  // out since. The record filter is not asked (the scan does not ask it).
+  std::optional<int> takeCountOfScan();
 
   // Deleted records are visible too while on.
-  void setUseDeleted(bool on) { useDeleted_ = on; }
+  void setUseDeleted(bool on) {
+    if (on != useDeleted_) countOfScan_.reset();
+    useDeleted_ = on;
+  }
   bool useDeleted() const { return useDeleted_; }
   // The record filter and the filter expression narrow the view only while on.
   void setFiltered(bool on) { filtered_ = on; }
@@ -144,6 +152,7 @@ class DbfHandler : public DbfFields {
   bool rescanWanted_ = false;
   HugeBitSet filterBits_;
   int scanCount_ = 0;
+  std::optional<int> countOfScan_;
   // Every record in the filter bits has its entry in this range.
   bool keyRangeScans_ = true;
   ScanProgress scanProgress_;

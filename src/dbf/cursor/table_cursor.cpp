@@ -229,6 +229,11 @@ int TableCursor::recordCount() {
   // (the tag may leave records out), unless the bits came from the tag. Either
   // way the engine is left where the current record is.
   if (!table_->currentTag() || table_->filterBitsFromCurrentTag()) {
+    // Right after its scan the bits are the view, unless a record filter
+    // must be asked too; a later count reads the records again, as they may
+    // have been deleted meanwhile.
+    const std::optional<int> scanned = table_->takeCountOfScan();
+    if (scanned && !recordFilterActive()) return *scanned;
     const int count = table_->countVisible();
     table_->positionOn(currentRecNo_);
     return count;
