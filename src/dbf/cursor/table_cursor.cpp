@@ -227,12 +227,11 @@ int TableCursor::recordCount() {
   // In physical order the view is counted through the filter bits, or in one
   // block scan without a filter expression; in tag order by walking the tag
   // (the tag may leave records out), unless the bits came from the tag. Either
-  // way the engine is left where the current record is.
+  // way the engine is left where the current record is. The count right after
+  // a scan is the scan's, unless a record filter must be asked too; a later
+  // one reads the records again, as they may have been deleted meanwhile.
+  const std::optional<int> scanned = table_->takeCountOfScan();
   if (!table_->currentTag() || table_->filterBitsFromCurrentTag()) {
-    // Right after its scan the bits are the view, unless a record filter
-    // must be asked too; a later count reads the records again, as they may
-    // have been deleted meanwhile.
-    const std::optional<int> scanned = table_->takeCountOfScan();
     if (scanned && !recordFilterActive()) return *scanned;
     const int count = table_->countVisible();
     table_->positionOn(currentRecNo_);
