@@ -162,9 +162,7 @@ __attribute__((target("avx2"), always_inline)) inline std::size_t TextSearcher::
   if (room < m - 1 + 32) return npos;
   // Two blocks a step while both fit: most of a long text holds no candidate
   // at all. At the first that does, the loop below takes over from there.
-  while (pos + m - 1 + 64 <= n && (wideCandidates(ends, hay, pos, m) | wideCandidates(ends, hay, pos + 32, m)) == 0) {
-    pos += 64;
-  }
+  while (pos + m - 1 + 64 <= n && wideCandidatesOfTwo(ends, hay, pos, m) == 0) pos += 64;
   if (pos + m - 1 + 64 > n && pos + m <= n && n >= m - 1 + 64) {
     // From 1 to 63 positions are left: two blocks moved back to end with the
     // text test them in one go, and the loop below runs only where they hold
